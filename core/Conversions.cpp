@@ -1,0 +1,87 @@
+#include "Conversions.h"
+
+#include <algorithm>
+
+#include "DateTimeReader.h"
+#include "Errors.h"
+#include "NumberReaders.h"
+
+namespace velmora {
+
+namespace {
+const Text TypeUnicodeString = u"UnicodeString";
+const Text TypeDate = u"Date";
+
+[[noreturn]] void throwNotADate() {
+    throw ConvertError(u"Could not convert variant of type (" + TypeUnicodeString +
+                       u") into type (" + TypeDate + u")");
+}
+
+[[noreturn]] void throwDateOverflow() {
+    throw ConvertError(u"Overflow while converting variant of type (" + TypeUnicodeString +
+                       u") into type (" + TypeDate + u")");
+}
+
+long double readSizeNumber(TextView numberPart) {
+    Text digits(numberPart);
+    digits.erase(std::remove(digits.begin(), digits.end(), u','), digits.end());
+    const TextView trimmed = trimControls(digits);
+    long double value = 0;
+    if (!tryReadDecimal(trimmed, value))
+        throw ConvertError(u"'" + Text(trimmed) + u"' is not a valid floating point value");
+    return value;
+}
+} // namespace
+
+double SizeTextToMB(TextView sizeText) {
+    const std::size_t unitLength = std::min<std::size_t>(2, sizeText.size());
+    const TextView unit = sizeText.substr(sizeText.size() - unitLength);
+    const TextView numberPart = sizeText.substr(0, sizeText.size() - unitLength);
+    if (unit == u"KB")
+        return static_cast<double>(readSizeNumber(numberPart) / 1024.0L);
+    if (unit == u"MB")
+        return static_cast<double>(readSizeNumber(numberPart));
+    return 0;
+}
+
+TDateTime DateTextToDateTime(TextView dateText) {
+    Text text = throughNarrowCodePage(dateText);
+    text.erase(std::remove(text.begin(), text.end(), u'?'), text.end());
+
+    TDateTime result = 0;
+    switch (readLocaleDateTime(text, result)) {
+    case DateReadResult::Ok:
+        return result;
+    case DateReadResult::Overflow:
+        throwDateOverflow();
+    case DateReadResult::Mismatch:
+        break;
+    }
+    if (tryReadShortDate(text, result))
+        return result;
+    long double number = 0;
+    if (!text.empty() && tryReadDecimal(text, number))
+        return static_cast<double>(number);
+    throwNotADate();
+}
+
+TDateTime AgeCutOff(bool byDate, TDateTime pickerValue, TextView daysText, TDateTime today) {
+    if (byDate)
+        return pickerValue;
+
+    std::int32_t days = 0;
+    if (!tryReadWholeNumber(daysText, days))
+        throw ConvertError(u"''" + Text(daysText) + u"'' is not a valid integer value");
+
+    const std::int64_t hours = static_cast<std::int64_t>(days) * 24;
+    const std::int64_t msecs = timeStampToMSecs(dateTimeToTimeStamp(today)) - hours * 3'600'000LL;
+    const TimeStamp stamp = msecsToTimeStamp(msecs);
+    if (stamp.date < 0 || stamp.time < 0)
+        throw ConvertError(u"Overflow: the cut-off falls before 1 January of year 1");
+    if (stamp.date > 2'147'483'647LL)
+        throw ConvertError(u"'" + decimalText(stamp.date) + u"." + decimalText(stamp.time) +
+                           u"' is not a valid timestamp");
+    return timeStampToDateTime(stamp); // day 0 fails here with '0.0'
+}
+
+} // namespace velmora

@@ -1,0 +1,17 @@
+#include "Errors.h"
+
+namespace velmora {
+
+VelmoraError::VelmoraError(Text message) : message_(std::move(message)), utf8_(toUtf8(message_)) {}
+
+ListIndexError::ListIndexError(std::int64_t index)
+    : VelmoraError(u"List index out of bounds (" + decimalText(index) + u")") {}
+
+Text withClosingPeriod(TextView message) {
+    Text out(message);
+    if (!out.empty() && out.back() > u'.')
+        out += u'.';
+    return out;
+}
+
+} // namespace velmora

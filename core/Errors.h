@@ -1,0 +1,38 @@
+// The error types raised by the core and by the list; each carries the text shown to the user.
+#pragma once
+
+#include <exception>
+#include <string>
+
+#include "Text.h"
+
+namespace velmora {
+
+// An error whose message is shown to the user as it stands (after the "." rule of the handler).
+class VelmoraError : public std::exception {
+public:
+    explicit VelmoraError(Text message);
+    const Text& message() const noexcept { return message_; }
+    const char* what() const noexcept override { return utf8_.c_str(); }
+
+private:
+    Text message_;
+    std::string utf8_;
+};
+
+// A text or a number that cannot be converted: sizes, dates, day counts, timestamps.
+class ConvertError : public VelmoraError {
+public:
+    using VelmoraError::VelmoraError;
+};
+
+// A row, column or sub-item index outside the list: "List index out of bounds (%d)".
+class ListIndexError : public VelmoraError {
+public:
+    explicit ListIndexError(std::int64_t index);
+};
+
+// Appends "." to an error text whose last character's code is above that of ".".
+Text withClosingPeriod(TextView message);
+
+} // namespace velmora
