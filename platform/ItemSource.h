@@ -1,0 +1,49 @@
+// The source of the items the trash list shows: one enumeration at a time, texts on demand.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <Qt>
+
+namespace velmora {
+
+// A column of the list: its heading, the alignment of its texts and its default width in
+// characters (the list multiplies it by the width of "X" in its font).
+struct ColumnInfo {
+    QString heading;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int widthChars = 20;
+};
+
+// Items are indexed 0 .. count() - 1 in their display order; an index is valid only until the
+// next enumerate(). Callers check indices; implementations may assume them valid.
+class ItemSource {
+public:
+    virtual ~ItemSource() = default;
+
+    // Re-reads every item, replacing those of the previous enumeration. Never throws; what
+    // cannot be read is left out.
+    virtual void enumerate() = 0;
+    virtual int count() const = 0;
+
+    // The columns, the name column first.
+    virtual QList<ColumnInfo> columns() const = 0;
+
+    // The item's name as the list shows it in its first column.
+    virtual QString displayName(int index) const = 0;
+    // The absolute path of the item's stored file or folder.
+    virtual QString pathName(int index) const = 0;
+    virtual bool isFolder(int index) const = 0;
+    // A freedesktop.org icon name for the item's type ("folder", "text-plain"…).
+    virtual QString iconName(int index) const = 0;
+
+    // The texts of columns 1 .. columns().size() - 1, loaded on the first request and kept until
+    // the next enumeration.
+    virtual QStringList details(int index) = 0;
+
+    // Gives the item a new name under which it will be restored. False when it is refused.
+    virtual bool rename(int index, const QString& newName) = 0;
+};
+
+} // namespace velmora
