@@ -1,0 +1,20 @@
+#include "ui/common/WindowFont.h"
+
+#include <QFontDatabase>
+
+namespace velmora {
+
+QFont windowFont() {
+    static const QFont font = [] {
+        const QString family = QStringLiteral("MS Sans Serif");
+        QFont f = QFontDatabase::families().contains(family)
+                      ? QFont(family)
+                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        f.setStyleHint(QFont::SansSerif);
+        f.setPixelSize(11);
+        return f;
+    }();
+    return font;
+}
+
+} // namespace velmora
