@@ -1,6 +1,7 @@
 #include "ui/common/WindowFont.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace velmora {
 
