@@ -1,0 +1,39 @@
+#include "AgeAnalysis.h"
+
+#include "Conversions.h"
+#include "DateTimeFormat.h"
+#include "NumberRules.h"
+
+namespace velmora {
+
+AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice) {
+    const TDateTime cutOff =
+        AgeCutOff(choice.byDate, choice.pickerValue, choice.daysText, choice.today);
+
+    AgeAnalysis result;
+    double sum = 0;
+    const int count = rows.rowCount();
+    for (int row = 0; row < count; ++row) {
+        const TDateTime deleted = DateTextToDateTime(rows.subItemText(row, choice.dateColumn));
+        if (!IsBeforeCutOff(deleted, cutOff))
+            continue;
+        rows.setItemIndex(row);
+        sum = addExtended(sum, SizeTextToMB(rows.subItemText(row, choice.sizeColumn)));
+        ++result.count;
+    }
+    result.megabytes = RoundToHundredths(sum);
+
+    Text& m = result.message;
+    m = u"回收站中有 ";
+    if (choice.byDate)
+        m += dateTimeText(choice.pickerValue) + u" 前删除文件或文件夹：";
+    else
+        m += choice.daysText + u" 天前删除文件或文件夹：";
+    m += decimalText(result.count) + u"项";
+    m += u'\r';
+    m += u"合计占用空间：";
+    m += result.megabytes > 0 ? FormatWholeMB(result.megabytes) + u"MB" : u"0MB";
+    return result;
+}
+
+} // namespace velmora

@@ -1,0 +1,30 @@
+// The age analysis: how many items were deleted before the cut-off and how much space they take.
+#pragma once
+
+#include "DateTime.h"
+#include "ListRows.h"
+
+namespace velmora {
+
+// The main window's entry fields and the columns the rows are read at.
+struct CutOffChoice {
+    bool byDate = true;        // "按日期" chosen
+    TDateTime pickerValue = 0; // the date picker's value, a date at 00:00
+    Text daysText;             // the days box's text as typed
+    TDateTime today = 0;       // today's local date at 00:00
+    int dateColumn = 1;
+    int sizeColumn = 2;
+};
+
+struct AgeAnalysis {
+    int count = 0;
+    double megabytes = 0; // rounded to hundredths once, after the walk
+    Text message;         // two lines separated by a carriage return
+};
+
+// Computes the cut-off, then visits the rows from the first to the last: every row's date is
+// read, and each qualifying row is selected and its size added. Any text that cannot be read ends
+// the analysis with its error, the selection left where the walk put it.
+AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice);
+
+} // namespace velmora
