@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "platform/LocaleSettings.h"
+#include "ui/common/AppTitle.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

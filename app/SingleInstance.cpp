@@ -1,0 +1,24 @@
+#include "app/SingleInstance.h"
+
+#include <QLoggingCategory>
+#include <QWidget>
+
+#include "platform/InstanceMarker.h"
+
+namespace velmora {
+
+Q_LOGGING_CATEGORY(lcInstance, "velmora.instance", QtWarningMsg)
+
+void ActivatePreviousInstance() {
+    askRunningCopyToComeForward();
+}
+
+void bringForward(QWidget* mainWindow) {
+    qCInfo(lcInstance) << "asked to come forward";
+    if (mainWindow->isMinimized())
+        mainWindow->showNormal();
+    mainWindow->raise();
+    mainWindow->activateWindow();
+}
+
+} // namespace velmora

@@ -1,0 +1,68 @@
+// An item source held in memory: rows and columns set by the test, re-reads counted.
+#pragma once
+
+#include <vector>
+
+#include "platform/ItemSource.h"
+
+namespace velmora::test {
+
+struct FakeItem {
+    QString name;
+    QStringList details; // texts of columns 1 onwards
+    bool folder = false;
+};
+
+// Column headings as the trash shows them.
+inline QList<ColumnInfo> trashColumns() {
+    return {{QStringLiteral("名称"), Qt::AlignLeft, 25},
+            {QStringLiteral("原位置"), Qt::AlignLeft, 30},
+            {QStringLiteral("删除日期"), Qt::AlignLeft, 18},
+            {QStringLiteral("大小"), Qt::AlignRight, 12},
+            {QStringLiteral("项目类型"), Qt::AlignLeft, 16},
+            {QStringLiteral("修改日期"), Qt::AlignLeft, 18}};
+}
+
+// A row of the trash with its deletion date and size.
+inline FakeItem trashItem(const QString& name, const QString& deleted, const QString& size) {
+    return {name,
+            {QStringLiteral("/home/user"), deleted, size, QStringLiteral("文本文档"), deleted}};
+}
+
+class FakeItemSource : public ItemSource {
+public:
+    FakeItemSource(std::vector<FakeItem> items, QList<ColumnInfo> columns = trashColumns())
+        : next_(std::move(items)), columns_(std::move(columns)) {}
+
+    // What the next enumeration will find.
+    void setNextItems(std::vector<FakeItem> items) { next_ = std::move(items); }
+
+    void enumerate() override {
+        ++enumerations;
+        items_ = next_;
+    }
+    int count() const override { return static_cast<int>(items_.size()); }
+    QList<ColumnInfo> columns() const override { return columns_; }
+    QString displayName(int i) const override { return at(i).name; }
+    QString pathName(int i) const override { return QStringLiteral("/trash/files/") + at(i).name; }
+    bool isFolder(int i) const override { return at(i).folder; }
+    QString iconName(int i) const override {
+        return at(i).folder ? QStringLiteral("folder") : QStringLiteral("text-plain");
+    }
+    QStringList details(int i) override {
+        ++detailRequests;
+        return at(i).details;
+    }
+    bool rename(int, const QString&) override { return false; }
+
+    int enumerations = 0;
+    int detailRequests = 0;
+
+private:
+    const FakeItem& at(int i) const { return items_.at(static_cast<std::size_t>(i)); }
+    std::vector<FakeItem> items_;
+    std::vector<FakeItem> next_;
+    QList<ColumnInfo> columns_;
+};
+
+} // namespace velmora::test

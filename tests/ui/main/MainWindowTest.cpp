@@ -1,0 +1,241 @@
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "FakeItemSource.h"
+#include "app/ErrorHandler.h"
+#include "core/FormatSettings.h"
+#include "ui/main/ClickLabel.h"
+#include "ui/main/ShellListView.h"
+#include "ui/main/Unit1.h"
+
+namespace velmora {
+namespace {
+
+using test::FakeItem;
+using test::FakeItemSource;
+
+TDateTime date(int y, int m, int d) {
+    TDateTime v = 0;
+    EXPECT_TRUE(tryEncodeDate(y, m, d, v));
+    return v;
+}
+
+// The main window over a fake trash, with message boxes recorded instead of shown.
+struct WindowFixture {
+    explicit WindowFixture(std::vector<FakeItem> items,
+                           QList<ColumnInfo> columns = test::trashColumns(),
+                           TDateTime today = date(2020, 11, 27)) {
+        setFormatSettings(FormatSettings{});
+        installErrorHandler();
+        setMessageBoxFunction([this](QWidget*, const QString& caption, const QString& text) {
+            boxes.append(caption + u'|' + text);
+        });
+        auto owned = std::make_unique<FakeItemSource>(std::move(items), std::move(columns));
+        source = owned.get();
+        form = std::make_unique<TForm1>(std::move(owned), [today] { return today; });
+    }
+    ~WindowFixture() { setMessageBoxFunction({}); }
+
+    void show() {
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    FakeItemSource* source;
+    std::unique_ptr<TForm1> form;
+    QStringList boxes;
+};
+
+QList<ColumnInfo> headings(QStringList names) {
+    QList<ColumnInfo> columns;
+    for (const QString& n : names)
+        columns.append({n, Qt::AlignLeft, 10});
+    return columns;
+}
+
+TEST(MainWindowTest, FindsTheSizeAndDateColumnsByTheirHeadings) {
+    struct Case {
+        const char* what;
+        QStringList headings;
+        int size, date;
+    };
+    const Case cases[] = {
+        {"the trash's own", {"名称", "原位置", "删除日期", "大小", "项目类型", "修改日期"}, 2, 1},
+        {"English headings", {"Name", "Original Location", "Date Deleted", "Size"}, 2, 1},
+        {"moved", {"名称", "文件大小", "原位置", "删除日期时间"}, 0, 2},
+        {"two sizes: the later wins", {"名称", "大小", "原位置", "压缩大小"}, 2, 1},
+        {"one heading with both", {"名称", "原位置", "删除日期与大小"}, 1, 1},
+        {"size in the name column", {"大小", "原位置", "删除日期"}, 2, 1},
+        {"a single column", {"名称"}, 2, 1},
+    };
+    for (const Case& c : cases) {
+        SizeColumn = DateColumn = -7;
+        WindowFixture f({}, headings(c.headings));
+        EXPECT_EQ(SizeColumn, c.size) << c.what;
+        EXPECT_EQ(DateColumn, c.date) << c.what;
+    }
+}
+
+TEST(MainWindowTest, DatePickerStartsSixtyDaysBack) {
+    struct Case {
+        TDateTime today;
+        QDate expected;
+    };
+    const Case cases[] = {
+        {date(2020, 3, 1), QDate(2020, 1, 1)},
+        {date(2021, 2, 1), QDate(2020, 12, 3)},
+        {date(2020, 11, 27), QDate(2020, 9, 28)},
+    };
+    for (const Case& c : cases) {
+        WindowFixture f({}, test::trashColumns(), c.today);
+        EXPECT_EQ(f.form->DtCeil->date(), c.expected);
+        EXPECT_EQ(f.form->DtCeilDateTime(), c.today - 60);
+        EXPECT_EQ(f.form->windowTitle(), QStringLiteral("Velmora"));
+        EXPECT_TRUE(f.form->RbDate->isChecked());
+        EXPECT_EQ(f.form->CmbDays->currentText(), QStringLiteral("60"));
+    }
+}
+
+TEST(MainWindowTest, ChangingTheDaysSelectsClearingByDays) {
+    WindowFixture f({});
+    f.show();
+    QTest::keyClicks(f.form->CmbDays->lineEdit(), QStringLiteral("3"));
+    EXPECT_TRUE(f.form->RbDays->isChecked());
+
+    f.form->RbDate->setChecked(true);
+    f.form->CmbDays->setCurrentIndex(0);
+    EXPECT_TRUE(f.form->RbDays->isChecked());
+
+    // The date picker has no such handler.
+    f.form->RbDate->setChecked(true);
+    f.form->DtCeil->setDate(QDate(2020, 5, 5));
+    EXPECT_TRUE(f.form->RbDate->isChecked());
+}
+
+TEST(MainWindowTest, ShowingTheWindowFillsThePanel) {
+    WindowFixture f({test::trashItem("a", "2020/1/1 10:00", "1,234 KB"),
+                     test::trashItem("b", "2020/1/2 10:00", "3.5 MB")});
+    f.show();
+    EXPECT_EQ(f.form->lblTotal->text(), QStringLiteral("2个"));
+    EXPECT_EQ(f.form->lblTotalSpace->text(), QStringLiteral("5MB"));
+    EXPECT_EQ(f.form->ShellListView1->ItemIndex(), 1);
+    EXPECT_TRUE(f.boxes.isEmpty());
+}
+
+TEST(MainWindowTest, UnreadableSizeLeavesThePanelAndReportsTheError) {
+    WindowFixture f({test::trashItem("a", "2020/1/1 10:00", "1 MB"),
+                     test::trashItem("b", "2020/1/1 10:00", "1.2.3 MB"),
+                     test::trashItem("c", "2020/1/1 10:00", "1 MB")});
+    f.show();
+    EXPECT_EQ(f.form->lblTotal->text(), QString());
+    EXPECT_EQ(f.form->lblTotalSpace->text(), QString());
+    EXPECT_EQ(f.form->ShellListView1->ItemIndex(), 1);
+    EXPECT_EQ(f.boxes,
+              QStringList{QStringLiteral("Velmora|'1.2.3' is not a valid floating point value.")});
+}
+
+TEST(MainWindowTest, DoubleClickReadsNothingAgain) {
+    WindowFixture f({test::trashItem("a", "2020/1/1 10:00", "1 MB"),
+                     test::trashItem("b", "2020/1/1 10:00", "2 MB")});
+    f.show();
+    TShellListView* list = f.form->ShellListView1;
+    f.source->setNextItems({});
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualRect(list->model()->index(0, 0)).center());
+    EXPECT_EQ(f.source->enumerations, 1);
+    EXPECT_EQ(list->Items().Count(), 2);
+    EXPECT_EQ(f.form->lblTotal->text(), QStringLiteral("2个"));
+}
+
+TEST(MainWindowTest, ControlsStandWhereTheyBelong) {
+    WindowFixture f({});
+    f.show();
+    TForm1& w = *f.form;
+    EXPECT_EQ(w.size(), QSize(715, 491));
+    struct Case {
+        QWidget* widget;
+        QRect geometry;
+    };
+    const Case initial[] = {
+        {w.GroupBox1, {0, 386, 715, 105}}, {w.GroupBox2, {0, 0, 715, 386}},
+        {w.Panel1, {2, 15, 119, 369}},     {w.ShellListView1, {121, 15, 592, 369}},
+        {w.BtnAnalyse, {389, 22, 65, 25}}, {w.BtnDelete, {473, 22, 65, 25}},
+        {w.BtnSeek, {556, 22, 65, 25}},    {w.RbDate, {24, 24, 113, 17}},
+        {w.DtCeil, {121, 22, 98, 21}},     {w.Label1, {225, 24, 177, 13}},
+        {w.RbDays, {24, 61, 113, 17}},     {w.CmbDays, {121, 57, 51, 21}},
+        {w.Label2, {181, 61, 193, 13}},    {w.lblAbout, {519, 64, 169, 13}},
+        {w.Image1, {8, 8, 32, 32}},        {w.Label3, {8, 50, 105, 39}},
+        {w.lblTotal, {26, 90, 88, 13}},    {w.Label4, {8, 138, 105, 13}},
+    };
+    for (const Case& c : initial)
+        EXPECT_EQ(c.widget->geometry(), c.geometry) << c.widget->objectName().toStdString();
+
+    w.resize(1000, 700);
+    QCoreApplication::processEvents();
+    const Case enlarged[] = {
+        {w.GroupBox1, {0, 595, 1000, 105}}, {w.GroupBox2, {0, 0, 1000, 595}},
+        {w.Panel1, {2, 15, 119, 578}},      {w.ShellListView1, {121, 15, 877, 578}},
+        {w.BtnAnalyse, {389, 22, 65, 25}},  {w.lblAbout, {519, 64, 169, 13}},
+    };
+    for (const Case& c : enlarged)
+        EXPECT_EQ(c.widget->geometry(), c.geometry) << c.widget->objectName().toStdString();
+}
+
+TEST(MainWindowTest, ControlsCarryTheirNamesAndTexts) {
+    WindowFixture f({});
+    TForm1& w = *f.form;
+    struct Case {
+        const char* name;
+        QString text;
+    };
+    const Case cases[] = {
+        {"GroupBox1", "安全清理回收站"},
+        {"GroupBox2", "回收站"},
+        {"BtnAnalyse", "分析"},
+        {"BtnDelete", "清除"},
+        {"BtnSeek", "搜索"},
+        {"RbDate", "按日期：清除"},
+        {"RbDays", "按天数：清除"},
+        {"Label1", "之前删除到回收站的文件"},
+        {"Label2", "天之前删除到回收站中的文件"},
+        {"Label3", "回收站中已删除文件、文件夹共："},
+        {"Label4", "合计占用空间："},
+        {"lblAbout", "关于\"Velmora\""},
+    };
+    for (const Case& c : cases) {
+        QWidget* widget = w.findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(widget, nullptr) << c.name;
+        QString text;
+        if (auto* b = qobject_cast<QAbstractButton*>(widget))
+            text = b->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(widget))
+            text = g->title();
+        else if (auto* l = qobject_cast<QLabel*>(widget))
+            text = l->text();
+        EXPECT_EQ(text, c.text) << c.name;
+    }
+    QStringList items;
+    for (int i = 0; i < w.CmbDays->count(); ++i)
+        items << w.CmbDays->itemText(i);
+    EXPECT_EQ(items, (QStringList{"10", "15", "30", "60", "180"}));
+
+    // Keyboard order inside the bottom group, then the list.
+    QWidget* expected[] = {w.BtnAnalyse, w.BtnDelete, w.RbDate,  w.DtCeil,
+                           w.RbDays,     w.CmbDays,   w.BtnSeek, w.ShellListView1};
+    for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
+        QWidget* next = expected[i]->nextInFocusChain();
+        while (next && (!(next->focusPolicy() & Qt::TabFocus) || expected[i]->isAncestorOf(next)))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, expected[i + 1]) << expected[i]->objectName().toStdString();
+    }
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,148 @@
+// The trash list: a report view over an item source, read once per enumeration and filled on
+// demand, with the operations the main window's handlers use.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QIcon>
+#include <QList>
+#include <QStringList>
+#include <QTreeView>
+#include <memory>
+#include <vector>
+
+#include "core/ListRows.h"
+#include "platform/ItemSource.h"
+
+namespace velmora {
+
+class TShellListView;
+
+// The item behind one row, valid until the list's next enumeration.
+class TShellFolder {
+public:
+    TShellFolder(ItemSource* source, int index) : source_(source), index_(index) {}
+    // The item's name in the list's first column.
+    QString DisplayName() const;
+    // The absolute path of the item's stored file or folder.
+    QString PathName() const;
+    bool IsFolder() const;
+    // The texts of the list's columns 1 onwards, loaded once per enumeration.
+    QStringList Details() const;
+    int Index() const { return index_; }
+
+private:
+    ItemSource* source_;
+    int index_;
+};
+
+// A list of texts whose reads outside it fail as the list's do.
+class TStrings {
+public:
+    const QString& operator[](int index) const;
+    int Count() const { return static_cast<int>(texts_.size()); }
+    void Assign(QStringList texts) { texts_ = std::move(texts); }
+
+private:
+    QStringList texts_;
+};
+
+// The transient view of one row that Items[i] rebuilds at every access.
+struct TListItem {
+    int Index = -1;
+    QString Caption; // empty: names come from the row's folder
+    TStrings SubItems;
+};
+
+class TListItems {
+public:
+    explicit TListItems(TShellListView& view) : view_(view) {}
+    int Count() const;
+    TListItem& operator[](int index);
+
+private:
+    TShellListView& view_;
+};
+
+struct TListColumn {
+    QString Caption;
+    Qt::Alignment Alignment = Qt::AlignLeft;
+    int Width = 0;
+};
+
+// The list's model: the row count of the last enumeration, texts produced when asked.
+class ShellListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ShellListModel(TShellListView& view);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void beginReset() { beginResetModel(); }
+    void endReset() { endResetModel(); }
+
+private:
+    QIcon iconFor(int row) const;
+    TShellListView& view_;
+    mutable QHash<QString, QIcon> icons_;
+};
+
+class TShellListView : public QTreeView, public ListRows {
+    Q_OBJECT
+public:
+    // The name of the only root the list shows.
+    static constexpr const char* RecycleBinRoot = "rfRecycleBin";
+    // Scroll requests: one row up, one row down, to the first row.
+    enum ScrollCode { SB_LINEUP = 0, SB_LINEDOWN = 1, SB_TOP = 6 };
+
+    // Reads the source at once: the rows and columns exist when the constructor returns.
+    explicit TShellListView(std::unique_ptr<ItemSource> source, QWidget* parent = nullptr);
+    ~TShellListView() override;
+
+    TListItems& Items() { return items_; }
+    const QList<TListColumn>& Columns() const { return columns_; }
+    // The folder of row i; ListIndexError outside 0 .. count - 1.
+    TShellFolder* Folders(int index);
+    TShellFolder* GetFolder(int index) { return Folders(index); }
+
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    // The selected row, or -1; writing selects without moving the focus mark or scrolling.
+    int Selected() const { return ItemIndex(); }
+    void SetSelected(int index);
+    TShellFolder* SelectedFolder();
+
+    QString Root() const { return root_; }
+    void SetRoot(const QString& root);
+    // Re-reads the trash and selects the row at the remembered position when it still exists.
+    void Refresh();
+    // Scrolls by exactly one row or to the top; the selection stays.
+    void Scroll(ScrollCode code);
+
+    // ListRows, for the walks of the cleaning logic.
+    int rowCount() const override;
+    Text subItemText(int row, int subItem) const override;
+    void setItemIndex(int row) override { SetItemIndex(row); }
+
+    ItemSource& source() { return *source_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    friend class TListItems;
+    friend class ShellListModel;
+    void enumerate();
+    void rebuildColumns();
+
+    std::unique_ptr<ItemSource> source_;
+    ShellListModel model_;
+    TListItems items_;
+    TListItem row_;
+    std::vector<TShellFolder> folders_;
+    QList<TListColumn> columns_;
+    QString root_ = QString::fromLatin1(RecycleBinRoot);
+};
+
+} // namespace velmora

@@ -1,0 +1,220 @@
+#include "ui/main/Unit1.h"
+
+#include <cmath>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "core/Totals.h"
+#include "ui/common/AppTitle.h"
+#include "ui/common/HandlerGuard.h"
+#include "ui/common/WindowFont.h"
+#include "ui/main/ClickLabel.h"
+#include "ui/main/ShellListView.h"
+
+namespace velmora {
+
+int SizeColumn = 2;
+int DateColumn = 1;
+
+namespace {
+// Day 0 of TDateTime.
+const QDate DateZero(1899, 12, 30);
+
+QString toQString(const Text& text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <class W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* fixedLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* label = named(new QLabel(text, parent), name);
+    label->setGeometry(geometry);
+    return label;
+}
+} // namespace
+
+TForm1::TForm1(std::unique_ptr<ItemSource> source, TodayFunction today, QWidget* parent)
+    : QWidget(parent), today_(std::move(today)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setFont(windowFont());
+    resize(715, 491);
+    createControls(std::move(source));
+    layoutGroups();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createControls(std::unique_ptr<ItemSource> source) {
+    GroupBox1 = named(new QGroupBox(QStringLiteral("安全清理回收站"), this), "GroupBox1");
+    GroupBox2 = named(new QGroupBox(QStringLiteral("回收站"), this), "GroupBox2");
+
+    BtnAnalyse = named(new QPushButton(QStringLiteral("分析"), GroupBox1), "BtnAnalyse");
+    BtnAnalyse->setGeometry(389, 22, 65, 25);
+    BtnDelete = named(new QPushButton(QStringLiteral("清除"), GroupBox1), "BtnDelete");
+    BtnDelete->setGeometry(473, 22, 65, 25);
+
+    RbDate = named(new QRadioButton(QStringLiteral("按日期：清除"), GroupBox1), "RbDate");
+    RbDate->setGeometry(24, 24, 113, 17);
+    RbDate->setChecked(true);
+    DtCeil = named(new QDateEdit(GroupBox1), "DtCeil");
+    DtCeil->setGeometry(121, 22, 98, 21);
+    DtCeil->setCalendarPopup(true);
+    DtCeil->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+    Label1 = fixedLabel(GroupBox1, "Label1", QStringLiteral("之前删除到回收站的文件"),
+                        QRect(225, 24, 177, 13));
+
+    RbDays = named(new QRadioButton(QStringLiteral("按天数：清除"), GroupBox1), "RbDays");
+    RbDays->setGeometry(24, 61, 113, 17);
+    CmbDays = named(new QComboBox(GroupBox1), "CmbDays");
+    CmbDays->setGeometry(121, 57, 51, 21);
+    CmbDays->setEditable(true);
+    CmbDays->setInsertPolicy(QComboBox::NoInsert);
+    CmbDays->addItems({QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("30"),
+                       QStringLiteral("60"), QStringLiteral("180")});
+    CmbDays->setCurrentIndex(3); // "60"
+    Label2 = fixedLabel(GroupBox1, "Label2", QStringLiteral("天之前删除到回收站中的文件"),
+                        QRect(181, 61, 193, 13));
+
+    ShellListView1 = named(new TShellListView(std::move(source), GroupBox2), "ShellListView1");
+
+    Panel1 = named(new QFrame(GroupBox2), "Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setAutoFillBackground(true);
+    QPalette white = Panel1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Panel1->setPalette(white);
+
+    Image1 = named(new QLabel(Panel1), "Image1");
+    Image1->setGeometry(8, 8, 32, 32);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/velmora/velmora.png")));
+
+    lblAbout = named(new ClickLabel(GroupBox1), "lblAbout");
+    lblAbout->setText(QStringLiteral("关于") + u'"' + applicationTitle() + u'"');
+    lblAbout->setGeometry(519, 64, 169, 13);
+    lblAbout->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblAbout->setCursor(Qt::PointingHandCursor);
+    QFont underlined = lblAbout->font();
+    underlined.setUnderline(true);
+    lblAbout->setFont(underlined);
+    QPalette blue = lblAbout->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    lblAbout->setPalette(blue);
+
+    Label3 = fixedLabel(Panel1, "Label3", QStringLiteral("回收站中已删除文件、文件夹共："),
+                        QRect(8, 50, 105, 39));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTotal = fixedLabel(Panel1, "lblTotal", QString(), QRect(26, 90, 88, 13));
+    Label4 = fixedLabel(Panel1, "Label4", QStringLiteral("合计占用空间："), QRect(8, 138, 105, 13));
+    lblTotalSpace = named(new QLabel(Panel1), "lblTotalSpace");
+    lblTotalSpace->move(16, 156);
+    lblTotalSpace->adjustSize();
+
+    BtnSeek = named(new QPushButton(QStringLiteral("搜索"), GroupBox1), "BtnSeek");
+    BtnSeek->setGeometry(556, 22, 65, 25);
+
+    // Keyboard order: the bottom group first, then the list and its panel.
+    QWidget* order[] = {BtnAnalyse, BtnDelete, RbDate,  DtCeil,
+                        RbDays,     CmbDays,   BtnSeek, ShellListView1};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(CmbDays, &QComboBox::editTextChanged, this,
+            guard([this](const QString&) { CmbDaysChange(); }));
+    connect(ShellListView1, &QAbstractItemView::doubleClicked, this,
+            guard([this](const QModelIndex&) { ShellListView1DblClick(); }));
+    connect(lblAbout, &ClickLabel::clicked, this, guard([this] { lblAboutClick(); }));
+}
+
+void TForm1::layoutGroups() {
+    const int w = width();
+    const int h = height();
+    // The bottom group keeps its height; the list's group takes the rest.
+    GroupBox1->setGeometry(0, h - 105, w, 105);
+    GroupBox2->setGeometry(0, 0, w, std::max(0, h - 105));
+    const int innerHeight = std::max(0, GroupBox2->height() - 17);
+    Panel1->setGeometry(2, 15, 119, innerHeight);
+    ShellListView1->setGeometry(121, 15, std::max(0, w - 123), innerHeight);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutGroups();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (const QScreen* s = screen()) {
+            const QRect area = s->availableGeometry();
+            move(area.x() + (area.width() - frameGeometry().width()) / 2,
+                 area.y() + (area.height() - frameGeometry().height()) / 2);
+        }
+    }
+    guarded([this] { FormShow(); });
+}
+
+void TForm1::FormCreate() {
+    SizeColumn = 2;
+    DateColumn = 1;
+    const QList<TListColumn>& columns = ShellListView1->Columns();
+    for (int i = 1; i < columns.size(); ++i) {
+        if (columns[i].Caption.contains(QStringLiteral("大小")))
+            SizeColumn = i - 1;
+        if (columns[i].Caption.contains(QStringLiteral("删除日期")))
+            DateColumn = i - 1;
+    }
+    setWindowTitle(applicationTitle());
+    SetDtCeilDateTime(today_() - 60);
+}
+
+void TForm1::FormShow() {
+    RefreshSum();
+}
+
+void TForm1::RefreshSum() {
+    const Totals totals = computeTotals(*ShellListView1, SizeColumn);
+    lblTotal->setText(toQString(totals.countText));
+    lblTotalSpace->setText(toQString(totals.spaceText));
+    lblTotalSpace->adjustSize();
+}
+
+void TForm1::CmbDaysChange() {
+    RbDays->setChecked(true);
+}
+
+void TForm1::ShellListView1DblClick() {
+    ShellListView1->SetRoot(QString::fromLatin1(TShellListView::RecycleBinRoot));
+}
+
+void TForm1::lblAboutClick() {
+    if (AboutDialog)
+        AboutDialog->exec();
+}
+
+TDateTime TForm1::DtCeilDateTime() const {
+    return static_cast<TDateTime>(DateZero.daysTo(DtCeil->date()));
+}
+
+void TForm1::SetDtCeilDateTime(TDateTime value) {
+    DtCeil->setDate(DateZero.addDays(static_cast<qint64>(std::floor(value))));
+}
+
+} // namespace velmora

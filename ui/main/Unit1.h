@@ -1,0 +1,85 @@
+// The main window: the trash list with its information panel, and the clearing controls.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "core/DateTime.h"
+#include "platform/ItemSource.h"
+
+class QComboBox;
+class QDateEdit;
+class QDialog;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace velmora {
+
+class ClickLabel;
+class TShellListView;
+
+// The sub-item indices of a row's size and deletion-date texts, found by the column headings.
+extern int SizeColumn;
+extern int DateColumn;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    using TodayFunction = std::function<TDateTime()>;
+
+    // Builds the window and its list, which reads the source; then runs FormCreate.
+    explicit TForm1(std::unique_ptr<ItemSource> source, TodayFunction today = velmora::today,
+                    QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    QGroupBox* GroupBox1;
+    QGroupBox* GroupBox2;
+    QPushButton* BtnAnalyse;
+    QPushButton* BtnDelete;
+    QRadioButton* RbDate;
+    QDateEdit* DtCeil;
+    QLabel* Label1;
+    QRadioButton* RbDays;
+    QComboBox* CmbDays;
+    QLabel* Label2;
+    TShellListView* ShellListView1;
+    QFrame* Panel1;
+    QLabel* Image1;
+    ClickLabel* lblAbout;
+    QLabel* Label3;
+    QLabel* lblTotal;
+    QLabel* Label4;
+    QLabel* lblTotalSpace;
+    QPushButton* BtnSeek;
+
+    // The about dialog that lblAbout shows.
+    QDialog* AboutDialog = nullptr;
+
+    void FormCreate();
+    void FormShow();
+    void RefreshSum();
+    void CmbDaysChange();
+    void ShellListView1DblClick();
+    void lblAboutClick();
+
+    // DtCeil's value: its date at 00:00.
+    TDateTime DtCeilDateTime() const;
+    void SetDtCeilDateTime(TDateTime value);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls(std::unique_ptr<ItemSource> source);
+    void layoutGroups();
+
+    TodayFunction today_;
+    bool shownBefore_ = false;
+};
+
+} // namespace velmora
