@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 namespace velmora {
@@ -24,9 +25,15 @@ template <class F> void guarded(F&& f) noexcept {
 }
 
 // A slot that runs a handler through the guard: connect(b, &QPushButton::clicked, guard(…)).
+// The handler takes the signal's arguments, or none.
 template <class F> auto guard(F f) {
     return [f = std::move(f)](auto&&... args) mutable {
-        guarded([&] { f(std::forward<decltype(args)>(args)...); });
+        guarded([&] {
+            if constexpr (std::is_invocable_v<F&, decltype(args)...>)
+                f(std::forward<decltype(args)>(args)...);
+            else
+                f();
+        });
     };
 }
 
