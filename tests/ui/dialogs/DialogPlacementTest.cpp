@@ -1,0 +1,91 @@
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+#include "QtTestApplication.h"
+#include "ui/common/WindowFont.h"
+#include "ui/dialogs/Unit2.h"
+#include "ui/dialogs/Unit3.h"
+
+namespace velmora {
+namespace {
+
+TEST(DialogPlacementTest, CentredOverTheOwner) {
+    struct Case {
+        QRect owner;
+        QSize size;
+        QPoint expected;
+    };
+    const QRect desktop(0, 0, 1920, 1040);
+    const Case cases[] = {
+        {{100, 50, 715, 491}, {296, 258}, {309, 166}},
+        {{100, 50, 715, 491}, {355, 326}, {280, 132}},
+        // Halves of odd differences are dropped, towards zero also below zero.
+        {{500, 400, 101, 61}, {296, 258}, {500 - 97, 400 - 98}},
+        // Never left of or above the desktop.
+        {{-600, -400, 715, 491}, {296, 258}, {0, 0}},
+        {{-100, 300, 200, 100}, {296, 258}, {0, 300 - 79}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(centredOver(c.owner, c.size, desktop), c.expected) << c.owner.x();
+    EXPECT_EQ(centredOver({-600, -400, 715, 491}, {296, 258}, QRect(-1920, -50, 3840, 1080)),
+              QPoint(-391, -50));
+}
+
+// The owner is the main window; the dialog opens over it the first time, then where it was.
+// Positions are those of the frames (the offscreen platform draws a thin one).
+template <class Dialog> void checkPlacement(QSize size) {
+    QWidget owner;
+    owner.setGeometry(100, 50, 715, 491);
+    owner.show();
+    const QRect ownerFrame = owner.frameGeometry();
+
+    Dialog dialog(&owner);
+    EXPECT_EQ(dialog.size(), size);
+    dialog.show();
+    const QRect frame = dialog.frameGeometry();
+    EXPECT_EQ(frame.size() - size, ownerFrame.size() - owner.size());
+    EXPECT_EQ(frame.topLeft(),
+              QPoint(ownerFrame.left() + (ownerFrame.width() - frame.width()) / 2,
+                     ownerFrame.top() + (ownerFrame.height() - frame.height()) / 2));
+    dialog.move(20, 30);
+    dialog.hide();
+    owner.move(300, 200);
+    dialog.show();
+    EXPECT_EQ(dialog.pos(), QPoint(20, 30));
+}
+
+TEST(DialogPlacementTest, AnalysisDialog) {
+    checkPlacement<TfrmAnalyze>({296, 258});
+}
+
+TEST(DialogPlacementTest, AboutDialog) {
+    checkPlacement<TfrmAbout>({355, 326});
+}
+
+TEST(DialogPlacementTest, NeverAboveOrLeftOfTheDesktop) {
+    QWidget owner;
+    owner.setGeometry(-600, -400, 715, 491);
+    owner.show();
+    TfrmAnalyze dialog(&owner);
+    dialog.show();
+    const QRect desktop = owner.screen()->availableVirtualGeometry();
+    EXPECT_EQ(dialog.pos(), QPoint(std::max(-391, desktop.left()), std::max(-283, desktop.top())));
+}
+
+TEST(AboutDialogTest, Creation) {
+    TfrmAbout dialog(nullptr);
+    EXPECT_EQ(dialog.objectName(), QStringLiteral("frmAbout"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Velmora"));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.minimumSize(), QSize(355, 326));
+    EXPECT_EQ(dialog.maximumSize(), QSize(355, 326));
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(dialog.font(), windowFont());
+    EXPECT_EQ(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,59 @@
+#include "ui/dialogs/FixedDialog.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QScreen>
+#include <algorithm>
+
+#include "ui/common/WindowFont.h"
+
+namespace velmora {
+
+FixedDialog::FixedDialog(QWidget* owner, QSize clientSize)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
+    setFixedSize(clientSize);
+    setSizeGripEnabled(false);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Button));
+    setPalette(p);
+    setAutoFillBackground(true);
+    setFont(windowFont());
+}
+
+QPoint centredOver(const QRect& owner, const QSize& size, const QRect& desktop) {
+    return {std::max(owner.left() + (owner.width() - size.width()) / 2, desktop.left()),
+            std::max(owner.top() + (owner.height() - size.height()) / 2, desktop.top())};
+}
+
+void FixedDialog::setVisible(bool visible) {
+    if (visible && !placed_ && !isVisible()) {
+        placed_ = true;
+        QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        QScreen* screen = owner ? owner->screen() : this->screen();
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        const QRect desktop = screen ? screen->availableVirtualGeometry() : QRect();
+        // Until the dialog has been shown its frame is unknown; the owner's frame, drawn by the
+        // same window manager, stands in for it.
+        QSize size = frameGeometry().size();
+        if (owner && size == this->size())
+            size += owner->frameGeometry().size() - owner->size();
+        const QRect over =
+            owner ? owner->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
+        move(centredOver(over, size, desktop));
+    }
+    QDialog::setVisible(visible);
+}
+
+void FixedDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace velmora

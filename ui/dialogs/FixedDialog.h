@@ -1,0 +1,36 @@
+// What the program's dialogs share: a fixed frame and client size, the button-face background,
+// the window font, and their place on the first showing, centred over their owner.
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace velmora {
+
+class FixedDialog : public QDialog {
+    Q_OBJECT
+public:
+    // A dialog owned by `owner` (the main window; may be null) whose client area is `clientSize`:
+    // no resizing, no minimise or maximise button, a close button.
+    FixedDialog(QWidget* owner, QSize clientSize);
+
+    // The first showing places the dialog over its owner (centredOver); later showings keep
+    // the place where it was when it was last hidden.
+    void setVisible(bool visible) override;
+
+protected:
+    // There is no cancel button, so Escape does not close the dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool placed_ = false;
+};
+
+// The top-left corner of a window of `size` centred over `owner` (both with their frames):
+// owner's left + (owner's width - width) / 2, the top likewise, the division rounding towards
+// zero; neither coordinate less than `desktop`'s left or top edge.
+QPoint centredOver(const QRect& owner, const QSize& size, const QRect& desktop);
+
+} // namespace velmora

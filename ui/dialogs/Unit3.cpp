@@ -1,0 +1,74 @@
+#include "ui/dialogs/Unit3.h"
+
+#include <QShowEvent>
+
+#include "ui/common/AppTitle.h"
+#include "ui/common/HandlerGuard.h"
+
+namespace velmora {
+
+TfrmAnalyze* frmAnalyze = nullptr;
+
+namespace {
+constexpr int ClientWidth = 296;
+constexpr int ClientHeight = 258;
+constexpr int ChartHeight = 209;
+} // namespace
+
+TfrmAnalyze::TfrmAnalyze(QWidget* owner) : FixedDialog(owner, QSize(ClientWidth, ClientHeight)) {
+    setObjectName(QStringLiteral("frmAnalyze"));
+
+    Label1 = new MessageLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    Chart1 = new PieChart(this);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Series1 = Chart1->series();
+    Series1->setObjectName(QStringLiteral("Series1"));
+
+    BitBtn1 = new QPushButton(QStringLiteral("确定"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(115, 233, 75, 25);
+    BitBtn1->setAutoDefault(false);
+    BitBtn1->setDefault(false);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    setTabOrder(Chart1, BitBtn1);
+    alignControls();
+
+    guarded([this] { FormCreate(); });
+}
+
+void TfrmAnalyze::FormCreate() {
+    setWindowTitle(applicationTitle() + QStringLiteral(" - 分析"));
+}
+
+void TfrmAnalyze::FormShow() {
+    // A carriage return, alone or before a line feed, starts a new line.
+    QString caption = StrMsg;
+    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    caption.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    Label1->setText(caption);
+    alignControls();
+
+    Series1->Clear();
+    Series1->Add(static_cast<double>(ISpacePart), QStringLiteral(" 指定时间前删除文件占用空间"),
+                 QColor(255, 0, 0));
+    Series1->Add(static_cast<double>(ISpaceTotal - ISpacePart),
+                 QStringLiteral(" 其它时间删除文件占用空间"), QColor(0, 128, 0));
+}
+
+void TfrmAnalyze::showEvent(QShowEvent* event) {
+    FixedDialog::showEvent(event);
+    // A window restored by the window manager is not a new showing.
+    if (!event->spontaneous())
+        guarded([this] { FormShow(); });
+}
+
+void TfrmAnalyze::alignControls() {
+    Label1->setGeometry(0, 0, ClientWidth, Label1->height());
+    Label1->fitHeight();
+    Chart1->setGeometry(0, Label1->height(), ClientWidth, ChartHeight);
+}
+
+} // namespace velmora
