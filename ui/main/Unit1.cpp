@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,10 +12,13 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "core/AgeAnalysis.h"
 #include "core/Totals.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/common/WindowFont.h"
+#include "ui/dialogs/Unit2.h"
+#include "ui/dialogs/Unit3.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ShellListView.h"
 
@@ -31,6 +33,10 @@ const QDate DateZero(1899, 12, 30);
 
 QString toQString(const Text& text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Text toText(const QString& s) {
+    return Text(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));
 }
 
 template <class W> W* named(W* widget, const char* name) {
@@ -138,6 +144,7 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     connect(ShellListView1, &QAbstractItemView::doubleClicked, this,
             guard([this](const QModelIndex&) { ShellListView1DblClick(); }));
     connect(lblAbout, &ClickLabel::clicked, this, guard([this] { lblAboutClick(); }));
+    connect(BtnAnalyse, &QPushButton::clicked, this, guard([this] { BtnAnalyseClick(); }));
 }
 
 void TForm1::layoutGroups() {
@@ -194,6 +201,24 @@ void TForm1::RefreshSum() {
     lblTotal->setText(toQString(totals.countText));
     lblTotalSpace->setText(toQString(totals.spaceText));
     lblTotalSpace->adjustSize();
+    if (frmAnalyze)
+        frmAnalyze->ISpaceTotal = totals.megabytes;
+}
+
+void TForm1::BtnAnalyseClick() {
+    CutOffChoice choice;
+    choice.byDate = RbDate->isChecked();
+    choice.pickerValue = DtCeilDateTime();
+    choice.daysText = toText(CmbDays->currentText());
+    choice.today = today_();
+    choice.dateColumn = DateColumn;
+    choice.sizeColumn = SizeColumn;
+    const AgeAnalysis analysis = analyseAge(*ShellListView1, choice);
+    if (!frmAnalyze)
+        return;
+    frmAnalyze->StrMsg = toQString(analysis.message);
+    frmAnalyze->ISpacePart = analysis.megabytes;
+    frmAnalyze->exec();
 }
 
 void TForm1::CmbDaysChange() {
@@ -205,8 +230,8 @@ void TForm1::ShellListView1DblClick() {
 }
 
 void TForm1::lblAboutClick() {
-    if (AboutDialog)
-        AboutDialog->exec();
+    if (frmAbout)
+        frmAbout->exec();
 }
 
 TDateTime TForm1::DtCeilDateTime() const {

@@ -10,7 +10,6 @@
 
 class QComboBox;
 class QDateEdit;
-class QDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -56,12 +55,10 @@ public:
     QLabel* lblTotalSpace;
     QPushButton* BtnSeek;
 
-    // The about dialog that lblAbout shows.
-    QDialog* AboutDialog = nullptr;
-
     void FormCreate();
     void FormShow();
     void RefreshSum();
+    void BtnAnalyseClick();
     void CmbDaysChange();
     void ShellListView1DblClick();
     void lblAboutClick();

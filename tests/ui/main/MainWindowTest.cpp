@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "FakeItemSource.h"
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
+#include "ui/dialogs/Unit3.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ShellListView.h"
 #include "ui/main/Unit1.h"
@@ -235,6 +237,69 @@ TEST(MainWindowTest, ControlsCarryTheirNamesAndTexts) {
             next = next->nextInFocusChain();
         EXPECT_EQ(next, expected[i + 1]) << expected[i]->objectName().toStdString();
     }
+}
+
+// The analysis dialog over the window, closed as soon as it shows; what it showed is kept.
+struct AnalysisFixture : WindowFixture {
+    using WindowFixture::WindowFixture;
+    void createDialog() {
+        dialog = std::make_unique<TfrmAnalyze>(form.get());
+        frmAnalyze = dialog.get();
+    }
+    ~AnalysisFixture() { frmAnalyze = nullptr; }
+
+    // Clicks the analyse button; returns whether the dialog was shown.
+    bool analyse() {
+        bool shown = false;
+        QTimer::singleShot(0, dialog.get(), [&] {
+            shown = dialog->isVisible();
+            label = dialog->Label1->text();
+            dialog->BitBtn1->click();
+        });
+        QTest::mouseClick(form->BtnAnalyse, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        return shown;
+    }
+
+    std::unique_ptr<TfrmAnalyze> dialog;
+    QString label;
+};
+
+TEST(MainWindowTest, AnalyseShowsTheDialogWithTheQualifyingRows) {
+    AnalysisFixture f({test::trashItem("old", "2020/10/1 10:00", "1,234 KB"),
+                       test::trashItem("recent", "2020/11/20 10:00", "3.5 MB")});
+    f.createDialog();
+    f.show();
+    EXPECT_EQ(f.dialog->ISpaceTotal, static_cast<long double>(4.71)); // the double total
+
+    f.form->CmbDays->setEditText(QStringLiteral("30"));
+    ASSERT_TRUE(f.analyse());
+    EXPECT_EQ(f.dialog->StrMsg,
+              QStringLiteral("回收站中有 30 天前删除文件或文件夹：1项\r合计占用空间：1MB"));
+    EXPECT_EQ(f.label,
+              QStringLiteral("回收站中有 30 天前删除文件或文件夹：1项\n合计占用空间：1MB"));
+    EXPECT_EQ(f.dialog->ISpacePart, static_cast<long double>(1.21));
+    EXPECT_EQ(f.form->ShellListView1->ItemIndex(), 0);
+    EXPECT_EQ(f.dialog->Series1->Count(), 2);
+
+    // By date: the picker's date names the cut-off.
+    f.form->RbDate->setChecked(true);
+    f.form->DtCeil->setDate(QDate(2020, 11, 21));
+    ASSERT_TRUE(f.analyse());
+    EXPECT_EQ(f.dialog->StrMsg,
+              QStringLiteral("回收站中有 2020/11/21 前删除文件或文件夹：2项\r合计占用空间：5MB"));
+    EXPECT_TRUE(f.boxes.isEmpty());
+}
+
+TEST(MainWindowTest, AnalyseStopsAtAnUnreadableDayCount) {
+    AnalysisFixture f({test::trashItem("old", "2020/10/1 10:00", "1 MB")});
+    f.createDialog();
+    f.show();
+    f.dialog->StrMsg = QStringLiteral("before");
+    f.form->CmbDays->setEditText(QStringLiteral("3O"));
+    EXPECT_FALSE(f.analyse());
+    EXPECT_EQ(f.dialog->StrMsg, QStringLiteral("before"));
+    EXPECT_EQ(f.boxes, QStringList{QStringLiteral("Velmora|''3O'' is not a valid integer value.")});
 }
 
 } // namespace
