@@ -49,10 +49,14 @@ struct FileIdHash {
 
 class TreeWalker {
 public:
-    qint64 measure(int dirFd, const char* name) {
+    qint64 measure(int dirFd, const char* name, struct stat* top) {
+        if (top)
+            *top = {};
         struct stat st {};
         if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             return 0;
+        if (top)
+            *top = st;
         total_ = allocated(st);
         if (!S_ISDIR(st.st_mode))
             return total_;
@@ -79,31 +83,24 @@ private:
 
     // Counts the entries of the open folder fd and collects the subfolders to visit.
     void scan(Frame& frame) {
-        for (;;) {
-            const long n = ::syscall(SYS_getdents64, frame.fd, buffer_.data(), buffer_.size());
-            if (n <= 0)
-                return; // the end, or a folder that cannot be read further
-            for (long pos = 0; pos < n;) {
-                const auto* e = reinterpret_cast<const DirEntry64*>(buffer_.data() + pos);
-                pos += e->reclen;
-                const char* entryName = e->name;
-                if (entryName[0] == '.' &&
-                    (entryName[1] == '\0' || (entryName[1] == '.' && entryName[2] == '\0')))
-                    continue;
-                struct stat st {};
-                if (::fstatat(frame.fd, entryName, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
-                    st.st_dev != rootDev_)
-                    continue;
-                if (S_ISDIR(st.st_mode)) {
-                    total_ += allocated(st);
-                    frame.subdirs.emplace_back(entryName);
-                    continue;
-                }
-                if (st.st_nlink > 1 && !seen_.insert({st.st_dev, st.st_ino}).second)
-                    continue;
+        DirectoryReader reader(frame.fd);
+        const char* entryName = nullptr;
+        unsigned char type = 0;
+        while (reader.next(entryName, type)) {
+            struct stat st {};
+            if (::fstatat(frame.fd, entryName, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+                st.st_dev != rootDev_)
+                continue;
+            if (S_ISDIR(st.st_mode)) {
                 total_ += allocated(st);
+                frame.subdirs.emplace_back(entryName);
+                continue;
             }
+            if (st.st_nlink > 1 && !seen_.insert({st.st_dev, st.st_ino}).second)
+                continue;
+            total_ += allocated(st);
         }
+        // A folder that cannot be read further is counted as far as it was read.
     }
 
     // Reopens the folder of frame k from the open descriptor of the frame above it, checking
@@ -164,7 +161,6 @@ private:
         }
     }
 
-    std::vector<char> buffer_ = std::vector<char>(64 * 1024);
     std::vector<Frame> stack_;
     std::unordered_set<FileId, FileIdHash> seen_;
     dev_t rootDev_ = 0;
@@ -173,25 +169,34 @@ private:
 
 } // namespace
 
-namespace detail {
-long readEntries(int fd, char* buffer, std::size_t size) {
+bool DirectoryReader::next(const char*& name, unsigned char& type) {
     for (;;) {
-        const long n = ::syscall(SYS_getdents64, fd, buffer, size);
-        if (n >= 0 || errno != EINTR)
-            return n < 0 ? -1 : n;
+        if (pos_ >= size_) {
+            if (end_ || failed_)
+                return false;
+            const long n = ::syscall(SYS_getdents64, fd_, buffer_, sizeof buffer_);
+            if (n < 0 && errno == EINTR)
+                continue;
+            failed_ = n < 0;
+            end_ = n == 0;
+            if (n <= 0)
+                return false;
+            size_ = n;
+            pos_ = 0;
+        }
+        const auto* e = reinterpret_cast<const DirEntry64*>(buffer_ + pos_);
+        pos_ += e->reclen;
+        if (e->name[0] == '.' && (e->name[1] == '\0' || (e->name[1] == '.' && e->name[2] == '\0')))
+            continue;
+        name = e->name;
+        type = e->type;
+        return true;
     }
 }
 
-const char* entryName(const char* buffer, long pos, long& next) {
-    const auto* e = reinterpret_cast<const DirEntry64*>(buffer + pos);
-    next = pos + e->reclen;
-    return e->name;
-}
-} // namespace detail
-
-qint64 diskUsage(int dirFd, const char* name) {
+qint64 diskUsage(int dirFd, const char* name, struct stat* top) {
     TreeWalker walker;
-    return walker.measure(dirFd, name);
+    return walker.measure(dirFd, name, top);
 }
 
 QString kilobyteText(qint64 bytes) {

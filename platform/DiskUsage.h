@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <sys/stat.h>
+
 #include <ctime>
 
 namespace velmora {
@@ -16,8 +18,8 @@ namespace velmora {
 // tree: links are not followed, other file systems are not entered, hard links count once,
 // folders that cannot be opened count their own entry only. Works relative to open folders, so
 // trees deeper than PATH_MAX are measured with a bounded number of descriptors. 0 when the entry
-// itself cannot be read.
-qint64 diskUsage(int dirFd, const char* name);
+// itself cannot be read; top, when given, receives the entry's own lstat (st_ino 0 when it failed).
+qint64 diskUsage(int dirFd, const char* name, struct stat* top = nullptr);
 
 // Kilobytes rounded up, digits grouped by ",", a blank and "KB": "0 KB", "1,234 KB".
 QString kilobyteText(qint64 bytes);
@@ -48,30 +50,24 @@ QByteArray directorySizesContent(const QList<NamedDirectorySize>& entries);
 bool replaceFileAtomically(int dirFd, const char* name, QByteArrayView content,
                            const struct timespec* mtime = nullptr);
 
-// Calls f(name) for every entry of the open folder fd but "." and "..". False when the folder
-// could not be read to its end.
-template <class F> bool forEachEntry(int fd, F&& f);
+// Reads the entries of an open folder one at a time, "." and ".." left out.
+class DirectoryReader {
+public:
+    explicit DirectoryReader(int fd) : fd_(fd) {}
+    DirectoryReader(const DirectoryReader&) = delete;
+    DirectoryReader& operator=(const DirectoryReader&) = delete;
+    // The next entry's name and d_type (DT_DIR, DT_LNK…, DT_UNKNOWN where the file system does
+    // not tell); false at the end, or on an error, after which failed() is true.
+    bool next(const char*& name, unsigned char& type);
+    bool failed() const { return failed_; }
 
-namespace detail {
-// Reads the next entries of fd into buffer; the bytes read, 0 at the end, -1 on an error.
-long readEntries(int fd, char* buffer, std::size_t size);
-// The name of the entry at buffer + pos, and the position of the next one.
-const char* entryName(const char* buffer, long pos, long& next);
-} // namespace detail
-
-template <class F> bool forEachEntry(int fd, F&& f) {
-    char buffer[32 * 1024];
-    for (;;) {
-        const long n = detail::readEntries(fd, buffer, sizeof buffer);
-        if (n <= 0)
-            return n == 0;
-        for (long pos = 0; pos < n;) {
-            const char* name = detail::entryName(buffer, pos, pos);
-            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
-                continue;
-            f(name);
-        }
-    }
-}
+private:
+    int fd_;
+    long size_ = 0;
+    long pos_ = 0;
+    bool failed_ = false;
+    bool end_ = false;
+    alignas(8) char buffer_[32 * 1024];
+};
 
 } // namespace velmora

@@ -234,27 +234,27 @@ QByteArray trashInfoContent(QByteArrayView path, TDateTime deletionDate) {
            "\n";
 }
 
-bool splitOriginalPath(QByteArrayView path, QByteArrayView topDir, OriginalLocation& out) {
+bool splitOriginalPath(QByteArrayView path, QByteArrayView topDir, QByteArrayView& name,
+                       QByteArray& folder) {
     while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
     const qsizetype slash = path.lastIndexOf('/');
-    const QByteArrayView name = path.sliced(slash + 1);
+    name = path.sliced(slash + 1);
     if (name.isEmpty() || name == QByteArrayView(".") || name == QByteArrayView(".."))
         return false;
-    out.name = name.toByteArray();
-    const bool absolute = path.startsWith('/');
-    QByteArrayView parent = slash < 0 ? QByteArrayView() : path.first(slash);
-    if (absolute) {
-        out.folder = parent.isEmpty() ? QByteArray("/") : parent.toByteArray();
+    const QByteArrayView parent = slash < 0 ? QByteArrayView() : path.first(slash);
+    if (path.startsWith('/')) {
+        folder = parent.isEmpty() ? QByteArray("/") : parent.toByteArray();
         return true;
     }
-    QByteArray folder = topDir.toByteArray();
+    folder = topDir.toByteArray();
     if (!parent.isEmpty()) {
         if (!folder.endsWith('/'))
             folder += '/';
         folder += parent;
     }
-    out.folder = folder.isEmpty() ? QByteArray("/") : folder;
+    if (folder.isEmpty())
+        folder = "/";
     return true;
 }
 

@@ -35,12 +35,9 @@ bool localDateTimeOf(qint64 seconds, qint64 nanoseconds, TDateTime& local);
 // (local time, whole seconds).
 QByteArray trashInfoContent(QByteArrayView path, TDateTime deletionDate);
 
-// An original location cut into the folder and the name. A relative path is taken from topDir.
-// False when no name is left (empty, "/", a last segment "." or "..").
-struct OriginalLocation {
-    QByteArray folder;
-    QByteArray name;
-};
-bool splitOriginalPath(QByteArrayView path, QByteArrayView topDir, OriginalLocation& out);
+// Cuts an original location into its folder and its name (a view into path). A relative path is
+// taken from topDir. False when no name is left (empty, "/", a last segment "." or "..").
+bool splitOriginalPath(QByteArrayView path, QByteArrayView topDir, QByteArrayView& name,
+                       QByteArray& folder);
 
 } // namespace velmora

@@ -1,6 +1,8 @@
 #include "platform/TrashSource.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <pwd.h>
 #include <sys/stat.h>
 
@@ -12,8 +14,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <ctime>
+#include <memory>
+#include <mutex>
 #include <numeric>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -49,6 +55,51 @@ Kind kindOf(mode_t mode) {
     return File;
 }
 
+Kind kindOf(unsigned char type) {
+    switch (type) {
+    case DT_DIR:
+        return Folder;
+    case DT_LNK:
+        return Link;
+    case DT_FIFO:
+        return Fifo;
+    case DT_SOCK:
+        return Socket;
+    case DT_CHR:
+        return CharDevice;
+    case DT_BLK:
+        return BlockDevice;
+    default:
+        return File;
+    }
+}
+
+// Runs work(k) for k = 0 .. count - 1 on up to one thread per core, the calling one included;
+// each thread gets its work from makeWork(), which may set up what the thread keeps for itself.
+// Small counts stay on the calling thread: starting threads costs more than they save.
+template <class F> void runParallel(std::size_t count, std::size_t minimumPerThread, F makeWork) {
+    std::atomic<std::size_t> next{0};
+    auto run = [&] {
+        auto work = makeWork();
+        for (std::size_t k; (k = next.fetch_add(1, std::memory_order_relaxed)) < count;)
+            work(k);
+    };
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threads =
+        std::min<std::size_t>({cores, 8, std::max<std::size_t>(1, count / minimumPerThread)});
+    std::vector<std::thread> helpers;
+    for (std::size_t k = 1; k < threads; ++k) {
+        try {
+            helpers.emplace_back(run);
+        } catch (...) {
+            break; // no more threads: the ones running share the work
+        }
+    }
+    run();
+    for (std::thread& helper : helpers)
+        helper.join();
+}
+
 // A descriptor closed when it goes out of scope.
 class Fd {
 public:
@@ -66,6 +117,8 @@ private:
     int fd_;
 };
 
+// Reads up to limit bytes of a regular file. A read shorter than asked is taken as the end,
+// as it is for regular files, which saves a call per info file.
 QByteArray readAtMost(int fd, qsizetype limit) {
     QByteArray data;
     char buffer[4096];
@@ -76,6 +129,8 @@ QByteArray readAtMost(int fd, qsizetype limit) {
         if (n <= 0)
             break;
         data.append(buffer, std::min<qsizetype>(n, limit - data.size()));
+        if (std::size_t(n) < sizeof buffer)
+            break;
     }
     return data;
 }
@@ -118,14 +173,15 @@ struct TrashSource::Item {
     QString name;      // the original name; null: the stored name is shown
     QString texts;     // 删除日期, 大小 and 修改日期 joined by '\n', once loaded
     TDateTime deleted = 0;
-    qint64 modified = 0;    // of files/NAME, seconds since the epoch
-    qint64 infoMtimeMs = 0; // of the info file, for the directorysizes entry of a folder
-    qint64 bytes = -1;      // on disk; -1 until known
-    quint32 folder = 0;     // index in folders_; 0 is the empty text
+    mutable qint64 modified = 0; // of files/NAME, seconds since the epoch, once statted
+    qint64 infoMtimeMs = 0;      // of the info file, for the directorysizes entry of a folder
+    qint64 bytes = -1;           // on disk; -1 until known
+    quint32 folder = 0;          // index in folders_; 0 is the empty text
     quint16 trash = 0;
     mutable quint16 type = 0; // index in types_; 0 until looked up
     Kind kind = File;
     bool hasInfo = false;
+    bool statted = false; // modified (and bytes of a non-folder) are known
 };
 
 struct TrashSource::TypeText {
@@ -192,6 +248,7 @@ void TrashSource::enumerate() {
                 options_.probeDeadline);
         }
 
+        SortKeys keys;
         QSet<QPair<quint64, quint64>> seen;
         for (qsizetype k = 0; k < locations.size(); ++k) {
             const TrashLocation& location = locations[k];
@@ -206,9 +263,9 @@ void TrashSource::enumerate() {
                 continue;
             trashes_.append({location.trashDir, location.topDir,
                              fileNameFromBytes(location.trashDir + "/files")});
-            readTrash(int(trashes_.size() - 1), fd.get());
+            readTrash(int(trashes_.size() - 1), fd.get(), keys);
         }
-        sortItems();
+        sortItems(keys);
     } catch (...) {
         // Out of memory: an empty list rather than a crash.
         trashes_.clear();
@@ -216,106 +273,206 @@ void TrashSource::enumerate() {
     }
 }
 
-void TrashSource::readTrash(int trashIndex, int trashFd) {
-    const Trash& trash = trashes_[trashIndex];
+void TrashSource::readTrash(int trashIndex, int trashFd, SortKeys& keys) {
     Fd files(::openat(trashFd, "files", DirFlags | O_NOFOLLOW));
     if (!files.valid())
         return;
     Fd info(::openat(trashFd, "info", DirFlags | O_NOFOLLOW));
     if (!info.valid() && errno != ENOENT)
         return; // info/ exists but cannot be read: nothing there can be told apart
-    const qsizetype firstItem = items_.size();
-    QHash<QByteArray, quint32> folderIndex;
-    QByteArray infoName;
 
-    const bool complete = forEachEntry(files.get(), [&](const char* name) {
-        struct stat st {};
-        if (::fstatat(files.get(), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return; // gone meanwhile
-        Item item;
-        item.stored = QByteArray(name);
-        item.trash = static_cast<quint16>(trashIndex);
+    // The names first: a listing that breaks off leaves the directory out as a whole.
+    QByteArray names;
+    std::vector<std::pair<qsizetype, unsigned char>> entries;
+    {
+        DirectoryReader reader(files.get());
+        const char* name = nullptr;
+        unsigned char type = 0;
+        while (reader.next(name, type)) {
+            entries.emplace_back(names.size(), type);
+            names.append(name, qsizetype(std::strlen(name)) + 1);
+        }
+        if (reader.failed())
+            return;
+    }
+
+    // Reading the info files is most of the work, and independent per item: threads fill the
+    // items in place, and make their sort keys too, each with a collator of its own.
+    const qsizetype base = items_.size();
+    const std::size_t count = entries.size();
+    items_.resize(base + qsizetype(count));
+    keys.resize(std::size_t(base) + count);
+    std::vector<char> valid(count, 0);
+    Item* const filled = items_.data() + base;
+    const QByteArray& top = trashes_[trashIndex].top;
+    QHash<QByteArray, quint32> folderIndex;
+    std::mutex folderMutex;
+    runParallel(count, 256, [&] {
+        auto collator = std::make_shared<QCollator>(options_.locale);
+        collator->setNumericMode(true);
+        return [&, collator](std::size_t k) {
+            Item& item = filled[k];
+            QByteArray folder;
+            if (!readItem(files.get(), info.get(), top, names.constData() + entries[k].first,
+                          entries[k].second, item, folder))
+                return;
+            item.trash = static_cast<quint16>(trashIndex);
+            if (!folder.isNull()) {
+                const std::lock_guard lock(folderMutex);
+                auto found = folderIndex.constFind(folder);
+                if (found == folderIndex.cend()) {
+                    found = folderIndex.insert(folder, quint32(folders_.size()));
+                    folders_.append(displayTextFromBytes(folder));
+                }
+                item.folder = *found;
+            }
+            keys[std::size_t(base) + k] = collator->sortKey(
+                item.name.isNull() ? displayTextFromBytes(item.stored) : item.name);
+            valid[k] = 1;
+        };
+    });
+    // Entries that vanished meanwhile leave gaps: close them.
+    qsizetype kept = base;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (!valid[k])
+            continue;
+        if (kept != base + qsizetype(k)) {
+            items_[kept] = std::move(filled[k]);
+            keys[std::size_t(kept)] = std::move(keys[std::size_t(base) + k]);
+        }
+        ++kept;
+    }
+    items_.resize(kept);
+    keys.resize(std::size_t(kept));
+}
+
+bool TrashSource::readItem(int filesFd, int infoFd, const QByteArray& top, const char* name,
+                           unsigned char type, Item& item, QByteArray& folder) {
+    item.stored = QByteArray(name);
+    struct stat st {};
+    auto statStored = [&] {
+        if (item.statted)
+            return true;
+        if (::fstatat(filesFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        item.statted = true;
         item.kind = kindOf(st.st_mode);
         item.modified = st.st_mtim.tv_sec;
         if (item.kind != Folder)
             item.bytes = qint64(st.st_blocks) * 512;
+        return true;
+    };
+    // The entry's type from the listing spares a call per item; some file systems do not tell.
+    if (type == DT_UNKNOWN) {
+        if (!statStored())
+            return false; // gone meanwhile
+    } else {
+        item.kind = kindOf(type);
+    }
 
-        int infoFd = -1;
-        if (info.valid()) {
-            infoName = item.stored + TrashInfoSuffix;
-            infoFd = ::openat(info.get(), infoName.constData(),
-                              O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-            // An info file that exists but cannot be read (a link, no permission) makes the item
-            // one with an unreadable Path and date.
-            item.hasInfo = infoFd >= 0 || (errno != ENOENT && errno != ENAMETOOLONG);
-        }
-        if (!item.hasInfo) {
-            // An orphan: listed under its stored name, dated when it entered the trash.
-            item.deleted = localTimeOr(st.st_ctim, now());
-            items_.append(std::move(item));
-            return;
-        }
-        TrashInfo parsed;
-        struct stat infoStat {};
-        bool haveInfoStat = false;
-        if (infoFd >= 0) {
-            const Fd closer(infoFd);
-            parsed = parseTrashInfo(readAtMost(infoFd, MaxInfoBytes));
-            if (!parsed.hasDate || item.kind == Folder)
-                haveInfoStat = ::fstat(infoFd, &infoStat) == 0;
-        } else {
-            haveInfoStat =
-                ::fstatat(info.get(), infoName.constData(), &infoStat, AT_SYMLINK_NOFOLLOW) == 0;
-        }
-        if (haveInfoStat)
-            item.infoMtimeMs = milliseconds(infoStat.st_mtim);
-        OriginalLocation location;
-        if (parsed.hasPath && splitOriginalPath(parsed.path, trash.top, location)) {
-            item.name = displayTextFromBytes(location.name);
-            auto found = folderIndex.constFind(location.folder);
-            if (found == folderIndex.cend()) {
-                found = folderIndex.insert(location.folder, quint32(folders_.size()));
-                folders_.append(displayTextFromBytes(location.folder));
-            }
-            item.folder = *found;
-        }
-        if (parsed.hasDate)
-            item.deleted = parsed.deletionDate;
-        else if (haveInfoStat)
-            item.deleted = localTimeOr(infoStat.st_mtim, now());
-        else
-            item.deleted = localTimeOr(st.st_ctim, now());
-        items_.append(std::move(item));
-    });
-    if (!complete) // the listing broke off: the directory is left out as a whole
-        items_.resize(firstItem);
+    // NAME.trashinfo; a name too long for it has no info file.
+    char infoName[NAME_MAX + 1];
+    const std::size_t nameLength = std::size_t(item.stored.size());
+    const bool fits = nameLength + sizeof TrashInfoSuffix <= sizeof infoName;
+    if (fits) {
+        std::memcpy(infoName, name, nameLength);
+        std::memcpy(infoName + nameLength, TrashInfoSuffix, sizeof TrashInfoSuffix);
+    }
+    int fd = -1;
+    if (infoFd >= 0 && fits) {
+        fd = ::openat(infoFd, infoName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        // An info file that exists but cannot be read (a link, no permission) makes the item
+        // one with an unreadable Path and date.
+        item.hasInfo = fd >= 0 || errno != ENOENT;
+    }
+    if (!item.hasInfo) {
+        // An orphan: listed under its stored name, dated when it entered the trash.
+        if (!statStored())
+            return false;
+        item.deleted = localTimeOr(st.st_ctim, now());
+        return true;
+    }
+    TrashInfo parsed;
+    struct stat infoStat {};
+    bool haveInfoStat = false;
+    if (fd >= 0) {
+        const Fd closer(fd);
+        // Info files are small: one read into the stack, mostly.
+        char buffer[4096];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n >= 0 && std::size_t(n) < sizeof buffer)
+            parsed = parseTrashInfo(QByteArrayView(buffer, n));
+        else if (n >= 0)
+            parsed = parseTrashInfo(QByteArrayView(buffer, n).toByteArray() +
+                                    readAtMost(fd, MaxInfoBytes - n));
+        if (!parsed.hasDate)
+            haveInfoStat = ::fstat(fd, &infoStat) == 0;
+    } else {
+        haveInfoStat = ::fstatat(infoFd, infoName, &infoStat, AT_SYMLINK_NOFOLLOW) == 0;
+    }
+    QByteArrayView originalName;
+    if (parsed.hasPath && splitOriginalPath(parsed.path, top, originalName, folder))
+        item.name = displayTextFromBytes(originalName);
+    if (parsed.hasDate)
+        item.deleted = parsed.deletionDate;
+    else if (haveInfoStat)
+        item.deleted = localTimeOr(infoStat.st_mtim, now());
+    else if (statStored())
+        item.deleted = localTimeOr(st.st_ctim, now());
+    else
+        item.deleted = now();
+    return true;
 }
 
-void TrashSource::sortItems() {
-    QCollator collator(options_.locale);
-    collator.setNumericMode(true);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(static_cast<std::size_t>(items_.size()));
-    for (int i = 0; i < items_.size(); ++i)
-        keys.push_back(collator.sortKey(displayName(i)));
+void TrashSource::sortItems(const SortKeys& keys) {
     std::vector<int> order(static_cast<std::size_t>(items_.size()));
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
+    const auto before = [&](int a, int b) {
         const Item& x = items_[a];
         const Item& y = items_[b];
         if ((x.kind == Folder) != (y.kind == Folder))
             return x.kind == Folder;
-        if (const int c = keys[std::size_t(a)].compare(keys[std::size_t(b)]))
+        if (const int c = keys[std::size_t(a)]->compare(*keys[std::size_t(b)]))
             return c < 0;
         if (x.trash != y.trash)
             return x.trash < y.trash;
         return x.stored < y.stored;
-    });
-    QList<Item> sorted;
-    sorted.reserve(items_.size());
-    for (const int i : order)
-        sorted.append(std::move(items_[i]));
-    items_ = std::move(sorted);
+    };
+    // Two halves sorted side by side, then merged, when there are enough items to gain.
+    const auto middle = order.begin() + std::ptrdiff_t(order.size() / 2);
+    std::optional<std::thread> helper;
+    if (order.size() >= 4096 && std::thread::hardware_concurrency() > 1) {
+        try {
+            helper.emplace([&] { std::sort(order.begin(), middle, before); });
+        } catch (...) {
+            helper.reset();
+        }
+    }
+    if (helper) {
+        std::sort(middle, order.end(), before);
+        helper->join();
+        std::inplace_merge(order.begin(), middle, order.end(), before);
+    } else {
+        std::sort(order.begin(), order.end(), before);
+    }
+    // Puts the items in that order in place, cycle by cycle: no second list.
+    std::vector<bool> placed(order.size(), false);
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (placed[start])
+            continue;
+        Item held = std::move(items_[qsizetype(start)]);
+        std::size_t at = start;
+        for (;;) {
+            placed[at] = true;
+            const auto from = std::size_t(order[at]);
+            if (from == start) {
+                items_[qsizetype(at)] = std::move(held);
+                break;
+            }
+            items_[qsizetype(at)] = std::move(items_[qsizetype(from)]);
+            at = from;
+        }
+    }
 }
 
 int TrashSource::count() const {
@@ -436,6 +593,13 @@ QString TrashSource::deletedText(const Item& item) const {
 }
 
 QString TrashSource::modifiedText(const Item& item) const {
+    if (!item.statted) {
+        struct stat st {};
+        const QByteArray path = trashes_[item.trash].dir + "/files/" + item.stored;
+        if (::lstat(path.constData(), &st) != 0)
+            return {};
+        item.modified = st.st_mtim.tv_sec;
+    }
     TDateTime local = 0;
     if (!localDateTimeOf(item.modified, 0, local))
         return {};
@@ -482,24 +646,21 @@ QString TrashSource::detail(int index, int column) {
 
 // Sizes of folders come from directorysizes where an entry is valid; the others are measured
 // now, all at once and in parallel, and the cache of each trash directory that had folders
-// measured is rewritten with the entries of the folders that exist.
+// measured is rewritten with the entries of the folders that exist. Items not statted yet get
+// their modification time and, for files, their size here too.
 void TrashSource::loadSizes() {
     if (sizesLoaded_)
         return;
     sizesLoaded_ = true;
-    struct Job {
-        int item;
-        int filesFd;
-    };
-    std::vector<Job> jobs;
-    std::vector<int> trashFds(std::size_t(trashes_.size()), -1);
-    std::vector<int> filesFds(std::size_t(trashes_.size()), -1);
-    std::vector<bool> measured(std::size_t(trashes_.size()), false);
-    std::vector<QHash<QByteArray, DirectorySize>> caches(std::size_t(trashes_.size()));
+    const auto trashCount = std::size_t(trashes_.size());
+    std::vector<int> trashFds(trashCount, -1), filesFds(trashCount, -1), infoFds(trashCount, -1);
+    std::vector<QHash<QByteArray, DirectorySize>> caches(trashCount);
+    std::vector<bool> measured(trashCount, false);
     try {
+        std::vector<int> jobs;
         for (int i = 0; i < items_.size(); ++i) {
-            Item& item = items_[i];
-            if (item.bytes >= 0)
+            const Item& item = items_[i];
+            if (item.statted && item.bytes >= 0)
                 continue;
             const auto t = std::size_t(item.trash);
             if (trashFds[t] < 0) {
@@ -507,54 +668,69 @@ void TrashSource::loadSizes() {
                 if (trashFds[t] < 0)
                     continue;
                 filesFds[t] = ::openat(trashFds[t], "files", DirFlags | O_NOFOLLOW);
+                infoFds[t] = ::openat(trashFds[t], "info", DirFlags | O_NOFOLLOW);
                 const Fd cache(::openat(trashFds[t], "directorysizes",
                                         O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
                 if (cache.valid())
                     caches[t] = parseDirectorySizes(readAtMost(cache.get(), 64 << 20));
             }
-            if (filesFds[t] < 0)
-                continue;
-            if (item.hasInfo) {
-                const auto entry = caches[t].constFind(item.stored);
-                if (entry != caches[t].cend() &&
-                    isValidDirectorySize(*entry, item.infoMtimeMs / 1000, item.infoMtimeMs)) {
-                    item.bytes = entry->bytes;
-                    continue;
+            if (filesFds[t] >= 0)
+                jobs.push_back(i);
+        }
+
+        Item* const items = items_.data(); // each job touches its own item only
+        std::vector<char> walked(jobs.size(), 0);
+        runParallel(jobs.size(), 64, [&] {
+            return [&](std::size_t k) {
+                Item& item = items[jobs[k]];
+                const auto t = std::size_t(item.trash);
+                const char* name = item.stored.constData();
+                struct stat st {};
+                if (item.kind != Folder) {
+                    if (::fstatat(filesFds[t], name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                        item.modified = st.st_mtim.tv_sec;
+                        item.bytes = qint64(st.st_blocks) * 512;
+                    }
+                    item.statted = true;
+                    return;
                 }
-                measured[t] = true;
-            }
-            jobs.push_back({i, filesFds[t]});
-        }
-
-        std::vector<qint64> results(jobs.size(), 0);
-        std::atomic<std::size_t> next{0};
-        auto work = [&] {
-            for (std::size_t k; (k = next.fetch_add(1)) < jobs.size();)
-                results[k] = diskUsage(jobs[k].filesFd, items_[jobs[k].item].stored.constData());
-        };
-        const std::size_t threads = std::min<std::size_t>(
-            {std::max(1u, std::thread::hardware_concurrency()), 8, jobs.size()});
-        std::vector<std::thread> workers;
-        for (std::size_t k = 1; k < threads; ++k) {
-            try {
-                workers.emplace_back(work);
-            } catch (...) {
-                break; // no more threads: this one does the rest
-            }
-        }
-        work();
-        for (std::thread& w : workers)
-            w.join();
+                if (item.hasInfo) {
+                    struct stat info {};
+                    const QByteArray infoName = item.stored + TrashInfoSuffix;
+                    if (infoFds[t] >= 0 && ::fstatat(infoFds[t], infoName.constData(), &info,
+                                                     AT_SYMLINK_NOFOLLOW) == 0) {
+                        item.infoMtimeMs = milliseconds(info.st_mtim);
+                        const auto entry = caches[t].constFind(item.stored);
+                        if (entry != caches[t].cend() &&
+                            isValidDirectorySize(*entry, info.st_mtim.tv_sec, item.infoMtimeMs)) {
+                            item.bytes = entry->bytes;
+                            if (!item.statted &&
+                                ::fstatat(filesFds[t], name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                                item.modified = st.st_mtim.tv_sec;
+                            item.statted = true;
+                            return;
+                        }
+                        walked[k] = 1;
+                    }
+                }
+                item.bytes = diskUsage(filesFds[t], name, &st);
+                if (st.st_ino != 0)
+                    item.modified = st.st_mtim.tv_sec;
+                item.statted = true;
+            };
+        });
         for (std::size_t k = 0; k < jobs.size(); ++k)
-            items_[jobs[k].item].bytes = results[k];
+            if (walked[k])
+                measured[std::size_t(items_[jobs[k]].trash)] = true;
 
-        for (std::size_t t = 0; t < std::size_t(trashes_.size()); ++t) {
+        for (std::size_t t = 0; t < trashCount; ++t) {
             if (!measured[t])
                 continue;
             QList<NamedDirectorySize> entries;
             QSet<QByteArray> listed;
-            for (const Item& item : items_) {
-                if (item.trash != t || item.kind != Folder || !item.hasInfo || item.bytes < 0)
+            for (const Item& item : std::as_const(items_)) {
+                if (item.trash != t || item.kind != Folder || !item.hasInfo ||
+                    item.infoMtimeMs == 0 || item.bytes < 0)
                     continue;
                 entries.append({item.stored, {item.bytes, item.infoMtimeMs / 1000}});
                 listed.insert(item.stored);
@@ -574,15 +750,15 @@ void TrashSource::loadSizes() {
     } catch (...) {
         // Out of memory: the sizes not found stay unknown and are shown as 0.
     }
-    for (Item& item : items_)
+    for (Item& item : items_) {
+        item.statted = true;
         if (item.bytes < 0)
             item.bytes = 0;
-    for (const int fd : filesFds)
-        if (fd >= 0)
-            ::close(fd);
-    for (const int fd : trashFds)
-        if (fd >= 0)
-            ::close(fd);
+    }
+    for (const auto* fds : {&filesFds, &infoFds, &trashFds})
+        for (const int fd : *fds)
+            if (fd >= 0)
+                ::close(fd);
 }
 
 bool TrashSource::rename(int index, const QString& newName) {
@@ -603,8 +779,9 @@ bool TrashSource::rename(int index, const QString& newName) {
     if (!current.valid() || ::fstat(current.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     const TrashInfo info = parseTrashInfo(readAtMost(current.get(), MaxInfoBytes));
-    OriginalLocation location;
-    if (!info.hasPath || !splitOriginalPath(info.path, trash.top, location))
+    QByteArrayView originalName;
+    QByteArray folder;
+    if (!info.hasPath || !splitOriginalPath(info.path, trash.top, originalName, folder))
         return false;
     // The new name replaces the last segment of Path; a relative Path stays relative.
     QByteArrayView path = info.path;

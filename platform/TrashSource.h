@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QCollatorSortKey>
 #include <QHash>
 #include <QList>
 #include <QLocale>
@@ -14,6 +15,7 @@
 
 #include <chrono>
 #include <optional>
+#include <vector>
 
 #include "core/DateTime.h"
 #include "platform/ItemSource.h"
@@ -83,9 +85,12 @@ private:
     struct Trash;
     struct Item;
     struct TypeText;
+    using SortKeys = std::vector<std::optional<QCollatorSortKey>>;
 
-    void readTrash(int trashIndex, int trashFd);
-    void sortItems();
+    void readTrash(int trashIndex, int trashFd, SortKeys& keys);
+    static bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name,
+                         unsigned char type, Item& item, QByteArray& folder);
+    void sortItems(const SortKeys& keys);
     void loadSizes();
     quint16 typeOf(const Item& item) const;
     QString deletedText(const Item& item) const;
