@@ -108,6 +108,26 @@ inline std::optional<struct stat> lstatOf(const QByteArray& path) {
     return st;
 }
 
+// A temporary folder removed with its whole tree, whatever the names' bytes and the modes inside
+// (QTemporaryDir cannot remove names that are not UTF-8, nor read-only trees as a user).
+class TempTree {
+public:
+    TempTree() { dir_.setAutoRemove(false); }
+    ~TempTree() {
+        if (!dir_.isValid())
+            return;
+        run(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("u+rwX"), dir_.path()});
+        run(QStringLiteral("rm"), {QStringLiteral("-rf"), dir_.path()});
+    }
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+    bool isValid() const { return dir_.isValid(); }
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+};
+
 // A trash directory built by hand: items written as info file + files/ entry.
 struct HandTrash {
     QByteArray dir;
