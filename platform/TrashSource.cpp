@@ -1,0 +1,802 @@
+#include "platform/TrashSource.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <pwd.h>
+#include <sys/stat.h>
+
+#include <QCollator>
+#include <QHash>
+#include <QMimeDatabase>
+#include <QSet>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <mutex>
+#include <numeric>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "core/DateTimeFormat.h"
+#include "platform/DiskUsage.h"
+#include "platform/FileNames.h"
+#include "platform/TrashInfo.h"
+#include "platform/Volumes.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int DirFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+constexpr qsizetype MaxInfoBytes = 64 * 1024; // info files are a few hundred bytes
+const char TrashInfoSuffix[] = ".trashinfo";
+
+enum Kind : quint8 { File, Folder, Link, Fifo, Socket, CharDevice, BlockDevice };
+
+Kind kindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return Folder;
+    if (S_ISLNK(mode))
+        return Link;
+    if (S_ISFIFO(mode))
+        return Fifo;
+    if (S_ISSOCK(mode))
+        return Socket;
+    if (S_ISCHR(mode))
+        return CharDevice;
+    if (S_ISBLK(mode))
+        return BlockDevice;
+    return File;
+}
+
+Kind kindOf(unsigned char type) {
+    switch (type) {
+    case DT_DIR:
+        return Folder;
+    case DT_LNK:
+        return Link;
+    case DT_FIFO:
+        return Fifo;
+    case DT_SOCK:
+        return Socket;
+    case DT_CHR:
+        return CharDevice;
+    case DT_BLK:
+        return BlockDevice;
+    default:
+        return File;
+    }
+}
+
+// Runs work(k) for k = 0 .. count - 1 on up to one thread per core, the calling one included;
+// each thread gets its work from makeWork(), which may set up what the thread keeps for itself.
+// Small counts stay on the calling thread: starting threads costs more than they save.
+template <class F> void runParallel(std::size_t count, std::size_t minimumPerThread, F makeWork) {
+    std::atomic<std::size_t> next{0};
+    auto run = [&] {
+        auto work = makeWork();
+        for (std::size_t k; (k = next.fetch_add(1, std::memory_order_relaxed)) < count;)
+            work(k);
+    };
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threads =
+        std::min<std::size_t>({cores, 8, std::max<std::size_t>(1, count / minimumPerThread)});
+    std::vector<std::thread> helpers;
+    for (std::size_t k = 1; k < threads; ++k) {
+        try {
+            helpers.emplace_back(run);
+        } catch (...) {
+            break; // no more threads: the ones running share the work
+        }
+    }
+    run();
+    for (std::thread& helper : helpers)
+        helper.join();
+}
+
+// A descriptor closed when it goes out of scope.
+class Fd {
+public:
+    explicit Fd(int fd = -1) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+// Reads up to limit bytes of a regular file. A read shorter than asked is taken as the end,
+// as it is for regular files, which saves a call per info file.
+QByteArray readAtMost(int fd, qsizetype limit) {
+    QByteArray data;
+    char buffer[4096];
+    while (data.size() < limit) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        data.append(buffer, std::min<qsizetype>(n, limit - data.size()));
+        if (std::size_t(n) < sizeof buffer)
+            break;
+    }
+    return data;
+}
+
+qint64 milliseconds(const struct timespec& t) {
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+// Never an unreadable date that counts as old: a time that cannot be written is taken as now.
+TDateTime localTimeOr(const struct timespec& t, TDateTime fallback) {
+    TDateTime local = 0;
+    return localDateTimeOf(t.tv_sec, t.tv_nsec, local) ? local : fallback;
+}
+
+TDateTime now() {
+    struct timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    TDateTime local = 0;
+    localDateTimeOf(t.tv_sec, t.tv_nsec, local);
+    return local;
+}
+
+QString fromText(const Text& text) {
+    return QString::fromStdU16String(text);
+}
+
+const QString FolderTypeText = QStringLiteral("文件夹");
+
+} // namespace
+
+struct TrashSource::Trash {
+    QByteArray dir;    // the trash directory, holding files/ and info/
+    QByteArray top;    // what relative Path values start from
+    QString filesPath; // dir/files as text (fileNameFromBytes)
+};
+
+// Kept for every item of an enumeration; the fields are ordered to keep it small.
+struct TrashSource::Item {
+    QByteArray stored; // the name in files/ (and info/NAME.trashinfo), as on disk
+    QString name;      // the original name; null: the stored name is shown
+    QString texts;     // 删除日期, 大小 and 修改日期 joined by '\n', once loaded
+    TDateTime deleted = 0;
+    mutable qint64 modified = 0; // of files/NAME, seconds since the epoch, once statted
+    qint64 infoMtimeMs = 0;      // of the info file, for the directorysizes entry of a folder
+    qint64 bytes = -1;           // on disk; -1 until known
+    quint32 folder = 0;          // index in folders_; 0 is the empty text
+    quint16 trash = 0;
+    mutable quint16 type = 0; // index in types_; 0 until looked up
+    Kind kind = File;
+    bool hasInfo = false;
+    bool statted = false; // modified (and bytes of a non-folder) are known
+};
+
+struct TrashSource::TypeText {
+    QString description;
+    QString icon;
+};
+
+QString defaultDataHome() {
+    const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+    if (xdg.startsWith('/'))
+        return fileNameFromBytes(xdg);
+    QByteArray home = qgetenv("HOME");
+    if (!home.startsWith('/')) {
+        struct passwd pw {};
+        struct passwd* found = nullptr;
+        char buffer[4096];
+        if (::getpwuid_r(::getuid(), &pw, buffer, sizeof buffer, &found) == 0 && found &&
+            found->pw_dir)
+            home = found->pw_dir;
+    }
+    if (!home.startsWith('/'))
+        return {};
+    if (!home.endsWith('/'))
+        home += '/';
+    return fileNameFromBytes(home + ".local/share");
+}
+
+TrashSource::TrashSource(TrashSourceOptions options) : options_(std::move(options)) {
+    if (options_.dataHome.isEmpty())
+        options_.dataHome = defaultDataHome();
+}
+
+TrashSource::~TrashSource() = default;
+
+void TrashSource::enumerate() {
+    trashes_.clear();
+    items_.clear();
+    folders_ = QStringList{QString()};
+    types_ = QList<TypeText>{TypeText{}};
+    typeIndex_.clear();
+    sizesLoaded_ = false;
+    try {
+        QList<TrashLocation> locations;
+        const QByteArray dataHome = fileNameToBytes(options_.dataHome);
+        if (dataHome.startsWith('/')) {
+            // The home trash may be a link to elsewhere: it is followed.
+            const QByteArray home = dataHome + (dataHome.endsWith('/') ? "Trash" : "/Trash");
+            struct stat st {};
+            if (::stat(home.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+                locations.append({home, dataHome, st.st_dev, st.st_ino});
+        }
+        const qsizetype homeCount = locations.size();
+        if (options_.scanVolumes) {
+            QList<QByteArray> roots;
+            if (options_.volumeRoots) {
+                for (const QString& root : *options_.volumeRoots)
+                    roots.append(fileNameToBytes(root));
+            } else {
+                roots = mountedVolumeRoots();
+            }
+            const uid_t uid = options_.uid;
+            locations += probeVolumes(
+                roots, [uid](const QByteArray& top) { return volumeTrashesAt(top, uid); },
+                options_.probeDeadline);
+        }
+
+        SortKeys keys;
+        QSet<QPair<quint64, quint64>> seen;
+        for (qsizetype k = 0; k < locations.size(); ++k) {
+            const TrashLocation& location = locations[k];
+            const QPair<quint64, quint64> id(location.dev, location.ino);
+            if (seen.contains(id) || trashes_.size() >= 0xFFFF)
+                continue;
+            seen.insert(id);
+            // Volume trash directories were found by lstat: a link swapped in since is refused.
+            const bool home = k < homeCount;
+            Fd fd(::open(location.trashDir.constData(), DirFlags | (home ? 0 : O_NOFOLLOW)));
+            if (!fd.valid())
+                continue;
+            trashes_.append({location.trashDir, location.topDir,
+                             fileNameFromBytes(location.trashDir + "/files")});
+            readTrash(int(trashes_.size() - 1), fd.get(), keys);
+        }
+        sortItems(keys);
+    } catch (...) {
+        // Out of memory: an empty list rather than a crash.
+        trashes_.clear();
+        items_.clear();
+    }
+}
+
+void TrashSource::readTrash(int trashIndex, int trashFd, SortKeys& keys) {
+    Fd files(::openat(trashFd, "files", DirFlags | O_NOFOLLOW));
+    if (!files.valid())
+        return;
+    Fd info(::openat(trashFd, "info", DirFlags | O_NOFOLLOW));
+    if (!info.valid() && errno != ENOENT)
+        return; // info/ exists but cannot be read: nothing there can be told apart
+
+    // The names first: a listing that breaks off leaves the directory out as a whole.
+    QByteArray names;
+    std::vector<std::pair<qsizetype, unsigned char>> entries;
+    {
+        DirectoryReader reader(files.get());
+        const char* name = nullptr;
+        unsigned char type = 0;
+        while (reader.next(name, type)) {
+            entries.emplace_back(names.size(), type);
+            names.append(name, qsizetype(std::strlen(name)) + 1);
+        }
+        if (reader.failed())
+            return;
+    }
+
+    // Reading the info files is most of the work, and independent per item: threads fill the
+    // items in place, and make their sort keys too, each with a collator of its own.
+    const qsizetype base = items_.size();
+    const std::size_t count = entries.size();
+    items_.resize(base + qsizetype(count));
+    keys.resize(std::size_t(base) + count);
+    std::vector<char> valid(count, 0);
+    Item* const filled = items_.data() + base;
+    const QByteArray& top = trashes_[trashIndex].top;
+    QHash<QByteArray, quint32> folderIndex;
+    std::mutex folderMutex;
+    runParallel(count, 256, [&] {
+        auto collator = std::make_shared<QCollator>(options_.locale);
+        collator->setNumericMode(true);
+        return [&, collator](std::size_t k) {
+            Item& item = filled[k];
+            QByteArray folder;
+            if (!readItem(files.get(), info.get(), top, names.constData() + entries[k].first,
+                          entries[k].second, item, folder))
+                return;
+            item.trash = static_cast<quint16>(trashIndex);
+            if (!folder.isNull()) {
+                const std::lock_guard lock(folderMutex);
+                auto found = folderIndex.constFind(folder);
+                if (found == folderIndex.cend()) {
+                    found = folderIndex.insert(folder, quint32(folders_.size()));
+                    folders_.append(displayTextFromBytes(folder));
+                }
+                item.folder = *found;
+            }
+            keys[std::size_t(base) + k] = collator->sortKey(
+                item.name.isNull() ? displayTextFromBytes(item.stored) : item.name);
+            valid[k] = 1;
+        };
+    });
+    // Entries that vanished meanwhile leave gaps: close them.
+    qsizetype kept = base;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (!valid[k])
+            continue;
+        if (kept != base + qsizetype(k)) {
+            items_[kept] = std::move(filled[k]);
+            keys[std::size_t(kept)] = std::move(keys[std::size_t(base) + k]);
+        }
+        ++kept;
+    }
+    items_.resize(kept);
+    keys.resize(std::size_t(kept));
+}
+
+bool TrashSource::readItem(int filesFd, int infoFd, const QByteArray& top, const char* name,
+                           unsigned char type, Item& item, QByteArray& folder) {
+    item.stored = QByteArray(name);
+    struct stat st {};
+    auto statStored = [&] {
+        if (item.statted)
+            return true;
+        if (::fstatat(filesFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        item.statted = true;
+        item.kind = kindOf(st.st_mode);
+        item.modified = st.st_mtim.tv_sec;
+        if (item.kind != Folder)
+            item.bytes = qint64(st.st_blocks) * 512;
+        return true;
+    };
+    // The entry's type from the listing spares a call per item; some file systems do not tell.
+    if (type == DT_UNKNOWN) {
+        if (!statStored())
+            return false; // gone meanwhile
+    } else {
+        item.kind = kindOf(type);
+    }
+
+    // NAME.trashinfo; a name too long for it has no info file.
+    char infoName[NAME_MAX + 1];
+    const std::size_t nameLength = std::size_t(item.stored.size());
+    const bool fits = nameLength + sizeof TrashInfoSuffix <= sizeof infoName;
+    if (fits) {
+        std::memcpy(infoName, name, nameLength);
+        std::memcpy(infoName + nameLength, TrashInfoSuffix, sizeof TrashInfoSuffix);
+    }
+    int fd = -1;
+    if (infoFd >= 0 && fits) {
+        fd = ::openat(infoFd, infoName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        // An info file that exists but cannot be read (a link, no permission) makes the item
+        // one with an unreadable Path and date.
+        item.hasInfo = fd >= 0 || errno != ENOENT;
+    }
+    if (!item.hasInfo) {
+        // An orphan: listed under its stored name, dated when it entered the trash.
+        if (!statStored())
+            return false;
+        item.deleted = localTimeOr(st.st_ctim, now());
+        return true;
+    }
+    TrashInfo parsed;
+    struct stat infoStat {};
+    bool haveInfoStat = false;
+    if (fd >= 0) {
+        const Fd closer(fd);
+        // Info files are small: one read into the stack, mostly.
+        char buffer[4096];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n >= 0 && std::size_t(n) < sizeof buffer)
+            parsed = parseTrashInfo(QByteArrayView(buffer, n));
+        else if (n >= 0)
+            parsed = parseTrashInfo(QByteArrayView(buffer, n).toByteArray() +
+                                    readAtMost(fd, MaxInfoBytes - n));
+        if (!parsed.hasDate)
+            haveInfoStat = ::fstat(fd, &infoStat) == 0;
+    } else {
+        haveInfoStat = ::fstatat(infoFd, infoName, &infoStat, AT_SYMLINK_NOFOLLOW) == 0;
+    }
+    QByteArrayView originalName;
+    if (parsed.hasPath && splitOriginalPath(parsed.path, top, originalName, folder))
+        item.name = displayTextFromBytes(originalName);
+    if (parsed.hasDate)
+        item.deleted = parsed.deletionDate;
+    else if (haveInfoStat)
+        item.deleted = localTimeOr(infoStat.st_mtim, now());
+    else if (statStored())
+        item.deleted = localTimeOr(st.st_ctim, now());
+    else
+        item.deleted = now();
+    return true;
+}
+
+void TrashSource::sortItems(const SortKeys& keys) {
+    std::vector<int> order(static_cast<std::size_t>(items_.size()));
+    std::iota(order.begin(), order.end(), 0);
+    const auto before = [&](int a, int b) {
+        const Item& x = items_[a];
+        const Item& y = items_[b];
+        if ((x.kind == Folder) != (y.kind == Folder))
+            return x.kind == Folder;
+        if (const int c = keys[std::size_t(a)]->compare(*keys[std::size_t(b)]))
+            return c < 0;
+        if (x.trash != y.trash)
+            return x.trash < y.trash;
+        return x.stored < y.stored;
+    };
+    // Two halves sorted side by side, then merged, when there are enough items to gain.
+    const auto middle = order.begin() + std::ptrdiff_t(order.size() / 2);
+    std::optional<std::thread> helper;
+    if (order.size() >= 4096 && std::thread::hardware_concurrency() > 1) {
+        try {
+            helper.emplace([&] { std::sort(order.begin(), middle, before); });
+        } catch (...) {
+            helper.reset();
+        }
+    }
+    if (helper) {
+        std::sort(middle, order.end(), before);
+        helper->join();
+        std::inplace_merge(order.begin(), middle, order.end(), before);
+    } else {
+        std::sort(order.begin(), order.end(), before);
+    }
+    // Puts the items in that order in place, cycle by cycle: no second list.
+    std::vector<bool> placed(order.size(), false);
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (placed[start])
+            continue;
+        Item held = std::move(items_[qsizetype(start)]);
+        std::size_t at = start;
+        for (;;) {
+            placed[at] = true;
+            const auto from = std::size_t(order[at]);
+            if (from == start) {
+                items_[qsizetype(at)] = std::move(held);
+                break;
+            }
+            items_[qsizetype(at)] = std::move(items_[qsizetype(from)]);
+            at = from;
+        }
+    }
+}
+
+int TrashSource::count() const {
+    return int(items_.size());
+}
+
+QList<ColumnInfo> TrashSource::columns() const {
+    return {
+        {QStringLiteral("名称"), Qt::AlignLeft, 25},
+        {QStringLiteral("原位置"), Qt::AlignLeft, 30},
+        {QStringLiteral("删除日期"), Qt::AlignLeft, 18},
+        {QStringLiteral("大小"), Qt::AlignRight, 12},
+        {QStringLiteral("项目类型"), Qt::AlignLeft, 18},
+        {QStringLiteral("修改日期"), Qt::AlignLeft, 18},
+    };
+}
+
+QString TrashSource::displayName(int index) const {
+    const Item& item = items_[index];
+    return item.name.isNull() ? displayTextFromBytes(item.stored) : item.name;
+}
+
+QString TrashSource::pathName(int index) const {
+    const Item& item = items_[index];
+    return trashes_[item.trash].filesPath + u'/' + fileNameFromBytes(item.stored);
+}
+
+QByteArray TrashSource::nativePathName(int index) const {
+    const Item& item = items_[index];
+    return trashes_[item.trash].dir + "/files/" + item.stored;
+}
+
+bool TrashSource::isFolder(int index) const {
+    return items_[index].kind == Folder;
+}
+
+TDateTime TrashSource::deletionDate(int index) const {
+    return items_[index].deleted;
+}
+
+QStringList TrashSource::trashDirectories() const {
+    QStringList dirs;
+    for (const Trash& trash : trashes_)
+        dirs.append(fileNameFromBytes(trash.dir));
+    return dirs;
+}
+
+quint16 TrashSource::typeOf(const Item& item) const {
+    if (item.type != 0)
+        return item.type;
+    static QMimeDatabase database;
+    QString key, description, icon;
+    auto fromMime = [&](const QMimeType& mime) {
+        key = mime.name();
+        description = mime.comment();
+        icon = mime.iconName();
+    };
+    switch (item.kind) {
+    case Folder:
+        key = QStringLiteral("inode/directory");
+        description = FolderTypeText;
+        icon = QStringLiteral("folder");
+        break;
+    case Link:
+        fromMime(database.mimeTypeForName(QStringLiteral("inode/symlink")));
+        break;
+    case Fifo:
+        fromMime(database.mimeTypeForName(QStringLiteral("inode/fifo")));
+        break;
+    case Socket:
+        fromMime(database.mimeTypeForName(QStringLiteral("inode/socket")));
+        break;
+    case CharDevice:
+        fromMime(database.mimeTypeForName(QStringLiteral("inode/chardevice")));
+        break;
+    case BlockDevice:
+        fromMime(database.mimeTypeForName(QStringLiteral("inode/blockdevice")));
+        break;
+    case File: {
+        // By name only: the file is never opened (it may be a fifo, or huge).
+        const QString name = item.name.isNull() ? displayTextFromBytes(item.stored) : item.name;
+        const QList<QMimeType> matches = database.mimeTypesForFileName(name);
+        if (!matches.isEmpty()) {
+            fromMime(matches.front());
+            break;
+        }
+        // An unknown type is described by its extension, as file managers do.
+        const qsizetype dot = name.lastIndexOf(u'.');
+        const QString extension = dot > 0 ? name.sliced(dot + 1).toUpper() : QString();
+        key = QStringLiteral("unknown:") + extension;
+        description =
+            extension.isEmpty() ? QStringLiteral("文件") : extension + QStringLiteral(" 文件");
+        icon = QStringLiteral("application-octet-stream");
+        break;
+    }
+    }
+    const auto found = typeIndex_.constFind(key);
+    if (found != typeIndex_.cend()) {
+        item.type = *found;
+        return item.type;
+    }
+    if (types_.size() >= 0xFFFF) {
+        item.type = 1; // a trash of 65,535 types: the rest share one
+        return item.type;
+    }
+    types_.append({description, icon});
+    item.type = quint16(types_.size() - 1);
+    typeIndex_.insert(key, item.type);
+    return item.type;
+}
+
+QString TrashSource::iconName(int index) const {
+    return types_[typeOf(items_[index])].icon;
+}
+
+QString TrashSource::deletedText(const Item& item) const {
+    return fromText(listDateTimeText(item.deleted));
+}
+
+QString TrashSource::modifiedText(const Item& item) const {
+    if (!item.statted) {
+        struct stat st {};
+        const QByteArray path = trashes_[item.trash].dir + "/files/" + item.stored;
+        if (::lstat(path.constData(), &st) != 0)
+            return {};
+        item.modified = st.st_mtim.tv_sec;
+    }
+    TDateTime local = 0;
+    if (!localDateTimeOf(item.modified, 0, local))
+        return {};
+    return fromText(listDateTimeText(local));
+}
+
+void TrashSource::loadTexts(Item& item) {
+    if (!item.texts.isNull())
+        return;
+    if (item.bytes < 0)
+        loadSizes();
+    item.texts = deletedText(item) + u'\n' + kilobyteText(item.bytes) + u'\n' + modifiedText(item);
+}
+
+QStringList TrashSource::details(int index) {
+    Item& item = items_[index];
+    loadTexts(item);
+    const QList<QStringView> parts = QStringView(item.texts).split(u'\n');
+    return {folders_[item.folder], parts.value(0).toString(), parts.value(1).toString(),
+            types_[typeOf(item)].description, parts.value(2).toString()};
+}
+
+QString TrashSource::detail(int index, int column) {
+    Item& item = items_[index];
+    if (!item.texts.isNull() && column >= 1 && column < ColumnCount)
+        return details(index).value(column - 1);
+    switch (column) {
+    case FolderColumn:
+        return folders_[item.folder];
+    case DeletedColumn:
+        return deletedText(item);
+    case SizeColumn:
+        if (item.bytes < 0)
+            loadSizes();
+        return kilobyteText(item.bytes);
+    case TypeColumn:
+        return types_[typeOf(item)].description;
+    case ModifiedColumn:
+        return modifiedText(item);
+    default:
+        return {};
+    }
+}
+
+// Sizes of folders come from directorysizes where an entry is valid; the others are measured
+// now, all at once and in parallel, and the cache of each trash directory that had folders
+// measured is rewritten with the entries of the folders that exist. Items not statted yet get
+// their modification time and, for files, their size here too.
+void TrashSource::loadSizes() {
+    if (sizesLoaded_)
+        return;
+    sizesLoaded_ = true;
+    const auto trashCount = std::size_t(trashes_.size());
+    std::vector<int> trashFds(trashCount, -1), filesFds(trashCount, -1), infoFds(trashCount, -1);
+    std::vector<QHash<QByteArray, DirectorySize>> caches(trashCount);
+    std::vector<bool> measured(trashCount, false);
+    try {
+        std::vector<int> jobs;
+        for (int i = 0; i < items_.size(); ++i) {
+            const Item& item = items_[i];
+            if (item.statted && item.bytes >= 0)
+                continue;
+            const auto t = std::size_t(item.trash);
+            if (trashFds[t] < 0) {
+                trashFds[t] = ::open(trashes_[item.trash].dir.constData(), DirFlags);
+                if (trashFds[t] < 0)
+                    continue;
+                filesFds[t] = ::openat(trashFds[t], "files", DirFlags | O_NOFOLLOW);
+                infoFds[t] = ::openat(trashFds[t], "info", DirFlags | O_NOFOLLOW);
+                const Fd cache(::openat(trashFds[t], "directorysizes",
+                                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+                if (cache.valid())
+                    caches[t] = parseDirectorySizes(readAtMost(cache.get(), 64 << 20));
+            }
+            if (filesFds[t] >= 0)
+                jobs.push_back(i);
+        }
+
+        Item* const items = items_.data(); // each job touches its own item only
+        std::vector<char> walked(jobs.size(), 0);
+        runParallel(jobs.size(), 64, [&] {
+            return [&](std::size_t k) {
+                Item& item = items[jobs[k]];
+                const auto t = std::size_t(item.trash);
+                const char* name = item.stored.constData();
+                struct stat st {};
+                if (item.kind != Folder) {
+                    if (::fstatat(filesFds[t], name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                        item.modified = st.st_mtim.tv_sec;
+                        item.bytes = qint64(st.st_blocks) * 512;
+                    }
+                    item.statted = true;
+                    return;
+                }
+                if (item.hasInfo) {
+                    struct stat info {};
+                    const QByteArray infoName = item.stored + TrashInfoSuffix;
+                    if (infoFds[t] >= 0 && ::fstatat(infoFds[t], infoName.constData(), &info,
+                                                     AT_SYMLINK_NOFOLLOW) == 0) {
+                        item.infoMtimeMs = milliseconds(info.st_mtim);
+                        const auto entry = caches[t].constFind(item.stored);
+                        if (entry != caches[t].cend() &&
+                            isValidDirectorySize(*entry, info.st_mtim.tv_sec, item.infoMtimeMs)) {
+                            item.bytes = entry->bytes;
+                            if (!item.statted &&
+                                ::fstatat(filesFds[t], name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                                item.modified = st.st_mtim.tv_sec;
+                            item.statted = true;
+                            return;
+                        }
+                        walked[k] = 1;
+                    }
+                }
+                item.bytes = diskUsage(filesFds[t], name, &st);
+                if (st.st_ino != 0)
+                    item.modified = st.st_mtim.tv_sec;
+                item.statted = true;
+            };
+        });
+        for (std::size_t k = 0; k < jobs.size(); ++k)
+            if (walked[k])
+                measured[std::size_t(items_[jobs[k]].trash)] = true;
+
+        for (std::size_t t = 0; t < trashCount; ++t) {
+            if (!measured[t])
+                continue;
+            QList<NamedDirectorySize> entries;
+            QSet<QByteArray> listed;
+            for (const Item& item : std::as_const(items_)) {
+                if (item.trash != t || item.kind != Folder || !item.hasInfo ||
+                    item.infoMtimeMs == 0 || item.bytes < 0)
+                    continue;
+                entries.append({item.stored, {item.bytes, item.infoMtimeMs / 1000}});
+                listed.insert(item.stored);
+            }
+            // Folders trashed since the enumeration keep their entries.
+            for (auto e = caches[t].cbegin(); e != caches[t].cend(); ++e) {
+                struct stat st {};
+                if (!listed.contains(e.key()) &&
+                    ::fstatat(filesFds[t], e.key().constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                    S_ISDIR(st.st_mode))
+                    entries.append({e.key(), e.value()});
+            }
+            std::sort(entries.begin(), entries.end(),
+                      [](const auto& a, const auto& b) { return a.name < b.name; });
+            replaceFileAtomically(trashFds[t], "directorysizes", directorySizesContent(entries));
+        }
+    } catch (...) {
+        // Out of memory: the sizes not found stay unknown and are shown as 0.
+    }
+    for (Item& item : items_) {
+        item.statted = true;
+        if (item.bytes < 0)
+            item.bytes = 0;
+    }
+    for (const auto* fds : {&filesFds, &infoFds, &trashFds})
+        for (const int fd : *fds)
+            if (fd >= 0)
+                ::close(fd);
+}
+
+bool TrashSource::rename(int index, const QString& newName) {
+    Item& item = items_[index];
+    if (newName.isEmpty() || newName.contains(u'/') || newName.contains(QChar(0)) ||
+        newName == QStringLiteral(".") || newName == QStringLiteral("..") || !item.hasInfo)
+        return false;
+    const Trash& trash = trashes_[item.trash];
+    const QByteArray infoDir = trash.dir + "/info";
+    const Fd dir(::open(infoDir.constData(), DirFlags | O_NOFOLLOW));
+    if (!dir.valid())
+        return false;
+    const QByteArray infoName = item.stored + TrashInfoSuffix;
+    // The info file as it is now, in case another program changed it since the enumeration.
+    const Fd current(
+        ::openat(dir.get(), infoName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (!current.valid() || ::fstat(current.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    const TrashInfo info = parseTrashInfo(readAtMost(current.get(), MaxInfoBytes));
+    QByteArrayView originalName;
+    QByteArray folder;
+    if (!info.hasPath || !splitOriginalPath(info.path, trash.top, originalName, folder))
+        return false;
+    // The new name replaces the last segment of Path; a relative Path stays relative.
+    QByteArrayView path = info.path;
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray newPath = path.first(slash + 1).toByteArray() + fileNameToBytes(newName);
+    // A date that could not be read is written as the one the list shows; the modification
+    // time is kept, so that the directorysizes entry stays valid.
+    const QByteArray content =
+        trashInfoContent(newPath, info.hasDate ? info.deletionDate : item.deleted);
+    if (!replaceFileAtomically(dir.get(), infoName.constData(), content, &st.st_mtim))
+        return false;
+    item.name = displayTextFromBytes(fileNameToBytes(newName));
+    return true;
+}
+
+} // namespace velmora

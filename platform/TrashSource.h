@@ -1,0 +1,109 @@
+// The user's freedesktop.org trash as the list shows it: the home trash and the trash
+// directories of mounted volumes, read item by item, with texts on demand.
+#pragma once
+
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QCollatorSortKey>
+#include <QHash>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <optional>
+#include <vector>
+
+#include "core/DateTime.h"
+#include "platform/ItemSource.h"
+
+namespace velmora {
+
+// $XDG_DATA_HOME when it is set to an absolute path, otherwise ~/.local/share.
+QString defaultDataHome();
+
+// Where a TrashSource looks. The defaults are the user's own trash.
+struct TrashSourceOptions {
+    // The folder whose Trash subfolder is the home trash; empty: defaultDataHome().
+    QString dataHome;
+    // Whether to look at volumes at all.
+    bool scanVolumes = true;
+    // The top directories of the volumes to look at; unset: the mounted volumes of the mount
+    // table, pseudo file systems and x-gvfs-notrash mounts left out.
+    std::optional<QStringList> volumeRoots;
+    // Whose volume trash directories (.Trash/$uid, .Trash-$uid) are read.
+    uid_t uid = ::getuid();
+    // How long an enumeration waits for the volumes to answer.
+    std::chrono::milliseconds probeDeadline{500};
+    // The order of the names.
+    QLocale locale = QLocale::system();
+};
+
+class TrashSource final : public ItemSource {
+public:
+    enum Column {
+        NameColumn,
+        FolderColumn,
+        DeletedColumn,
+        SizeColumn,
+        TypeColumn,
+        ModifiedColumn,
+        ColumnCount
+    };
+
+    explicit TrashSource(TrashSourceOptions options = {});
+    ~TrashSource() override;
+    TrashSource(const TrashSource&) = delete;
+    TrashSource& operator=(const TrashSource&) = delete;
+
+    void enumerate() override;
+    int count() const override;
+    QList<ColumnInfo> columns() const override;
+    QString displayName(int index) const override;
+    // Names that are not UTF-8 carry their bytes as U+DC80-U+DCFF: turn the path back into bytes
+    // with fileNameToBytes (platform/FileNames.h), not QFile::encodeName.
+    QString pathName(int index) const override;
+    bool isFolder(int index) const override;
+    QString iconName(int index) const override;
+    QStringList details(int index) override;
+    bool rename(int index, const QString& newName) override;
+
+    // One text of columns 1-5: the kept one once details() has loaded them, otherwise written
+    // now without loading the others (the size column loads the sizes).
+    QString detail(int index, int column);
+    // The absolute path of the item's stored file or folder, as bytes.
+    QByteArray nativePathName(int index) const;
+    // The item's deletion date: DeletionDate, or the fallbacks of untidy trashes.
+    TDateTime deletionDate(int index) const;
+    // The trash directories the last enumeration read, the home trash first.
+    QStringList trashDirectories() const;
+
+private:
+    struct Trash;
+    struct Item;
+    struct TypeText;
+    using SortKeys = std::vector<std::optional<QCollatorSortKey>>;
+
+    void readTrash(int trashIndex, int trashFd, SortKeys& keys);
+    static bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name,
+                         unsigned char type, Item& item, QByteArray& folder);
+    void sortItems(const SortKeys& keys);
+    void loadSizes();
+    quint16 typeOf(const Item& item) const;
+    QString deletedText(const Item& item) const;
+    QString modifiedText(const Item& item) const;
+    void loadTexts(Item& item);
+
+    TrashSourceOptions options_;
+    QList<Trash> trashes_;
+    QList<Item> items_;
+    QStringList folders_;
+    mutable QList<TypeText> types_;
+    mutable QHash<QString, quint16> typeIndex_; // by MIME type name
+    bool sizesLoaded_ = false;
+};
+
+} // namespace velmora

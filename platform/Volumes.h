@@ -1,0 +1,59 @@
+// The trash directories of mounted volumes: the mount table, and the probe that finds the trash
+// directories of each volume off the calling thread, with a deadline.
+#pragma once
+
+#include <sys/types.h>
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+
+#include <chrono>
+#include <functional>
+
+namespace velmora {
+
+struct MountEntry {
+    QByteArray id; // the mount ID of mountinfo
+    QByteArray mountPoint;
+    QByteArray fsType;
+    QByteArray options; // per-mount, super-block and userspace options, comma-separated
+};
+
+// The lines of /proc/self/mountinfo, octal escapes (\040 for a blank…) decoded.
+QList<MountEntry> parseMountInfo(QByteArrayView text);
+
+// Adds the userspace options that libmount keeps in /run/mount/utab (x-gvfs-notrash among them;
+// the kernel never sees them) to the mounts they belong to, matched by mount ID or mount point.
+void addUserspaceOptions(QList<MountEntry>& mounts, QByteArrayView utab);
+
+// True for pseudo and system file systems that never hold a user's trash, and for mounts marked
+// x-gvfs-notrash.
+bool isExcludedFromTrash(const MountEntry& mount);
+
+// The top directories of the mounted volumes that may hold a trash, in mount-table order, each
+// once. Reads /proc/self/mountinfo and /run/mount/utab; nothing on those volumes is touched.
+QList<QByteArray> mountedVolumeRoots();
+
+struct TrashLocation {
+    QByteArray trashDir; // holds files/ and info/
+    QByteArray topDir;   // what relative Path values start from
+    dev_t dev = 0;       // of the trash directory, to find the same directory reached twice
+    ino_t ino = 0;
+};
+
+// The trash directories of one volume, by lstat only: $topdir/.Trash/$uid when $topdir/.Trash
+// is a real directory (not a link) with the sticky bit and $uid a real directory owned by uid,
+// and $topdir/.Trash-$uid when it is a real directory owned by uid. May block on a dead mount.
+QList<TrashLocation> volumeTrashesAt(const QByteArray& topDir, uid_t uid);
+
+using VolumeProbe = std::function<QList<TrashLocation>(const QByteArray& topDir)>;
+
+// Runs probe for every root on worker threads and waits until all have answered or the deadline
+// has passed. Roots that did not answer in time are left out; their threads are abandoned (never
+// joined) and finish on their own. A root whose probe from an earlier call is still running is
+// not probed again meanwhile. Results come in the order of roots.
+QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumeProbe& probe,
+                                  std::chrono::milliseconds deadline);
+
+} // namespace velmora
