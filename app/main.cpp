@@ -1,17 +1,47 @@
-// Process entry of Velmora.
+// Process entry of Velmora: one copy per user; the windows; the message loop.
 #include <QApplication>
-#include <QWidget>
 
+#include "app/ErrorHandler.h"
+#include "app/SingleInstance.h"
+#include "platform/InstanceMarker.h"
 #include "platform/LocaleSettings.h"
+#include "platform/TrashSource.h"
 #include "ui/common/AppTitle.h"
+#include "ui/dialogs/Unit2.h"
+#include "ui/dialogs/Unit3.h"
+#include "ui/main/Unit1.h"
 
 int main(int argc, char* argv[]) {
+    using namespace velmora;
+    // A later copy hands over before it creates anything and ends with status 0.
+    if (IsAlreadyRunning()) {
+        ActivatePreviousInstance();
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    velmora::loadSystemFormatSettings();
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Velmora"));
-    window.resize(715, 491);
-    window.show();
+    QApplication::setApplicationName(applicationTitle());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
+    loadSystemFormatSettings();
+    installErrorHandler();
+
+    // VELMORA_TRASH_VOLUMES (colon-separated top directories, empty for none) replaces the
+    // volumes of the mount table, so that tests and demonstrations stay off real volumes.
+    TrashSourceOptions options;
+    if (qEnvironmentVariableIsSet("VELMORA_TRASH_VOLUMES"))
+        options.volumeRoots =
+            qEnvironmentVariable("VELMORA_TRASH_VOLUMES").split(u':', Qt::SkipEmptyParts);
+
+    TForm1 form1(std::make_unique<TrashSource>(options));
+    TfrmAbout about(&form1);
+    TfrmAnalyze analyze(&form1);
+    frmAbout = &about;
+    frmAnalyze = &analyze;
+
+    // Later copies find this one from now on.
+    InstanceListener listener([&form1] { bringForward(&form1); });
+
+    form1.show();
     app.exec();
     return 0;
 }
