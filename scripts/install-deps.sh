@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libgtest-dev
     fonts-wqy-microhei
-    xvfb xauth imagemagick
+    xvfb xauth x11-utils imagemagick
     python3 trash-cli libglib2.0-bin
 )
 

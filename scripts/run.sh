@@ -16,7 +16,9 @@ echo "No display: starting Velmora on a virtual display; the screenshot goes to 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$1" & pid=$!
     sleep "${VELMORA_SCREENSHOT_DELAY:-4}"
-    import -window root "$2"
+    # The main window by its title and size; the whole screen if it cannot be found.
+    window=$(xwininfo -root -tree | awk "/\"Velmora\".*715x491/ { print \$1; exit }")
+    import -window "${window:-root}" "$2"
     kill "$pid"; wait "$pid" 2>/dev/null || true
 ' _ "$binary" "$shot"
 echo "Screenshot saved: $shot"
