@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -79,6 +80,11 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     DtCeil = named(new QDateEdit(GroupBox1), "DtCeil");
     DtCeil->setGeometry(121, 22, 98, 21);
     DtCeil->setCalendarPopup(true);
+    // The user's short date, always with a four-digit year.
+    QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains(QStringLiteral("yyyy")))
+        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    DtCeil->setDisplayFormat(dateFormat);
     DtCeil->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
     Label1 = fixedLabel(GroupBox1, "Label1", QStringLiteral("之前删除到回收站的文件"),
                         QRect(225, 24, 177, 13));
