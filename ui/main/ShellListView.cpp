@@ -256,6 +256,20 @@ int TShellListView::rowCount() const {
     return static_cast<int>(folders_.size());
 }
 
+void TShellListView::setItemIndex(int row) {
+    if (walking_)
+        walkSelection_ = row;
+    else
+        SetItemIndex(row);
+}
+
+TShellListView::Walk::~Walk() {
+    view_.walking_ = false;
+    if (view_.walkSelection_ != -2)
+        view_.SetItemIndex(view_.walkSelection_);
+    view_.walkSelection_ = -2;
+}
+
 Text TShellListView::subItemText(int row, int subItem) const {
     auto& self = const_cast<TShellListView&>(*this);
     return toText(self.items_[row].SubItems[subItem]);

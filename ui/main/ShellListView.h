@@ -123,7 +123,21 @@ public:
     // ListRows, for the walks of the cleaning logic.
     int rowCount() const override;
     Text subItemText(int row, int subItem) const override;
-    void setItemIndex(int row) override { SetItemIndex(row); }
+    void setItemIndex(int row) override;
+
+    // While a walk runs, the rows it selects one after the other are remembered and only the
+    // last one is selected when the walk ends, however it ends: nothing is drawn in between, and
+    // selecting every row of a long list one by one would cost more than the walk itself.
+    class Walk {
+    public:
+        explicit Walk(TShellListView& view) : view_(view) { view_.walking_ = true; }
+        ~Walk();
+        Walk(const Walk&) = delete;
+        Walk& operator=(const Walk&) = delete;
+
+    private:
+        TShellListView& view_;
+    };
 
     ItemSource& source() { return *source_; }
 
@@ -143,6 +157,8 @@ private:
     std::vector<TShellFolder> folders_;
     QList<TListColumn> columns_;
     QString root_ = QString::fromLatin1(RecycleBinRoot);
+    bool walking_ = false;
+    int walkSelection_ = -2; // -2: the walk selected nothing
 };
 
 } // namespace velmora

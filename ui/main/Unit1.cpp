@@ -203,7 +203,11 @@ void TForm1::FormShow() {
 }
 
 void TForm1::RefreshSum() {
-    const Totals totals = computeTotals(*ShellListView1, SizeColumn);
+    Totals totals;
+    {
+        TShellListView::Walk walk(*ShellListView1);
+        totals = computeTotals(*ShellListView1, SizeColumn);
+    }
     lblTotal->setText(toQString(totals.countText));
     lblTotalSpace->setText(toQString(totals.spaceText));
     lblTotalSpace->adjustSize();
@@ -219,7 +223,11 @@ void TForm1::BtnAnalyseClick() {
     choice.today = today_();
     choice.dateColumn = DateColumn;
     choice.sizeColumn = SizeColumn;
-    const AgeAnalysis analysis = analyseAge(*ShellListView1, choice);
+    AgeAnalysis analysis;
+    {
+        TShellListView::Walk walk(*ShellListView1);
+        analysis = analyseAge(*ShellListView1, choice);
+    }
     if (!frmAnalyze)
         return;
     frmAnalyze->StrMsg = toQString(analysis.message);
