@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/DateTime.h"
+#include "platform/FileTypes.h"
 #include "platform/ItemSource.h"
 
 namespace velmora {
@@ -84,7 +85,6 @@ public:
 private:
     struct Trash;
     struct Item;
-    struct TypeText;
     using SortKeys = std::vector<std::optional<QCollatorSortKey>>;
 
     void readTrash(int trashIndex, int trashFd, SortKeys& keys);
@@ -101,8 +101,7 @@ private:
     QList<Trash> trashes_;
     QList<Item> items_;
     QStringList folders_;
-    mutable QList<TypeText> types_;
-    mutable QHash<QString, quint16> typeIndex_; // by MIME type name
+    mutable FileTypes types_; // kept from one enumeration to the next
     bool sizesLoaded_ = false;
 };
 
