@@ -566,18 +566,22 @@ QString TrashSource::modifiedText(const Item& item) const {
     return fromText(listDateTimeText(local));
 }
 
-void TrashSource::loadTexts(Item& item) {
-    if (!item.texts.isNull())
-        return;
-    if (item.bytes < 0)
-        loadSizes();
+QString TrashSource::joinedTexts(const Item& item) const {
     const QString parts[] = {deletedText(item), kilobyteText(item.bytes), modifiedText(item)};
     QString joined;
     joined.reserve(parts[0].size() + parts[1].size() + parts[2].size() + 2);
     joined += parts[0] + u'\n';
     joined += parts[1] + u'\n';
     joined += parts[2];
-    item.texts = joined;
+    return joined;
+}
+
+void TrashSource::loadTexts(Item& item) {
+    if (!item.texts.isNull())
+        return;
+    loadSizes(); // writes every item's texts
+    if (item.texts.isNull())
+        item.texts = joinedTexts(item);
 }
 
 QStringList TrashSource::details(int index) {
@@ -725,6 +729,19 @@ void TrashSource::loadSizes() {
         for (const int fd : *fds)
             if (fd >= 0)
                 ::close(fd);
+    // Now that every figure is known, the texts of every item: the list asks for them all, and
+    // the dates and sizes of the rows are what the cleaning logic reads.
+    try {
+        Item* const items = items_.data();
+        runParallel(std::size_t(items_.size()), 256, [&] {
+            return [&](std::size_t k) {
+                if (items[k].texts.isNull())
+                    items[k].texts = joinedTexts(items[k]);
+            };
+        });
+    } catch (...) {
+        // Out of memory: each text is written when it is asked for.
+    }
 }
 
 bool TrashSource::rename(int index, const QString& newName) {

@@ -95,6 +95,7 @@ private:
     quint16 typeOf(const Item& item) const;
     QString deletedText(const Item& item) const;
     QString modifiedText(const Item& item) const;
+    QString joinedTexts(const Item& item) const;
     void loadTexts(Item& item);
 
     TrashSourceOptions options_;
