@@ -483,10 +483,10 @@ QList<ColumnInfo> TrashSource::columns() const {
     return {
         {QStringLiteral("名称"), Qt::AlignLeft, 25},
         {QStringLiteral("原位置"), Qt::AlignLeft, 30},
-        {QStringLiteral("删除日期"), Qt::AlignLeft, 18},
+        {QStringLiteral("删除日期"), Qt::AlignLeft, 20},
         {QStringLiteral("大小"), Qt::AlignRight, 12},
-        {QStringLiteral("项目类型"), Qt::AlignLeft, 18},
-        {QStringLiteral("修改日期"), Qt::AlignLeft, 18},
+        {QStringLiteral("项目类型"), Qt::AlignLeft, 20},
+        {QStringLiteral("修改日期"), Qt::AlignLeft, 20},
     };
 }
 

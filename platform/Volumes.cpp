@@ -212,6 +212,20 @@ void addUserspaceOptions(QList<MountEntry>& mounts, QByteArrayView utab) {
     }
 }
 
+void addFstabOptions(QList<MountEntry>& mounts, QByteArrayView fstab) {
+    for (const QByteArrayView line : splitLines(fstab)) {
+        const QList<QByteArrayView> f = splitFields(line);
+        // spec mount-point type options [dump [pass]]
+        if (f.size() < 4 || f[0].startsWith('#'))
+            continue;
+        const QByteArray mountPoint = unescapeOctal(f[1]);
+        for (MountEntry& m : mounts) {
+            if (m.mountPoint == mountPoint)
+                m.options += ',' + f[3].toByteArray();
+        }
+    }
+}
+
 bool isExcludedFromTrash(const MountEntry& mount) {
     for (const char* type : PseudoFileSystems) {
         if (mount.fsType == type)
@@ -223,6 +237,7 @@ bool isExcludedFromTrash(const MountEntry& mount) {
 QList<QByteArray> mountedVolumeRoots() {
     QList<MountEntry> mounts = parseMountInfo(readSmallFile("/proc/self/mountinfo"));
     addUserspaceOptions(mounts, readSmallFile("/run/mount/utab"));
+    addFstabOptions(mounts, readSmallFile("/etc/fstab"));
     QList<QByteArray> roots;
     QSet<QByteArray> seen;
     for (const MountEntry& m : mounts) {

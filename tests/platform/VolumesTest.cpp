@@ -36,9 +36,10 @@ TEST(VolumesTest, ReadsTheMountTableAndLeavesOutSystemMounts) {
         "48 26 0:62 / /home/u/.cache/doc rw - fuse.portal portal rw\n"
         "49 26 0:63 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n"
         "50 26 0:64 / /mnt/flagged rw - ext4 /dev/sde1 rw,x-gvfs-notrash\n"
+        "51 26 8:81 / /media/u/Camera\\040Card rw - vfat /dev/sdf1 rw\n"
         "a line that is not a mount\n";
     QList<MountEntry> mounts = parseMountInfo(mountinfo);
-    ASSERT_EQ(mounts.size(), 13);
+    ASSERT_EQ(mounts.size(), 14);
     EXPECT_EQ(mounts[2].mountPoint, "/media/u/My Disk");
     EXPECT_EQ(mounts[2].fsType, "vfat");
     EXPECT_EQ(mounts[5].mountPoint, "/mnt/back\\slash\ttab");
@@ -47,6 +48,11 @@ TEST(VolumesTest, ReadsTheMountTableAndLeavesOutSystemMounts) {
                                 "OPTS=x-gvfs-notrash,_netdev\n"
                                 "SRC=/dev/sdb1 TARGET=/media/u/My\\040Disk ROOT=/ "
                                 "OPTS=uhelper=udisks2\n");
+    // And those of /etc/fstab, where x-gvfs-notrash is mostly written.
+    addFstabOptions(mounts, "# <file system> <mount point> <type> <options> <dump> <pass>\n"
+                            "UUID=1234 /media/u/Camera\\040Card vfat noauto,x-gvfs-notrash 0 0\n"
+                            "UUID=5678 /media/u/My\\040Disk vfat noauto,x-gvfs-show 0 0\n"
+                            "broken line\n");
 
     QList<QByteArray> kept;
     for (const MountEntry& m : mounts)
