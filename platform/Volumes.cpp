@@ -215,7 +215,7 @@ void addUserspaceOptions(QList<MountEntry>& mounts, QByteArrayView utab) {
 void addFstabOptions(QList<MountEntry>& mounts, QByteArrayView fstab) {
     for (const QByteArrayView line : splitLines(fstab)) {
         const QList<QByteArrayView> f = splitFields(line);
-        // spec mount-point type options [dump [pass]]
+        // device mount-point type options [dump [pass]]
         if (f.size() < 4 || f[0].startsWith('#'))
             continue;
         const QByteArray mountPoint = unescapeOctal(f[1]);

@@ -100,7 +100,7 @@ TEST_F(DeletionDateTest, ReadsTheDeletionDateVariantsOtherProgramsWrite) {
     const Case cases[] = {
         {"2026-07-22T20:39:51", plain},
         {"  2026-07-22T20:39:51  ", plain},
-        {"20260722T20:39:51", plain}, // the compact form of the specification's example
+        {"20260722T20:39:51", plain}, // the compact form of the Trash Specification's example
         {"20260722T203951", plain},
         {"2026-07-22 20:39:51", plain},
         {"2026-07-22t20:39:51", plain},
