@@ -79,6 +79,11 @@ FileTypes::FileTypes() {
     add(QStringLiteral("inode/directory"), QStringLiteral("文件夹"), QStringLiteral("folder"));
 }
 
+FileTypes::Type FileTypes::operator[](quint16 index) const {
+    const std::lock_guard lock(mutex_);
+    return types_.value(index);
+}
+
 quint16 FileTypes::add(const QString& key, const QString& description, const QString& icon) {
     const auto found = byKey_.constFind(key);
     if (found != byKey_.cend())
@@ -92,6 +97,7 @@ quint16 FileTypes::add(const QString& key, const QString& description, const QSt
 }
 
 quint16 FileTypes::forMimeType(const QString& mimeName) {
+    const std::lock_guard lock(mutex_);
     const auto found = byKey_.constFind(mimeName);
     if (found != byKey_.cend())
         return *found;
@@ -110,9 +116,9 @@ quint16 FileTypes::unknown(const QString& name) {
 quint16 FileTypes::forFileName(const QString& name) {
     const Globs& g = globs();
     const bool special = g.special(name);
-    QString key;
+    const QString key = special ? QString() : g.matchedSuffixes(name);
+    const std::lock_guard lock(mutex_);
     if (!special) {
-        key = g.matchedSuffixes(name);
         if (key.isEmpty())
             return unknown(name); // no pattern matches
         const auto found = bySuffixes_.constFind(key);

@@ -6,8 +6,11 @@
 #include <QList>
 #include <QString>
 
+#include <mutex>
+
 namespace velmora {
 
+// Lookups may run on several threads at once.
 class FileTypes {
 public:
     struct Type {
@@ -26,13 +29,14 @@ public:
     // "文件夹".
     quint16 folder() const { return 0; }
 
-    const Type& operator[](quint16 index) const { return types_[index]; }
+    Type operator[](quint16 index) const;
 
 private:
     quint16 add(const QString& key, const QString& description, const QString& icon);
     // An unknown type, described by the name's extension, as file managers do.
     quint16 unknown(const QString& name);
 
+    mutable std::mutex mutex_; // guards the members below
     QList<Type> types_;
     QHash<QString, quint16> byKey_; // by MIME type name, or "?EXT" for unknown extensions
     QHash<QString, quint16> bySuffixes_;

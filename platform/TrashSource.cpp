@@ -732,14 +732,15 @@ void TrashSource::loadSizes() {
         for (const int fd : *fds)
             if (fd >= 0)
                 ::close(fd);
-    // Now that every figure is known, the texts of every item: the list asks for them all, and
-    // the dates and sizes of the rows are what the cleaning logic reads.
+    // Now that every figure is known, the texts and types of every item: the list asks for them
+    // all, and the dates and sizes of the rows are what the cleaning logic reads.
     try {
         Item* const items = items_.data();
         runParallel(std::size_t(items_.size()), 256, [&] {
             return [&](std::size_t k) {
                 if (items[k].texts.isNull())
                     items[k].texts = joinedTexts(items[k]);
+                typeOf(items[k]);
             };
         });
     } catch (...) {
