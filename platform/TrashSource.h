@@ -43,6 +43,12 @@ struct TrashSourceOptions {
     QLocale locale = QLocale::system();
 };
 
+// The home trash and the volumes' trash directories (volumes probed off the calling thread,
+// with a deadline), each item an info file and its files/ entry, read leniently. Items come
+// folders first, then by name in the locale's natural order. An enumeration reads names, dates
+// and kinds only; the first request for a size (or for details()) measures every folder that
+// directorysizes does not know, on one thread per core, rewrites that cache, and writes every
+// item's texts, which are kept until the next enumeration.
 class TrashSource final : public ItemSource {
 public:
     enum Column {
