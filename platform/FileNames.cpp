@@ -123,17 +123,21 @@ QByteArray percentEncode(QByteArrayView bytes) {
 }
 
 QByteArray percentDecode(QByteArrayView text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            out += char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* o = out.data();
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const int high = *p == '%' && end - p > 2 ? hexValue(p[1]) : -1;
+        const int low = high >= 0 ? hexValue(p[2]) : -1;
+        if (low >= 0) {
+            *o++ = char(high * 16 + low);
+            p += 3;
         } else {
-            out += text[i];
+            *o++ = *p++;
         }
     }
+    out.truncate(o - out.constData());
     return out;
 }
 

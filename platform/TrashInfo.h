@@ -22,7 +22,7 @@ struct TrashInfo {
 // lines are allowed. An empty Path, or one holding a NUL byte, is not read.
 TrashInfo parseTrashInfo(QByteArrayView content);
 
-// A DeletionDate: YYYY-MM-DDThh:mm:ss as the specification writes it (local time), and the
+// A DeletionDate: YYYY-MM-DDThh:mm:ss as the Trash Specification writes it (local time), and the
 // variants other programs write: YYYYMMDD, hhmmss, a blank instead of T, no seconds, no time,
 // a fraction of a second, and a zone (Z, +hh, +hhmm, +hh:mm), which is converted to local time.
 // False for anything else and for dates that do not exist.
@@ -31,8 +31,8 @@ bool parseDeletionDate(QByteArrayView text, TDateTime& local);
 // The local time of a POSIX time. False outside years 1 to 9999.
 bool localDateTimeOf(qint64 seconds, qint64 nanoseconds, TDateTime& local);
 
-// An info file in the form the specification gives: header, Path (percent-encoded), DeletionDate
-// (local time, whole seconds).
+// An info file in the form the Trash Specification gives: header, Path (percent-encoded),
+// DeletionDate (local time, whole seconds).
 QByteArray trashInfoContent(QByteArrayView path, TDateTime deletionDate);
 
 // Cuts an original location into its folder and its name (a view into path). A relative path is

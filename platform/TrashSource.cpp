@@ -8,7 +8,6 @@
 
 #include <QCollator>
 #include <QHash>
-#include <QMimeDatabase>
 #include <QSet>
 
 #include <algorithm>
@@ -79,10 +78,13 @@ Kind kindOf(unsigned char type) {
 // Small counts stay on the calling thread: starting threads costs more than they save.
 template <class F> void runParallel(std::size_t count, std::size_t minimumPerThread, F makeWork) {
     std::atomic<std::size_t> next{0};
+    // Runs of neighbouring indices per claim: threads then rarely write the same cache lines.
+    constexpr std::size_t Run = 32;
     auto run = [&] {
         auto work = makeWork();
-        for (std::size_t k; (k = next.fetch_add(1, std::memory_order_relaxed)) < count;)
-            work(k);
+        for (std::size_t first; (first = next.fetch_add(Run, std::memory_order_relaxed)) < count;)
+            for (std::size_t k = first; k < std::min(first + Run, count); ++k)
+                work(k);
     };
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
     const std::size_t threads =
@@ -153,11 +155,16 @@ TDateTime now() {
     return local;
 }
 
+// The text without spare capacity: it is kept for the whole enumeration.
+QString compact(QString text) {
+    if (text.capacity() > text.size())
+        text.squeeze();
+    return text;
+}
+
 QString fromText(const Text& text) {
     return QString::fromStdU16String(text);
 }
-
-const QString FolderTypeText = QStringLiteral("文件夹");
 
 } // namespace
 
@@ -174,19 +181,13 @@ struct TrashSource::Item {
     QString texts;     // 删除日期, 大小 and 修改日期 joined by '\n', once loaded
     TDateTime deleted = 0;
     mutable qint64 modified = 0; // of files/NAME, seconds since the epoch, once statted
-    qint64 infoMtimeMs = 0;      // of the info file, for the directorysizes entry of a folder
     qint64 bytes = -1;           // on disk; -1 until known
     quint32 folder = 0;          // index in folders_; 0 is the empty text
     quint16 trash = 0;
-    mutable quint16 type = 0; // index in types_; 0 until looked up
+    mutable quint16 type = 0; // index in types_; 0 for folders, and until looked up
     Kind kind = File;
     bool hasInfo = false;
     bool statted = false; // modified (and bytes of a non-folder) are known
-};
-
-struct TrashSource::TypeText {
-    QString description;
-    QString icon;
 };
 
 QString defaultDataHome() {
@@ -220,8 +221,6 @@ void TrashSource::enumerate() {
     trashes_.clear();
     items_.clear();
     folders_ = QStringList{QString()};
-    types_ = QList<TypeText>{TypeText{}};
-    typeIndex_.clear();
     sizesLoaded_ = false;
     try {
         QList<TrashLocation> locations;
@@ -300,6 +299,7 @@ void TrashSource::readTrash(int trashIndex, int trashFd, SortKeys& keys) {
     // items in place, and make their sort keys too, each with a collator of its own.
     const qsizetype base = items_.size();
     const std::size_t count = entries.size();
+    items_.reserve(base + qsizetype(count)); // exactly: resize alone may double the block
     items_.resize(base + qsizetype(count));
     keys.resize(std::size_t(base) + count);
     std::vector<char> valid(count, 0);
@@ -412,7 +412,7 @@ bool TrashSource::readItem(int filesFd, int infoFd, const QByteArray& top, const
     }
     QByteArrayView originalName;
     if (parsed.hasPath && splitOriginalPath(parsed.path, top, originalName, folder))
-        item.name = displayTextFromBytes(originalName);
+        item.name = compact(displayTextFromBytes(originalName));
     if (parsed.hasDate)
         item.deleted = parsed.deletionDate;
     else if (haveInfoStat)
@@ -483,10 +483,10 @@ QList<ColumnInfo> TrashSource::columns() const {
     return {
         {QStringLiteral("名称"), Qt::AlignLeft, 25},
         {QStringLiteral("原位置"), Qt::AlignLeft, 30},
-        {QStringLiteral("删除日期"), Qt::AlignLeft, 18},
+        {QStringLiteral("删除日期"), Qt::AlignLeft, 20},
         {QStringLiteral("大小"), Qt::AlignRight, 12},
-        {QStringLiteral("项目类型"), Qt::AlignLeft, 18},
-        {QStringLiteral("修改日期"), Qt::AlignLeft, 18},
+        {QStringLiteral("项目类型"), Qt::AlignLeft, 20},
+        {QStringLiteral("修改日期"), Qt::AlignLeft, 20},
     };
 }
 
@@ -521,66 +521,29 @@ QStringList TrashSource::trashDirectories() const {
 }
 
 quint16 TrashSource::typeOf(const Item& item) const {
-    if (item.type != 0)
-        return item.type;
-    static QMimeDatabase database;
-    QString key, description, icon;
-    auto fromMime = [&](const QMimeType& mime) {
-        key = mime.name();
-        description = mime.comment();
-        icon = mime.iconName();
-    };
+    if (item.type != 0 || item.kind == Folder)
+        return item.type; // 0 is the folder type
     switch (item.kind) {
-    case Folder:
-        key = QStringLiteral("inode/directory");
-        description = FolderTypeText;
-        icon = QStringLiteral("folder");
-        break;
     case Link:
-        fromMime(database.mimeTypeForName(QStringLiteral("inode/symlink")));
+        item.type = types_.forMimeType(QStringLiteral("inode/symlink"));
         break;
     case Fifo:
-        fromMime(database.mimeTypeForName(QStringLiteral("inode/fifo")));
+        item.type = types_.forMimeType(QStringLiteral("inode/fifo"));
         break;
     case Socket:
-        fromMime(database.mimeTypeForName(QStringLiteral("inode/socket")));
+        item.type = types_.forMimeType(QStringLiteral("inode/socket"));
         break;
     case CharDevice:
-        fromMime(database.mimeTypeForName(QStringLiteral("inode/chardevice")));
+        item.type = types_.forMimeType(QStringLiteral("inode/chardevice"));
         break;
     case BlockDevice:
-        fromMime(database.mimeTypeForName(QStringLiteral("inode/blockdevice")));
+        item.type = types_.forMimeType(QStringLiteral("inode/blockdevice"));
         break;
-    case File: {
-        // By name only: the file is never opened (it may be a fifo, or huge).
-        const QString name = item.name.isNull() ? displayTextFromBytes(item.stored) : item.name;
-        const QList<QMimeType> matches = database.mimeTypesForFileName(name);
-        if (!matches.isEmpty()) {
-            fromMime(matches.front());
-            break;
-        }
-        // An unknown type is described by its extension, as file managers do.
-        const qsizetype dot = name.lastIndexOf(u'.');
-        const QString extension = dot > 0 ? name.sliced(dot + 1).toUpper() : QString();
-        key = QStringLiteral("unknown:") + extension;
-        description =
-            extension.isEmpty() ? QStringLiteral("文件") : extension + QStringLiteral(" 文件");
-        icon = QStringLiteral("application-octet-stream");
+    default:
+        item.type =
+            types_.forFileName(item.name.isNull() ? displayTextFromBytes(item.stored) : item.name);
         break;
     }
-    }
-    const auto found = typeIndex_.constFind(key);
-    if (found != typeIndex_.cend()) {
-        item.type = *found;
-        return item.type;
-    }
-    if (types_.size() >= 0xFFFF) {
-        item.type = 1; // a trash of 65,535 types: the rest share one
-        return item.type;
-    }
-    types_.append({description, icon});
-    item.type = quint16(types_.size() - 1);
-    typeIndex_.insert(key, item.type);
     return item.type;
 }
 
@@ -606,12 +569,22 @@ QString TrashSource::modifiedText(const Item& item) const {
     return fromText(listDateTimeText(local));
 }
 
+QString TrashSource::joinedTexts(const Item& item) const {
+    const QString parts[] = {deletedText(item), kilobyteText(item.bytes), modifiedText(item)};
+    QString joined;
+    joined.reserve(parts[0].size() + parts[1].size() + parts[2].size() + 2);
+    joined += parts[0] + u'\n';
+    joined += parts[1] + u'\n';
+    joined += parts[2];
+    return joined;
+}
+
 void TrashSource::loadTexts(Item& item) {
     if (!item.texts.isNull())
         return;
-    if (item.bytes < 0)
-        loadSizes();
-    item.texts = deletedText(item) + u'\n' + kilobyteText(item.bytes) + u'\n' + modifiedText(item);
+    loadSizes(); // writes every item's texts
+    if (item.texts.isNull())
+        item.texts = joinedTexts(item);
 }
 
 QStringList TrashSource::details(int index) {
@@ -680,6 +653,7 @@ void TrashSource::loadSizes() {
 
         Item* const items = items_.data(); // each job touches its own item only
         std::vector<char> walked(jobs.size(), 0);
+        std::vector<qint64> infoMtimes(jobs.size(), 0); // of the folders' info files, in ms
         runParallel(jobs.size(), 64, [&] {
             return [&](std::size_t k) {
                 Item& item = items[jobs[k]];
@@ -699,10 +673,10 @@ void TrashSource::loadSizes() {
                     const QByteArray infoName = item.stored + TrashInfoSuffix;
                     if (infoFds[t] >= 0 && ::fstatat(infoFds[t], infoName.constData(), &info,
                                                      AT_SYMLINK_NOFOLLOW) == 0) {
-                        item.infoMtimeMs = milliseconds(info.st_mtim);
+                        infoMtimes[k] = milliseconds(info.st_mtim);
                         const auto entry = caches[t].constFind(item.stored);
                         if (entry != caches[t].cend() &&
-                            isValidDirectorySize(*entry, info.st_mtim.tv_sec, item.infoMtimeMs)) {
+                            isValidDirectorySize(*entry, info.st_mtim.tv_sec, infoMtimes[k])) {
                             item.bytes = entry->bytes;
                             if (!item.statted &&
                                 ::fstatat(filesFds[t], name, &st, AT_SYMLINK_NOFOLLOW) == 0)
@@ -719,33 +693,32 @@ void TrashSource::loadSizes() {
                 item.statted = true;
             };
         });
-        for (std::size_t k = 0; k < jobs.size(); ++k)
-            if (walked[k])
-                measured[std::size_t(items_[jobs[k]].trash)] = true;
-
+        // Every folder was a job: the entries of each trash directory come from them.
+        std::vector<QList<NamedDirectorySize>> entries(trashCount);
+        std::vector<QSet<QByteArray>> listed(trashCount);
+        for (std::size_t k = 0; k < jobs.size(); ++k) {
+            const Item& item = items_[jobs[k]];
+            const auto t = std::size_t(item.trash);
+            measured[t] = measured[t] || walked[k];
+            if (item.kind != Folder || infoMtimes[k] == 0 || item.bytes < 0)
+                continue;
+            entries[t].append({item.stored, {item.bytes, infoMtimes[k] / 1000}});
+            listed[t].insert(item.stored);
+        }
         for (std::size_t t = 0; t < trashCount; ++t) {
             if (!measured[t])
                 continue;
-            QList<NamedDirectorySize> entries;
-            QSet<QByteArray> listed;
-            for (const Item& item : std::as_const(items_)) {
-                if (item.trash != t || item.kind != Folder || !item.hasInfo ||
-                    item.infoMtimeMs == 0 || item.bytes < 0)
-                    continue;
-                entries.append({item.stored, {item.bytes, item.infoMtimeMs / 1000}});
-                listed.insert(item.stored);
-            }
             // Folders trashed since the enumeration keep their entries.
             for (auto e = caches[t].cbegin(); e != caches[t].cend(); ++e) {
                 struct stat st {};
-                if (!listed.contains(e.key()) &&
+                if (!listed[t].contains(e.key()) &&
                     ::fstatat(filesFds[t], e.key().constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
                     S_ISDIR(st.st_mode))
-                    entries.append({e.key(), e.value()});
+                    entries[t].append({e.key(), e.value()});
             }
-            std::sort(entries.begin(), entries.end(),
+            std::sort(entries[t].begin(), entries[t].end(),
                       [](const auto& a, const auto& b) { return a.name < b.name; });
-            replaceFileAtomically(trashFds[t], "directorysizes", directorySizesContent(entries));
+            replaceFileAtomically(trashFds[t], "directorysizes", directorySizesContent(entries[t]));
         }
     } catch (...) {
         // Out of memory: the sizes not found stay unknown and are shown as 0.
@@ -759,6 +732,20 @@ void TrashSource::loadSizes() {
         for (const int fd : *fds)
             if (fd >= 0)
                 ::close(fd);
+    // Now that every figure is known, the texts and types of every item: the list asks for them
+    // all, and the dates and sizes of the rows are what the cleaning logic reads.
+    try {
+        Item* const items = items_.data();
+        runParallel(std::size_t(items_.size()), 256, [&] {
+            return [&](std::size_t k) {
+                if (items[k].texts.isNull())
+                    items[k].texts = joinedTexts(items[k]);
+                typeOf(items[k]);
+            };
+        });
+    } catch (...) {
+        // Out of memory: each text is written when it is asked for.
+    }
 }
 
 bool TrashSource::rename(int index, const QString& newName) {

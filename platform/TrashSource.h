@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/DateTime.h"
+#include "platform/FileTypes.h"
 #include "platform/ItemSource.h"
 
 namespace velmora {
@@ -42,6 +43,12 @@ struct TrashSourceOptions {
     QLocale locale = QLocale::system();
 };
 
+// The home trash and the volumes' trash directories (volumes probed off the calling thread,
+// with a deadline), each item an info file and its files/ entry, read leniently. Items come
+// folders first, then by name in the locale's natural order. An enumeration reads names, dates
+// and kinds only; the first request for a size (or for details()) measures every folder that
+// directorysizes does not know, on one thread per core, rewrites that cache, and writes every
+// item's texts, which are kept until the next enumeration.
 class TrashSource final : public ItemSource {
 public:
     enum Column {
@@ -84,7 +91,6 @@ public:
 private:
     struct Trash;
     struct Item;
-    struct TypeText;
     using SortKeys = std::vector<std::optional<QCollatorSortKey>>;
 
     void readTrash(int trashIndex, int trashFd, SortKeys& keys);
@@ -95,14 +101,14 @@ private:
     quint16 typeOf(const Item& item) const;
     QString deletedText(const Item& item) const;
     QString modifiedText(const Item& item) const;
+    QString joinedTexts(const Item& item) const;
     void loadTexts(Item& item);
 
     TrashSourceOptions options_;
     QList<Trash> trashes_;
     QList<Item> items_;
     QStringList folders_;
-    mutable QList<TypeText> types_;
-    mutable QHash<QString, quint16> typeIndex_; // by MIME type name
+    mutable FileTypes types_; // kept from one enumeration to the next
     bool sizesLoaded_ = false;
 };
 

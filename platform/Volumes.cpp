@@ -113,11 +113,14 @@ QByteArray joinPath(const QByteArray& dir, QByteArrayView name) {
 }
 
 // Roots whose probe from an earlier call has not finished: a dead mount keeps one thread, not
-// one per enumeration.
-std::mutex pendingMutex;
-QSet<QByteArray>& pendingRoots() {
-    static QSet<QByteArray> roots;
-    return roots;
+// one per enumeration. Never destroyed: an abandoned probe may finish while the process exits.
+struct Pending {
+    std::mutex mutex;
+    QSet<QByteArray> roots;
+};
+Pending& pending() {
+    static Pending* const instance = new Pending;
+    return *instance;
 }
 
 struct ProbeState {
@@ -147,8 +150,8 @@ void probeWorker(std::shared_ptr<ProbeState> state, VolumeProbe probe) {
             found.clear();
         }
         {
-            std::lock_guard lock(pendingMutex);
-            pendingRoots().remove(root);
+            std::lock_guard lock(pending().mutex);
+            pending().roots.remove(root);
         }
         {
             std::lock_guard lock(state->mutex);
@@ -212,6 +215,20 @@ void addUserspaceOptions(QList<MountEntry>& mounts, QByteArrayView utab) {
     }
 }
 
+void addFstabOptions(QList<MountEntry>& mounts, QByteArrayView fstab) {
+    for (const QByteArrayView line : splitLines(fstab)) {
+        const QList<QByteArrayView> f = splitFields(line);
+        // device mount-point type options [dump [pass]]
+        if (f.size() < 4 || f[0].startsWith('#'))
+            continue;
+        const QByteArray mountPoint = unescapeOctal(f[1]);
+        for (MountEntry& m : mounts) {
+            if (m.mountPoint == mountPoint)
+                m.options += ',' + f[3].toByteArray();
+        }
+    }
+}
+
 bool isExcludedFromTrash(const MountEntry& mount) {
     for (const char* type : PseudoFileSystems) {
         if (mount.fsType == type)
@@ -223,6 +240,7 @@ bool isExcludedFromTrash(const MountEntry& mount) {
 QList<QByteArray> mountedVolumeRoots() {
     QList<MountEntry> mounts = parseMountInfo(readSmallFile("/proc/self/mountinfo"));
     addUserspaceOptions(mounts, readSmallFile("/run/mount/utab"));
+    addFstabOptions(mounts, readSmallFile("/etc/fstab"));
     QList<QByteArray> roots;
     QSet<QByteArray> seen;
     for (const MountEntry& m : mounts) {
@@ -255,11 +273,11 @@ QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumePr
     const auto until = std::chrono::steady_clock::now() + deadline;
     auto state = std::make_shared<ProbeState>();
     {
-        std::lock_guard lock(pendingMutex);
+        std::lock_guard lock(pending().mutex);
         for (const QByteArray& root : roots) {
-            if (pendingRoots().contains(root) || state->roots.contains(root))
+            if (pending().roots.contains(root) || state->roots.contains(root))
                 continue;
-            pendingRoots().insert(root);
+            pending().roots.insert(root);
             state->roots.append(root);
         }
     }
@@ -281,9 +299,9 @@ QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumePr
     state->abandoned = true;
     // Roots no worker took will never finish: they are no longer pending.
     {
-        std::lock_guard pendingLock(pendingMutex);
+        std::lock_guard pendingLock(pending().mutex);
         for (qsizetype k = state->next; k < state->roots.size(); ++k)
-            pendingRoots().remove(state->roots[k]);
+            pending().roots.remove(state->roots[k]);
     }
     state->next = state->roots.size();
     QList<TrashLocation> found;

@@ -27,12 +27,17 @@ QList<MountEntry> parseMountInfo(QByteArrayView text);
 // the kernel never sees them) to the mounts they belong to, matched by mount ID or mount point.
 void addUserspaceOptions(QList<MountEntry>& mounts, QByteArrayView utab);
 
+// Adds the options /etc/fstab gives a mount point to the mounts at that point, as GLib reads
+// x-gvfs-notrash from there too.
+void addFstabOptions(QList<MountEntry>& mounts, QByteArrayView fstab);
+
 // True for pseudo and system file systems that never hold a user's trash, and for mounts marked
 // x-gvfs-notrash.
 bool isExcludedFromTrash(const MountEntry& mount);
 
 // The top directories of the mounted volumes that may hold a trash, in mount-table order, each
-// once. Reads /proc/self/mountinfo and /run/mount/utab; nothing on those volumes is touched.
+// once. Reads /proc/self/mountinfo, /run/mount/utab and /etc/fstab; nothing on those volumes is
+// touched.
 QList<QByteArray> mountedVolumeRoots();
 
 struct TrashLocation {

@@ -5,9 +5,12 @@
 #include <cstdlib>
 #include <ctime>
 
+#include <QMimeDatabase>
+
 #include "core/DateTime.h"
 #include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
+#include "platform/FileTypes.h"
 #include "platform/TrashInfo.h"
 
 namespace velmora {
@@ -97,7 +100,7 @@ TEST_F(DeletionDateTest, ReadsTheDeletionDateVariantsOtherProgramsWrite) {
     const Case cases[] = {
         {"2026-07-22T20:39:51", plain},
         {"  2026-07-22T20:39:51  ", plain},
-        {"20260722T20:39:51", plain}, // the compact form of the specification's example
+        {"20260722T20:39:51", plain}, // the compact form of the Trash Specification's example
         {"20260722T203951", plain},
         {"2026-07-22 20:39:51", plain},
         {"2026-07-22t20:39:51", plain},
@@ -266,6 +269,34 @@ TEST(DirectorySizesTest, ReadsValidLinesAndWritesThemBack) {
     const auto back = parseDirectorySizes(written);
     EXPECT_EQ(back.size(), 3);
     EXPECT_EQ(back["a b\n"].mtime, 2);
+}
+
+// Names that share their extensions share one lookup: that must give what QMimeDatabase gives
+// each name, for names that special patterns match too, whichever comes first.
+TEST(FileTypesTest, TypesAreThoseOfTheMimeDatabaseByName) {
+    const QStringList names = {
+        "notes.txt",   "CMakeLists.txt", "notes.txt",  "notes.md",  "README.md", "readme.MD",
+        "main.c",      "main.C",         "MAIN.c",     "a.tar.gz",  "b.gz",      "c.TAR.GZ",
+        "libx.so",     "libx.so.1",      "page.3",     "backup~",   "file.txt~", "Makefile",
+        "makefile.am", "core",           ".bashrc",    "x.qqqzz",   "qqqzz",     "报告.docx",
+        "PHOTO.JPG",   "photo.jpg",      "archive.7z", "image.png", "a.b.c.pdf", "trailing.",
+    };
+    const QMimeDatabase database;
+    FileTypes types;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const QString& name : names) {
+            const QList<QMimeType> matches = database.mimeTypesForFileName(name);
+            const qsizetype dot = name.lastIndexOf(u'.');
+            const QString extension = dot > 0 ? name.sliced(dot + 1).toUpper() : QString();
+            const QString expected = !matches.isEmpty()    ? matches.front().comment()
+                                     : extension.isEmpty() ? QStringLiteral("文件")
+                                                           : extension + QStringLiteral(" 文件");
+            EXPECT_EQ(types[types.forFileName(name)].description, expected) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(types[types.folder()].description, QStringLiteral("文件夹"));
+    EXPECT_EQ(types[types.forMimeType(QStringLiteral("inode/fifo"))].description,
+              database.mimeTypeForName(QStringLiteral("inode/fifo")).comment());
 }
 
 } // namespace

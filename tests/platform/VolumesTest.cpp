@@ -7,10 +7,10 @@
 
 #include <QTemporaryDir>
 
-#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
-#include <thread>
+#include <mutex>
 
 #include "TrashFixture.h"
 #include "platform/Volumes.h"
@@ -36,9 +36,10 @@ TEST(VolumesTest, ReadsTheMountTableAndLeavesOutSystemMounts) {
         "48 26 0:62 / /home/u/.cache/doc rw - fuse.portal portal rw\n"
         "49 26 0:63 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n"
         "50 26 0:64 / /mnt/flagged rw - ext4 /dev/sde1 rw,x-gvfs-notrash\n"
+        "51 26 8:81 / /media/u/Camera\\040Card rw - vfat /dev/sdf1 rw\n"
         "a line that is not a mount\n";
     QList<MountEntry> mounts = parseMountInfo(mountinfo);
-    ASSERT_EQ(mounts.size(), 13);
+    ASSERT_EQ(mounts.size(), 14);
     EXPECT_EQ(mounts[2].mountPoint, "/media/u/My Disk");
     EXPECT_EQ(mounts[2].fsType, "vfat");
     EXPECT_EQ(mounts[5].mountPoint, "/mnt/back\\slash\ttab");
@@ -47,6 +48,11 @@ TEST(VolumesTest, ReadsTheMountTableAndLeavesOutSystemMounts) {
                                 "OPTS=x-gvfs-notrash,_netdev\n"
                                 "SRC=/dev/sdb1 TARGET=/media/u/My\\040Disk ROOT=/ "
                                 "OPTS=uhelper=udisks2\n");
+    // And those of /etc/fstab, where x-gvfs-notrash is mostly written.
+    addFstabOptions(mounts, "# <file system> <mount point> <type> <options> <dump> <pass>\n"
+                            "UUID=1234 /media/u/Camera\\040Card vfat noauto,x-gvfs-notrash 0 0\n"
+                            "UUID=5678 /media/u/My\\040Disk vfat noauto,x-gvfs-show 0 0\n"
+                            "broken line\n");
 
     QList<QByteArray> kept;
     for (const MountEntry& m : mounts)
@@ -157,13 +163,23 @@ TEST(VolumesTest, VolumeTrashDirectoriesFollowTheRules) {
 }
 
 // A volume whose probe hangs is left out after the deadline; its thread is abandoned and not
-// started again while it still hangs.
+// started again while it still hangs. The hanging probe waits until the test lets it go, so the
+// answers must come while it is still blocked.
 TEST(VolumesTest, AVolumeThatDoesNotAnswerIsLeftOut) {
-    auto hangingCalls = std::make_shared<std::atomic<int>>(0);
-    const VolumeProbe probe = [hangingCalls](const QByteArray& top) {
+    struct Hang {
+        std::mutex mutex;
+        std::condition_variable released;
+        bool go = false;
+        int calls = 0;
+        bool finished = false;
+    };
+    auto hang = std::make_shared<Hang>();
+    const VolumeProbe probe = [hang](const QByteArray& top) {
         if (top == "/hanging-volume") {
-            ++*hangingCalls;
-            std::this_thread::sleep_for(3s); // a dead NFS server
+            std::unique_lock lock(hang->mutex);
+            ++hang->calls;
+            hang->released.wait(lock, [&] { return hang->go; }); // a dead NFS server
+            hang->finished = true;
         }
         return QList<TrashLocation>{{top + "/.Trash-0", top, 0, 0}};
     };
@@ -171,20 +187,22 @@ TEST(VolumesTest, AVolumeThatDoesNotAnswerIsLeftOut) {
     for (int k = 0; k < 20; ++k)
         roots.append("/more-" + QByteArray::number(k));
 
-    auto started = std::chrono::steady_clock::now();
-    QList<TrashLocation> found = probeVolumes(roots, probe, 300ms);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
+    QList<TrashLocation> found = probeVolumes(roots, probe, 200ms);
     ASSERT_EQ(found.size(), roots.size() - 1);
     EXPECT_EQ(found[0].trashDir, "/first/.Trash-0");
     EXPECT_EQ(found[1].trashDir, "/more-0/.Trash-0"); // in the order of the roots
     EXPECT_EQ(found.back().trashDir, "/more-19/.Trash-0");
 
-    started = std::chrono::steady_clock::now();
-    found = probeVolumes({"/hanging-volume", "/first"}, probe, 300ms);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
+    found = probeVolumes({"/hanging-volume", "/first"}, probe, 200ms);
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(found[0].trashDir, "/first/.Trash-0");
-    EXPECT_EQ(hangingCalls->load(), 1);
+    {
+        const std::lock_guard lock(hang->mutex);
+        EXPECT_EQ(hang->calls, 1);
+        EXPECT_FALSE(hang->finished);
+        hang->go = true;
+    }
+    hang->released.notify_all();
 }
 
 } // namespace
