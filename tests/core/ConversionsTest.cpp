@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ErrorOf.h"
 #include "ScopedFormatSettings.h"
 #include "core/Conversions.h"
 #include "core/DateTime.h"
@@ -8,21 +9,14 @@
 namespace velmora {
 namespace {
 
+using test::errorOf;
+
 using test::ScopedFormatSettings;
 
 TDateTime date(int y, int m, int d) {
     TDateTime v = 0;
     EXPECT_TRUE(tryEncodeDate(y, m, d, v));
     return v;
-}
-
-template <class F> Text errorOf(F&& f) {
-    try {
-        f();
-    } catch (const ConvertError& e) {
-        return e.message();
-    }
-    return u"(no error)";
 }
 
 class ConversionsTest : public ::testing::Test {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ErrorOf.h"
 #include "FakeRows.h"
 #include "ScopedFormatSettings.h"
 #include "core/AgeAnalysis.h"
@@ -7,6 +8,8 @@
 
 namespace velmora {
 namespace {
+
+using test::errorOf;
 
 using test::FakeRows;
 using test::ScopedFormatSettings;
@@ -21,15 +24,6 @@ std::vector<std::vector<Text>> rowsOfSizes(std::initializer_list<Text> sizes) {
     for (const Text& s : sizes)
         rows.push_back(row(u"2020/1/1 10:00", s));
     return rows;
-}
-
-template <class F> Text errorOf(F&& f) {
-    try {
-        f();
-    } catch (const VelmoraError& e) {
-        return e.message();
-    }
-    return u"(no error)";
 }
 
 class WalksTest : public ::testing::Test {

@@ -2,12 +2,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "ErrorOf.h"
 #include "FakeItemSource.h"
 #include "core/Errors.h"
 #include "ui/main/ShellListView.h"
 
 namespace velmora {
 namespace {
+
+using test::errorOf;
 
 using test::FakeItem;
 using test::FakeItemSource;
@@ -34,15 +37,6 @@ struct ListFixture {
     FakeItemSource* source;
     std::unique_ptr<TShellListView> list;
 };
-
-template <class F> Text errorOf(F&& f) {
-    try {
-        f();
-    } catch (const VelmoraError& e) {
-        return e.message();
-    }
-    return u"(no error)";
-}
 
 TEST(ShellListViewTest, EmptyTrashStillHasColumns) {
     ListFixture f({});
