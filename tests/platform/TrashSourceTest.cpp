@@ -240,9 +240,14 @@ TEST_F(TrashSourceTest, AnUnprivilegedUserListsWhatItCanRead) {
     for (const char* part : {"", "/main.c", "/locked"})
         nopermBytes += lstatOf(noperm + part)->st_blocks * 512;
 
+    // A copy of the tool the user can reach: the build tree may lie in a private folder.
+    const QString dump = dir_.path() + QStringLiteral("/trash-dump");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TRASH_DUMP), dump));
+    ASSERT_EQ(::chmod(QFile::encodeName(dump).constData(), 0755), 0);
+
     const test::Run r = run(QStringLiteral("setpriv"),
                             {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                             QStringLiteral("--clear-groups"), QStringLiteral(VELMORA_TRASH_DUMP),
+                             QStringLiteral("--clear-groups"), dump,
                              QStringLiteral("--data-home"), fileNameFromBytes(dataHome_),
                              QStringLiteral("--volume"), fileNameFromBytes(root_ + "/vol1"),
                              QStringLiteral("--volume"), fileNameFromBytes(root_ + "/vol2"),
