@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libgtest-dev
+    qt6-base-dev qt6-wayland libgl-dev libgtest-dev
     fonts-wqy-microhei
     xvfb xauth x11-utils imagemagick
     python3 trash-cli libglib2.0-bin

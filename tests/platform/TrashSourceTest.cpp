@@ -245,14 +245,14 @@ TEST_F(TrashSourceTest, AnUnprivilegedUserListsWhatItCanRead) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_TRASH_DUMP), dump));
     ASSERT_EQ(::chmod(QFile::encodeName(dump).constData(), 0755), 0);
 
-    const test::Run r = run(QStringLiteral("setpriv"),
-                            {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                             QStringLiteral("--clear-groups"), dump,
-                             QStringLiteral("--data-home"), fileNameFromBytes(dataHome_),
-                             QStringLiteral("--volume"), fileNameFromBytes(root_ + "/vol1"),
-                             QStringLiteral("--volume"), fileNameFromBytes(root_ + "/vol2"),
-                             QStringLiteral("--uid"), QStringLiteral("65534"),
-                             QStringLiteral("--locale"), QStringLiteral("zh_CN")});
+    const test::Run r =
+        run(QStringLiteral("setpriv"),
+            {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+             QStringLiteral("--clear-groups"), dump, QStringLiteral("--data-home"),
+             fileNameFromBytes(dataHome_), QStringLiteral("--volume"),
+             fileNameFromBytes(root_ + "/vol1"), QStringLiteral("--volume"),
+             fileNameFromBytes(root_ + "/vol2"), QStringLiteral("--uid"), QStringLiteral("65534"),
+             QStringLiteral("--locale"), QStringLiteral("zh_CN")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QHash<QByteArray, QList<QByteArray>> rows; // by stored path: name, 5 texts, kind
     for (const QByteArray& line : r.out.split('\n')) {
