@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ErrorOf.h"
 #include "ScopedFormatSettings.h"
+#include "TestHelpers.h"
 #include "core/Conversions.h"
 #include "core/DateTime.h"
 #include "core/Errors.h"
@@ -9,15 +9,11 @@
 namespace velmora {
 namespace {
 
+using test::date;
+
 using test::errorOf;
 
 using test::ScopedFormatSettings;
-
-TDateTime date(int y, int m, int d) {
-    TDateTime v = 0;
-    EXPECT_TRUE(tryEncodeDate(y, m, d, v));
-    return v;
-}
 
 class ConversionsTest : public ::testing::Test {
 protected:

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "ErrorOf.h"
 #include "FakeRows.h"
 #include "ScopedFormatSettings.h"
+#include "TestHelpers.h"
 #include "core/AgeAnalysis.h"
 #include "core/Totals.h"
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeItemSource.h"
+#include "TestHelpers.h"
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
 #include "ui/dialogs/Unit3.h"
@@ -20,14 +21,10 @@
 namespace velmora {
 namespace {
 
+using test::date;
+
 using test::FakeItem;
 using test::FakeItemSource;
-
-TDateTime date(int y, int m, int d) {
-    TDateTime v = 0;
-    EXPECT_TRUE(tryEncodeDate(y, m, d, v));
-    return v;
-}
 
 // The main window over a fake trash, with message boxes recorded instead of shown.
 struct WindowFixture {

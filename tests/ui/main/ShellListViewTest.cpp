@@ -2,8 +2,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "ErrorOf.h"
 #include "FakeItemSource.h"
+#include "TestHelpers.h"
 #include "core/Errors.h"
 #include "ui/main/ShellListView.h"
 
