@@ -214,29 +214,21 @@ QString kilobyteText(qint64 bytes) {
 
 QHash<QByteArray, DirectorySize> parseDirectorySizes(QByteArrayView content) {
     QHash<QByteArray, DirectorySize> entries;
-    qsizetype start = 0;
-    while (start < content.size()) {
-        qsizetype end = content.indexOf('\n', start);
-        if (end < 0)
-            end = content.size();
-        QByteArrayView line = content.sliced(start, end - start);
-        start = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
+    forEachLine(content, [&](QByteArrayView line) {
         const qsizetype first = line.indexOf(' ');
         const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
         if (second < 0 || second + 1 >= line.size())
-            continue;
+            return;
         bool sizeOk = false, mtimeOk = false;
         const qint64 bytes = line.first(first).toLongLong(&sizeOk);
         const qint64 mtime = line.sliced(first + 1, second - first - 1).toLongLong(&mtimeOk);
         if (!sizeOk || !mtimeOk || bytes < 0)
-            continue;
+            return;
         const QByteArray name = percentDecode(line.sliced(second + 1));
         if (name.isEmpty() || name.contains('/') || name.contains('\0'))
-            continue;
+            return;
         entries.insert(name, {bytes, mtime});
-    }
+    });
     return entries;
 }
 

@@ -188,27 +188,19 @@ bool parseDeletionDate(QByteArrayView text, TDateTime& local) {
 TrashInfo parseTrashInfo(QByteArrayView content) {
     TrashInfo info;
     bool seenPath = false, seenDate = false, otherGroup = false;
-    qsizetype start = 0;
-    while (start < content.size()) {
-        qsizetype end = content.indexOf('\n', start);
-        if (end < 0)
-            end = content.size();
-        QByteArrayView line = content.sliced(start, end - start);
-        start = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
+    forEachLine(content, [&](QByteArrayView line) {
         line = trimmed(line);
         if (line.isEmpty() || line.front() == '#')
-            continue;
+            return;
         if (line.front() == '[') {
             otherGroup = line != QByteArrayView("[Trash Info]");
-            continue;
+            return;
         }
         if (otherGroup)
-            continue;
+            return;
         const qsizetype eq = line.indexOf('=');
         if (eq < 0)
-            continue;
+            return;
         const QByteArrayView key = trimmed(line.first(eq));
         const QByteArrayView value = trimmed(line.sliced(eq + 1));
         if (key == QByteArrayView("Path") && !seenPath) {
@@ -221,7 +213,7 @@ TrashInfo parseTrashInfo(QByteArrayView content) {
             seenDate = true;
             info.hasDate = parseDeletionDate(value, info.deletionDate);
         }
-    }
+    });
     return info;
 }
 
