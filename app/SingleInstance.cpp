@@ -10,7 +10,10 @@ namespace velmora {
 Q_LOGGING_CATEGORY(lcInstance, "velmora.instance", QtWarningMsg)
 
 void ActivatePreviousInstance() {
-    askRunningCopyToComeForward();
+    if (askRunningCopyToComeForward())
+        qCInfo(lcInstance) << "the running copy came forward";
+    else
+        qCInfo(lcInstance) << "no running copy answered";
 }
 
 void bringForward(QWidget* mainWindow) {
