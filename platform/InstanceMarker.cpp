@@ -163,6 +163,7 @@ bool IsAlreadyRunning() {
     ProcessGuard& guard = processGuard();
     if (!guard.folder.isValid())
         return false;
+    // Not blocking on a special file in the lock's place; anything but a file of ours is refused.
     const int fd = ::openat(guard.folder.fd(), LockName,
                             O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0)
