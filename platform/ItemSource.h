@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <Qt>
 
+#include "core/RemoveOutcome.h"
+#include "core/RestoreOutcome.h"
+#include "platform/ItemProperties.h"
+
 namespace velmora {
 
 // A column of the list: its heading, the alignment of its texts and its default width in
@@ -44,6 +48,25 @@ public:
 
     // Gives the item a new name under which it will be restored. False when it is refused.
     virtual bool rename(int index, const QString& newName) = 0;
+
+    // Removes the item for good, when it is still the one the enumeration read. Called from
+    // several threads at once, each index at most once, while nothing else is called. A source
+    // that cannot remove leaves every item where it is.
+    virtual RemoveOutcome remove(int) { return RemoveOutcome::Stayed; }
+
+    // Whether the item's original location is known: only then can it be restored or renamed.
+    virtual bool hasOriginalPath(int) const { return false; }
+    // Moves the item back to its original location, never over an existing object. The item
+    // stays in the list until the next enumeration.
+    virtual RestoreOutcome restore(int) { return RestoreOutcome::InvalidTarget; }
+    // What the properties dialog shows; may measure a folder's tree.
+    virtual ItemProperties properties(int index) {
+        ItemProperties p;
+        p.name = displayName(index);
+        p.folder = isFolder(index);
+        p.storedPath = pathName(index);
+        return p;
+    }
 };
 
 } // namespace velmora
