@@ -1,6 +1,11 @@
 // An item source held in memory: rows and columns set by the test, re-reads counted.
 #pragma once
 
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "platform/ItemSource.h"
@@ -11,6 +16,7 @@ struct FakeItem {
     QString name;
     QStringList details; // texts of columns 1 onwards
     bool folder = false;
+    bool orphan = false; // no original location known: neither restored nor renamed
 };
 
 // Column headings as the trash shows them.
@@ -53,16 +59,54 @@ public:
         ++detailRequests;
         return at(i).details;
     }
-    bool rename(int, const QString&) override { return false; }
+    // Accepted unless renameAccepted is false; an accepted name becomes the item's name.
+    bool rename(int i, const QString& newName) override {
+        renameRequests.append(newName);
+        if (!renameAccepted)
+            return false;
+        items_.at(static_cast<std::size_t>(i)).name = newName;
+        return true;
+    }
+    // Records the item's name and answers with the outcome chosen for its index (Removed unless
+    // told otherwise), after removeDelay.
+    RemoveOutcome remove(int i) override {
+        std::this_thread::sleep_for(removeDelay);
+        std::lock_guard lock(removeMutex_);
+        removedNames.append(at(i).name);
+        const auto it = outcomes.find(i);
+        return it == outcomes.end() ? RemoveOutcome::Removed : it->second;
+    }
+    bool hasOriginalPath(int i) const override { return !at(i).orphan; }
+    RestoreOutcome restore(int i) override {
+        restoredNames.append(at(i).name);
+        return restoreOutcome;
+    }
+    ItemProperties properties(int i) override {
+        ItemProperties p = ItemSource::properties(i);
+        p.size = at(i).details.value(2);
+        p.bytesOnDisk = 4096;
+        p.apparentBytes = 10;
+        p.files = p.folder ? 3 : 0;
+        p.folders = p.folder ? 1 : 0;
+        return p;
+    }
 
     int enumerations = 0;
     int detailRequests = 0;
+    std::map<int, RemoveOutcome> outcomes;
+    std::chrono::milliseconds removeDelay{0};
+    QStringList removedNames; // in the order the removals ended
+    bool renameAccepted = true;
+    QStringList renameRequests;
+    RestoreOutcome restoreOutcome = RestoreOutcome::Restored;
+    QStringList restoredNames;
 
 private:
     const FakeItem& at(int i) const { return items_.at(static_cast<std::size_t>(i)); }
     std::vector<FakeItem> items_;
     std::vector<FakeItem> next_;
     QList<ColumnInfo> columns_;
+    std::mutex removeMutex_;
 };
 
 } // namespace velmora::test
