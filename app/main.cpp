@@ -29,7 +29,11 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(applicationTitle());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
+    // The desktop entry's name, so that Wayland compositors match the windows to its icon.
+    QApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+    // The installed icon theme's picture, or the bundled one when run from the build tree.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VELMORA_APP_ID),
+                                                 QIcon(QStringLiteral(":/velmora/velmora.png"))));
     loadSystemFormatSettings();
     installErrorHandler();
 
