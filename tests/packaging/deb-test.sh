@@ -6,7 +6,7 @@ set -euo pipefail
 build=$1 id=$2 version=$3
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+"${CPACK:-cpack}" --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
     { cat "$out/cpack.log"; exit 1; }
 deb=$(ls "$out"/velmora_*.deb)
 failures=0

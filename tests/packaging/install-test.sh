@@ -6,7 +6,7 @@ set -euo pipefail
 build=$1 id=$2 sizes=${3//;/ }
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
-DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
+DESTDIR=$dest "${CMAKE:-cmake}" --install "$build" --prefix /usr >/dev/null
 root=$dest/usr
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
