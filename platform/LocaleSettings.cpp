@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include "platform/QtText.h"
+
 namespace velmora {
 
 namespace {
@@ -125,10 +127,6 @@ QList<Piece> withoutZone(QList<Piece> pieces) {
         --k;
     }
     return pieces;
-}
-
-Text toText(const QString& s) {
-    return Text(reinterpret_cast<const char16_t*>(s.utf16()), s.size());
 }
 
 } // namespace
