@@ -1,3 +1,4 @@
+// Tests of the format settings read from the user's locale.
 #include <gtest/gtest.h>
 
 #include <algorithm>
