@@ -1,9 +1,11 @@
+// The application's error handler: the text of an error and the message box that shows it.
 #include "app/ErrorHandler.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 #include "core/Errors.h"
+#include "platform/QtText.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/HandlerGuard.h"
 
@@ -37,7 +39,7 @@ QString errorText(std::exception_ptr error) {
         message = u"Unknown error";
     }
     const Text shown = withClosingPeriod(message);
-    return QString::fromUtf16(shown.data(), static_cast<qsizetype>(shown.size()));
+    return toQString(shown);
 }
 
 void showError(std::exception_ptr error) {

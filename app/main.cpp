@@ -1,6 +1,8 @@
-// Process entry of Velmora: one copy per user; the windows; the message loop.
+// Process entry of Velmora: the command line; one copy per user; the windows; the message loop.
 #include <QApplication>
+#include <QIcon>
 
+#include "app/CommandLine.h"
 #include "app/ErrorHandler.h"
 #include "app/SingleInstance.h"
 #include "platform/InstanceMarker.h"
@@ -13,6 +15,12 @@
 
 int main(int argc, char* argv[]) {
     using namespace velmora;
+    // --version, --help and mistakes on the command line end here, before the single-instance
+    // guard and without a display.
+    const CommandLineRequest request = readCommandLine(argumentList(argc, argv));
+    if (request.action != CommandLineRequest::Action::OpenWindow)
+        return finishRequest(request);
+
     // A later copy hands over before it creates anything and ends with status 0.
     if (IsAlreadyRunning()) {
         ActivatePreviousInstance();
@@ -21,7 +29,11 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(applicationTitle());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/velmora.png")));
+    // The desktop entry's name, so that Wayland compositors match the windows to its icon.
+    QApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+    // The installed icon theme's picture, or the bundled one when run from the build tree.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VELMORA_APP_ID),
+                                                 QIcon(QStringLiteral(":/velmora/velmora.png"))));
     loadSystemFormatSettings();
     installErrorHandler();
 

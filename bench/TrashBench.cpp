@@ -28,6 +28,7 @@
 #include <thread>
 #include <vector>
 
+#include "RunProcess.h"
 #include "core/FormatSettings.h"
 #include "platform/FileNames.h"
 #include "platform/LocaleSettings.h"
@@ -60,19 +61,8 @@ QString shellQuote(const QString& s) {
 
 // Runs a command with its output thrown away; the wall time in milliseconds, -1 on failure.
 double timeCommand(const QString& program, const QStringList& args, const QStringList& env = {}) {
-    QProcess p;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    for (const QString& kv : env)
-        e.insert(kv.section(u'=', 0, 0), kv.section(u'=', 1));
-    p.setProcessEnvironment(e);
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer t;
-    t.start();
-    p.start(program, args);
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return double(t.nsecsElapsed()) / 1e6;
+    const test::ProcessRun r = test::runProcess(program, args, env, -1, false);
+    return r.finished && r.exitCode >= 0 ? r.milliseconds : -1;
 }
 
 TrashSourceOptions sourceOptions(const QString& dataHome) {
@@ -88,7 +78,7 @@ qint64 listNamesAndDates(TrashSource& source) {
     source.enumerate();
     qint64 chars = 0;
     for (int i = 0; i < source.count(); ++i)
-        chars += source.displayName(i).size() + source.detail(i, TrashSource::DeletedColumn).size();
+        chars += source.displayName(i).size() + source.detail(i, TrashColumn::Deleted).size();
     return chars;
 }
 

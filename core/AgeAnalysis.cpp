@@ -1,3 +1,4 @@
+// The age analysis: the walk that counts and sums the rows deleted before the cut-off.
 #include "AgeAnalysis.h"
 
 #include "Conversions.h"
@@ -6,7 +7,7 @@
 
 namespace velmora {
 
-AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice) {
+AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn) {
     const TDateTime cutOff =
         AgeCutOff(choice.byDate, choice.pickerValue, choice.daysText, choice.today);
 
@@ -14,11 +15,11 @@ AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice) {
     double sum = 0;
     const int count = rows.rowCount();
     for (int row = 0; row < count; ++row) {
-        const TDateTime deleted = DateTextToDateTime(rows.subItemText(row, choice.dateColumn));
+        const TDateTime deleted = DateTextToDateTime(rows.subItemText(row, dateColumn));
         if (!IsBeforeCutOff(deleted, cutOff))
             continue;
         rows.setItemIndex(row);
-        sum = addExtended(sum, SizeTextToMB(rows.subItemText(row, choice.sizeColumn)));
+        sum = addExtended(sum, SizeTextToMB(rows.subItemText(row, sizeColumn)));
         ++result.count;
     }
     result.megabytes = RoundToHundredths(sum);

@@ -6,14 +6,12 @@
 
 namespace velmora {
 
-// The main window's entry fields and the columns the rows are read at.
+// The main window's entry fields.
 struct CutOffChoice {
     bool byDate = true;        // "按日期" chosen
     TDateTime pickerValue = 0; // the date picker's value, a date at 00:00
     Text daysText;             // the days box's text as typed
     TDateTime today = 0;       // today's local date at 00:00
-    int dateColumn = 1;
-    int sizeColumn = 2;
 };
 
 struct AgeAnalysis {
@@ -22,9 +20,10 @@ struct AgeAnalysis {
     Text message;         // two lines separated by a carriage return
 };
 
-// Computes the cut-off, then visits the rows from the first to the last: every row's date is
-// read, and each qualifying row is selected and its size added. Any text that cannot be read ends
-// the analysis with its error, the selection left where the walk put it.
-AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice);
+// Computes the cut-off, then visits the rows from the first to the last: every row's date (at
+// sub-item dateColumn) is read, and each qualifying row is selected and its size (at sizeColumn)
+// added. Any text that cannot be read ends the analysis with its error, the selection left where
+// the walk put it.
+AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn);
 
 } // namespace velmora

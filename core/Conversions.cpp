@@ -1,10 +1,13 @@
+// The conversions between a row's texts and values, and those of the entry fields.
 #include "Conversions.h"
 
 #include <algorithm>
+#include <string>
 
 #include "DateTimeReader.h"
 #include "Errors.h"
 #include "NumberReaders.h"
+#include "NumberRules.h"
 
 namespace velmora {
 
@@ -42,6 +45,11 @@ double SizeTextToMB(TextView sizeText) {
     if (unit == u"MB")
         return static_cast<double>(readSizeNumber(numberPart));
     return 0;
+}
+
+Text kilobyteSizeText(std::int64_t bytes) {
+    const std::int64_t kilobytes = bytes <= 0 ? 0 : (bytes - 1) / 1024 + 1;
+    return groupThousands(std::to_string(kilobytes), u",") + u" KB";
 }
 
 TDateTime DateTextToDateTime(TextView dateText) {

@@ -1,3 +1,4 @@
+// TDateTime and the timestamp arithmetic behind the age cut-off.
 #include "DateTime.h"
 
 #include <algorithm>

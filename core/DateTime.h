@@ -12,6 +12,8 @@ using TDateTime = double;
 constexpr std::int64_t MSecsPerDay = 86'400'000;
 // Day number (1 January of year 1 is day 1) of 30 December 1899.
 constexpr std::int64_t DateDelta = 693'594;
+// The TDateTime of 1 January 1970, where POSIX times count from.
+constexpr std::int64_t UnixDateDelta = 25'569;
 
 // A day number counting 1 January of year 1 as day 1, and the millisecond of that day.
 struct TimeStamp {

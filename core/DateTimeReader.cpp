@@ -35,9 +35,6 @@ bool isFormatCharacter(char16_t c) {
     return false;
 }
 
-bool isDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
 bool isBlank(char16_t c) {
     return c <= u' ' || c == 0x00A0 || c == 0x202F || c == 0x3000;
 }
@@ -56,13 +53,7 @@ bool startsWithNoCase(TextView text, std::size_t at, TextView prefix) {
 }
 
 Text trimBlanks(TextView text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && isBlank(text[first]))
-        ++first;
-    while (last > first && isBlank(text[last - 1]))
-        --last;
-    return Text(text.substr(first, last - first));
+    return Text(trimWhere(text, isBlank));
 }
 
 enum class Order { YMD, MDY, DMY };
@@ -204,7 +195,7 @@ private:
     bool readNumber(Number& n) {
         const std::size_t start = i_;
         n = Number{};
-        while (i_ < s_.size() && isDigit(s_[i_])) {
+        while (i_ < s_.size() && isAsciiDigit(s_[i_])) {
             if (n.value < 100'000'000'000LL)
                 n.value = n.value * 10 + (s_[i_] - u'0');
             ++i_;
@@ -317,9 +308,9 @@ private:
                     return false;
                 const std::size_t afterSecond = i_;
                 if ((match(u".") || match(u",") || match(fs_.DecimalSeparator)) && i_ < s_.size() &&
-                    isDigit(s_[i_])) {
+                    isAsciiDigit(s_[i_])) {
                     int scale = 100;
-                    while (i_ < s_.size() && isDigit(s_[i_])) {
+                    while (i_ < s_.size() && isAsciiDigit(s_[i_])) {
                         msec += (s_[i_++] - u'0') * scale;
                         scale /= 10;
                     }
@@ -399,7 +390,7 @@ bool tryReadShortDate(TextView text, TDateTime& result) {
             i += sep.size();
         }
         const std::size_t start = i;
-        while (i < text.size() && isDigit(text[i])) {
+        while (i < text.size() && isAsciiDigit(text[i])) {
             if (n[k].value < 100'000)
                 n[k].value = n[k].value * 10 + (text[i] - u'0');
             ++i;

@@ -1,3 +1,4 @@
+// The errors the conversions and the list raise, with their messages.
 #include "Errors.h"
 
 namespace velmora {

@@ -1,3 +1,4 @@
+// The process-wide format settings record.
 #include "FormatSettings.h"
 
 namespace velmora {

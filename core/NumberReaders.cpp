@@ -1,3 +1,4 @@
+// Readers of decimal and whole numbers as the conversions accept them.
 #include "NumberReaders.h"
 
 #include <charconv>
@@ -8,10 +9,6 @@
 namespace velmora {
 
 namespace {
-bool isDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 int hexValue(char16_t c) {
     if (c >= u'0' && c <= u'9')
         return c - u'0';
@@ -38,7 +35,7 @@ bool tryReadDecimal(TextView text, long double& value) {
     }
     std::size_t intDigits = 0;
     std::size_t significantIntDigits = 0;
-    while (i < n && isDigit(text[i])) {
+    while (i < n && isAsciiDigit(text[i])) {
         if (significantIntDigits > 0 || text[i] != u'0')
             ++significantIntDigits;
         ascii += static_cast<char>(text[i++]);
@@ -51,7 +48,7 @@ bool tryReadDecimal(TextView text, long double& value) {
         hasSeparator = true;
         i += separator.size();
         std::string fraction;
-        while (i < n && isDigit(text[i]))
+        while (i < n && isAsciiDigit(text[i]))
             fraction += static_cast<char>(text[i++]);
         if (!fraction.empty())
             ascii += '.' + fraction;
@@ -69,7 +66,7 @@ bool tryReadDecimal(TextView text, long double& value) {
             ascii += static_cast<char>(text[i++]);
         }
         std::size_t expDigits = 0;
-        while (i < n && isDigit(text[i])) {
+        while (i < n && isAsciiDigit(text[i])) {
             if (exponent < 1'000'000'000)
                 exponent = exponent * 10 + (text[i] - u'0');
             ascii += static_cast<char>(text[i++]);
@@ -136,7 +133,7 @@ bool tryReadWholeNumber(TextView text, std::int32_t& value) {
         return false;
     std::int64_t magnitude = 0;
     for (; i < n; ++i) {
-        if (!isDigit(text[i]))
+        if (!isAsciiDigit(text[i]))
             return false;
         magnitude = magnitude * 10 + (text[i] - u'0');
         if (magnitude > 2'147'483'648LL)

@@ -1,11 +1,33 @@
+// The number rules: extended-precision sums, decimal rounding, digit grouping, number texts.
 #include "NumberRules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
-#include "FormatSettings.h"
-
 namespace velmora {
+
+namespace {
+
+// Adds one to the last digit of a run of decimal digits, carrying; true when the carry ran past
+// the first digit and a new leading "1" was added.
+bool addOneToLastDigit(std::string& digits) {
+    for (auto k = digits.size(); k-- > 0;) {
+        if (digits[k] != '9') {
+            ++digits[k];
+            return false;
+        }
+        digits[k] = '0';
+    }
+    digits.insert(digits.begin(), '1');
+    return true;
+}
+
+Text asText(std::string_view ascii) {
+    return Text(ascii.begin(), ascii.end());
+}
+
+} // namespace
 
 double addExtended(double sum, double value) {
     return static_cast<double>(static_cast<long double>(sum) + static_cast<long double>(value));
@@ -35,17 +57,9 @@ DecimalDigits roundToSignificant(double x, int digits) {
     if (digits < static_cast<int>(all.size())) {
         const bool roundUp = all[static_cast<std::size_t>(digits)] >= '5';
         all.resize(static_cast<std::size_t>(digits));
-        if (roundUp) {
-            int k = digits - 1;
-            while (k >= 0 && all[static_cast<std::size_t>(k)] == '9')
-                all[static_cast<std::size_t>(k--)] = '0';
-            if (k < 0) {
-                all.insert(all.begin(), '1');
-                all.pop_back();
-                ++point;
-            } else {
-                ++all[static_cast<std::size_t>(k)];
-            }
+        if (roundUp && addOneToLastDigit(all)) {
+            all.pop_back();
+            ++point;
         }
     }
     while (!all.empty() && all.back() == '0')
@@ -55,41 +69,65 @@ DecimalDigits roundToSignificant(double x, int digits) {
     return out;
 }
 
-Text FormatWholeMB(double x) {
+FixedDigits roundToDecimals(double x, int decimals) {
     const DecimalDigits d = roundToSignificant(x, 15);
-    // Whole part, then a half or more of the fraction rounds up.
-    std::string whole;
-    if (d.pointPosition > 0) {
-        whole = d.digits.substr(
-            0, std::min<std::size_t>(d.digits.size(), static_cast<std::size_t>(d.pointPosition)));
-        whole.append(static_cast<std::size_t>(d.pointPosition) - whole.size(), '0');
+    const auto size = static_cast<int>(d.digits.size());
+    // x = 0.digits x 10^pointPosition: the first `keep` digits lie at or above 10^-decimals.
+    const int keep = d.digits.empty() ? 0 : d.pointPosition + decimals;
+    std::string kept;
+    if (keep > 0) {
+        kept = d.digits.substr(0, static_cast<std::size_t>(std::min(keep, size)));
+        kept.append(static_cast<std::size_t>(keep) - kept.size(), '0');
     }
-    const int firstFractionDigit = d.pointPosition;
-    bool roundUp = false;
-    if (firstFractionDigit >= 0 && firstFractionDigit < static_cast<int>(d.digits.size()))
-        roundUp = d.digits[static_cast<std::size_t>(firstFractionDigit)] >= '5';
-    if (roundUp) {
-        int k = static_cast<int>(whole.size()) - 1;
-        while (k >= 0 && whole[static_cast<std::size_t>(k)] == '9')
-            whole[static_cast<std::size_t>(k--)] = '0';
-        if (k < 0)
-            whole.insert(whole.begin(), '1');
-        else
-            ++whole[static_cast<std::size_t>(k)];
-    }
-    if (whole.empty())
-        return Text();
+    if (keep >= 0 && keep < size && d.digits[static_cast<std::size_t>(keep)] >= '5')
+        addOneToLastDigit(kept);
+    // `kept` is now x x 10^decimals as a whole number.
+    const auto minimum = static_cast<std::size_t>(decimals) + 1;
+    if (kept.size() < minimum)
+        kept.insert(0, minimum - kept.size(), '0');
+    FixedDigits out;
+    out.fraction = kept.substr(kept.size() - static_cast<std::size_t>(decimals));
+    out.whole = kept.substr(0, kept.size() - static_cast<std::size_t>(decimals));
+    const std::size_t firstNonZero = out.whole.find_first_not_of('0');
+    out.whole.erase(0, std::min(firstNonZero, out.whole.size() - 1));
+    out.negative = d.negative && kept.find_first_not_of('0') != std::string::npos;
+    return out;
+}
 
-    const Text& separator = formatSettings().ThousandSeparator;
+Text groupThousands(std::string_view digits, TextView separator) {
     Text out;
-    if (d.negative)
-        out += u'-';
-    for (std::size_t k = 0; k < whole.size(); ++k) {
-        if (k > 0 && (whole.size() - k) % 3 == 0)
+    out.reserve(digits.size() + digits.size() / 3 * separator.size());
+    for (std::size_t k = 0; k < digits.size(); ++k) {
+        if (k > 0 && (digits.size() - k) % 3 == 0)
             out += separator;
-        out += static_cast<char16_t>(whole[k]);
+        out += static_cast<char16_t>(digits[k]);
     }
     return out;
+}
+
+Text FormatWholeMB(double x) {
+    const FixedDigits f = roundToDecimals(x, 0);
+    if (f.whole == "0")
+        return Text();
+    return (f.negative ? Text(u"-") : Text()) +
+           groupThousands(f.whole, formatSettings().ThousandSeparator);
+}
+
+Text formatPatternPercent(double percent, const FormatSettings& settings) {
+    FixedDigits f = roundToDecimals(percent, 2);
+    while (!f.fraction.empty() && f.fraction.back() == '0')
+        f.fraction.pop_back();
+    Text out = f.negative ? Text(u"-") : Text();
+    out += asText(f.whole);
+    if (!f.fraction.empty())
+        out += settings.DecimalSeparator + asText(f.fraction);
+    return out + u" %";
+}
+
+Text formatPatternGroupedMB(double value, const FormatSettings& settings) {
+    const FixedDigits f = roundToDecimals(value, 0);
+    return (f.negative ? Text(u"-") : Text()) +
+           groupThousands(f.whole, settings.ThousandSeparator) + u"MB";
 }
 
 Text formatGeneral(double x) {

@@ -1,6 +1,12 @@
-// The number rules shared by the totals, the analysis and the purge.
+// The number rules shared by the totals, the analysis, the purge and the chart: extended-precision
+// sums, rounding on decimal digits, digit grouping and the number texts built from them.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "FormatSettings.h"
 #include "Text.h"
 
 namespace velmora {
@@ -19,6 +25,12 @@ Text FormatWholeMB(double x);
 // separator, the locale's decimal separator (12.5, 4.71, 0).
 Text formatGeneral(double x);
 
+// The chart's two formats, named after their patterns, rounding half away from zero on the
+// value's 15-significant-digit decimal form with the separators of `settings`:
+// "##0.## %" ("62.5 %", "100 %", "0 %") and "#,##0MB" ("1,234MB", "-2MB", "0MB").
+Text formatPatternPercent(double percent, const FormatSettings& settings);
+Text formatPatternGroupedMB(double value, const FormatSettings& settings);
+
 // x rounded to `digits` significant decimal digits, half away from zero, on the value's
 // 18-digit decimal form: the digits (no leading zeros, empty for 0) and the position of the
 // decimal point relative to them.
@@ -28,5 +40,18 @@ struct DecimalDigits {
     int pointPosition = 0; // value = 0.digits x 10^pointPosition
 };
 DecimalDigits roundToSignificant(double x, int digits);
+
+// x rounded to a fixed count of decimals, half away from zero. The rounding works on the 15
+// significant digits of x, so that 0.285 (stored as 0.28499999999999998) gives 0.29, as the
+// decimal text the user would read suggests.
+struct FixedDigits {
+    bool negative = false; // never for a value that rounds to 0
+    std::string whole;     // at least one digit, no leading zeros
+    std::string fraction;  // exactly `decimals` digits
+};
+FixedDigits roundToDecimals(double x, int decimals);
+
+// Decimal digits with `separator` between groups of three, counted from the right.
+Text groupThousands(std::string_view digits, TextView separator);
 
 } // namespace velmora

@@ -1,3 +1,4 @@
+// Text helpers of the core: UTF-16 to and from UTF-8, trimming, digits.
 #include "Text.h"
 
 namespace velmora {
@@ -78,13 +79,7 @@ Text fromUtf8(std::string_view utf8) {
 }
 
 TextView trimControls(TextView text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && text[first] <= u' ')
-        ++first;
-    while (last > first && text[last - 1] <= u' ')
-        --last;
-    return text.substr(first, last - first);
+    return trimWhere(text, [](char16_t c) { return c <= u' '; });
 }
 
 Text decimalText(std::int64_t value) {

@@ -1,3 +1,4 @@
+// The totals of the trash: the walk that counts every row and adds up the sizes.
 #include "Totals.h"
 
 #include "Conversions.h"

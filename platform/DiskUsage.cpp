@@ -1,11 +1,9 @@
+// The space an item takes on disk: a walk over its tree relative to open folders.
 #include "platform/DiskUsage.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
-
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -13,7 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "platform/FileNames.h"
+#include "platform/PosixFiles.h"
 
 namespace velmora {
 
@@ -26,14 +24,6 @@ constexpr std::size_t MaxOpenLevels = 64;
 qint64 allocated(const struct stat& st) {
     return static_cast<qint64>(st.st_blocks) * 512;
 }
-
-struct DirEntry64 {
-    ino64_t ino;
-    off64_t off;
-    unsigned short reclen;
-    unsigned char type;
-    char name[1];
-};
 
 struct FileId {
     dev_t dev;
@@ -169,120 +159,9 @@ private:
 
 } // namespace
 
-bool DirectoryReader::next(const char*& name, unsigned char& type) {
-    for (;;) {
-        if (pos_ >= size_) {
-            if (end_ || failed_)
-                return false;
-            const long n = ::syscall(SYS_getdents64, fd_, buffer_, sizeof buffer_);
-            if (n < 0 && errno == EINTR)
-                continue;
-            failed_ = n < 0;
-            end_ = n == 0;
-            if (n <= 0)
-                return false;
-            size_ = n;
-            pos_ = 0;
-        }
-        const auto* e = reinterpret_cast<const DirEntry64*>(buffer_ + pos_);
-        pos_ += e->reclen;
-        if (e->name[0] == '.' && (e->name[1] == '\0' || (e->name[1] == '.' && e->name[2] == '\0')))
-            continue;
-        name = e->name;
-        type = e->type;
-        return true;
-    }
-}
-
 qint64 diskUsage(int dirFd, const char* name, struct stat* top) {
     TreeWalker walker;
     return walker.measure(dirFd, name, top);
-}
-
-QString kilobyteText(qint64 bytes) {
-    const qint64 kilobytes = bytes <= 0 ? 0 : (bytes - 1) / 1024 + 1;
-    const QString digits = QString::number(kilobytes);
-    QString out;
-    out.reserve(digits.size() + digits.size() / 3 + 3);
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += u',';
-        out += digits[i];
-    }
-    return out + QStringLiteral(" KB");
-}
-
-QHash<QByteArray, DirectorySize> parseDirectorySizes(QByteArrayView content) {
-    QHash<QByteArray, DirectorySize> entries;
-    forEachLine(content, [&](QByteArrayView line) {
-        const qsizetype first = line.indexOf(' ');
-        const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
-        if (second < 0 || second + 1 >= line.size())
-            return;
-        bool sizeOk = false, mtimeOk = false;
-        const qint64 bytes = line.first(first).toLongLong(&sizeOk);
-        const qint64 mtime = line.sliced(first + 1, second - first - 1).toLongLong(&mtimeOk);
-        if (!sizeOk || !mtimeOk || bytes < 0)
-            return;
-        const QByteArray name = percentDecode(line.sliced(second + 1));
-        if (name.isEmpty() || name.contains('/') || name.contains('\0'))
-            return;
-        entries.insert(name, {bytes, mtime});
-    });
-    return entries;
-}
-
-bool isValidDirectorySize(const DirectorySize& entry, qint64 infoMtimeSeconds,
-                          qint64 infoMtimeMilliseconds) {
-    return entry.mtime == infoMtimeSeconds || entry.mtime == infoMtimeMilliseconds;
-}
-
-QByteArray directorySizesContent(const QList<NamedDirectorySize>& entries) {
-    QByteArray out;
-    for (const NamedDirectorySize& e : entries) {
-        out += QByteArray::number(e.size.bytes);
-        out += ' ';
-        out += QByteArray::number(e.size.mtime);
-        out += ' ';
-        out += percentEncode(e.name);
-        out += '\n';
-    }
-    return out;
-}
-
-bool replaceFileAtomically(int dirFd, const char* name, QByteArrayView content,
-                           const struct timespec* mtime) {
-    QByteArray temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        // Short, whatever the length of name; no reader takes it for an info file.
-        temp = ".velmora-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        fd = ::openat(dirFd, temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                      0600);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    for (qsizetype written = 0; ok && written < content.size();) {
-        const ssize_t n = ::write(fd, content.data() + written,
-                                  static_cast<std::size_t>(content.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        written += ok ? n : 0;
-    }
-    if (ok && mtime) {
-        const struct timespec times[2] = {{0, UTIME_OMIT}, *mtime};
-        ok = ::futimens(fd, times) == 0;
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::renameat(dirFd, temp.constData(), dirFd, name) == 0;
-    if (!ok)
-        ::unlinkat(dirFd, temp.constData(), 0);
-    return ok;
 }
 
 } // namespace velmora

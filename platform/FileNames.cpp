@@ -1,3 +1,4 @@
+// File names as bytes carried through QString, and their percent-encoding.
 #include "platform/FileNames.h"
 
 namespace velmora {

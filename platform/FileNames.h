@@ -24,19 +24,4 @@ QByteArray percentEncode(QByteArrayView bytes);
 // Decodes %XX (either case); a '%' not followed by two hex digits is kept as it stands.
 QByteArray percentDecode(QByteArrayView text);
 
-// Calls f with each line of a text file's content, without its "\n" or "\r\n".
-template <class F> void forEachLine(QByteArrayView content, F&& f) {
-    qsizetype start = 0;
-    while (start < content.size()) {
-        qsizetype end = content.indexOf('\n', start);
-        if (end < 0)
-            end = content.size();
-        QByteArrayView line = content.sliced(start, end - start);
-        start = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        f(line);
-    }
-}
-
 } // namespace velmora

@@ -1,3 +1,4 @@
+// The type descriptions and icon names of the list's items.
 #include "platform/FileTypes.h"
 
 #include <fnmatch.h>

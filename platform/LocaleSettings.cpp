@@ -2,6 +2,11 @@
 
 #include <QList>
 
+#include <algorithm>
+
+#include "core/DateTimeReader.h"
+#include "platform/QtText.h"
+
 namespace velmora {
 
 namespace {
@@ -14,6 +19,10 @@ struct Piece {
 
 bool isFieldLetter(QChar c) {
     return QStringLiteral("dMyhHmszAaPpt").contains(c);
+}
+
+bool isDayPeriod(const Piece& p) {
+    return p.field && p.text.front().toUpper() == u'A';
 }
 
 QList<Piece> splitFormat(const QString& format) {
@@ -43,6 +52,13 @@ QList<Piece> splitFormat(const QString& format) {
                 literal += format[i++];
             }
             appendLiteral(literal);
+            continue;
+        }
+        if (c == u'B' || c == u'b') {
+            // A day period of CLDR ("下午", "晚上") that Qt leaves unconverted: AM/PM stands in.
+            while (i < format.size() && format[i] == c)
+                ++i;
+            pieces.append({QStringLiteral("AP"), true});
             continue;
         }
         if (isFieldLetter(c)) {
@@ -107,8 +123,8 @@ QList<Piece> withoutZone(QList<Piece> pieces) {
             if (at < 0 || at >= pieces.size() || pieces[at].field)
                 return;
             QString s = pieces[at].text;
-            s.remove(u'(');
-            s.remove(u')');
+            for (const QChar bracket : {u'(', u')', u'[', u']'})
+                s.remove(bracket);
             if (trimRight)
                 while (!s.isEmpty() && s.back().isSpace())
                     s.chop(1);
@@ -127,8 +143,113 @@ QList<Piece> withoutZone(QList<Piece> pieces) {
     return pieces;
 }
 
-Text toText(const QString& s) {
-    return Text(reinterpret_cast<const char16_t*>(s.utf16()), s.size());
+// The short date as numbers with a four-digit year, in the locale's order, separated by the
+// locale's first date separator ("dd/MM yyyy" gives "dd/MM/yyyy"). Text before the first number
+// and after the last one ("г.") is left out, except a closing date separator ("d.M.yyyy."); a
+// format naming months or weekdays gives way to year-month-day.
+QList<Piece> listDate(const QString& qtFormat) {
+    QList<Piece> date = splitFormat(qtFormat);
+    bool named = false;
+    for (Piece& p : date) {
+        if (!p.field)
+            continue;
+        if ((p.text.startsWith(u'M') || p.text.startsWith(u'd')) && p.text.size() > 2)
+            named = true;
+        if (p.text.startsWith(u'y'))
+            p.text = QStringLiteral("yyyy");
+    }
+    if (named)
+        date = splitFormat(QStringLiteral("yyyy-MM-dd"));
+    if (!date.isEmpty() && !date.front().field)
+        date.removeFirst();
+    const QString separator = firstSeparator(date, QStringLiteral("/"));
+    if (!date.isEmpty() && !date.back().field) {
+        const QString closing = date.back().text.trimmed();
+        if (closing.isEmpty() || closing != separator.trimmed())
+            date.removeLast();
+    }
+    for (qsizetype k = 1; k + 1 < date.size(); ++k)
+        if (!date[k].field)
+            date[k].text = separator;
+    return date;
+}
+
+// True when the reader can tell the designators apart in a list text: both present, different
+// even ignoring case, without digits, and kept whole by the narrow code page that the text
+// passes through before it is read (the Adlam designators lie outside it).
+bool readableDesignators(const QString& am, const QString& pm) {
+    auto readable = [](const QString& s) {
+        const Text text = toText(s);
+        return !s.isEmpty() && throughNarrowCodePage(text) == text && !s.contains(u'?') &&
+               std::none_of(s.cbegin(), s.cend(), [](QChar c) { return c.isDigit(); });
+    };
+    return readable(am) && readable(pm) && am.compare(pm, Qt::CaseInsensitive) != 0;
+}
+
+// The literal pieces between two indices of `pieces` joined.
+QString literalBetween(const QList<Piece>& pieces, qsizetype from, qsizetype to) {
+    QString text;
+    for (qsizetype k = std::min(from, to) + 1; k < std::max(from, to); ++k)
+        if (!pieces[k].field)
+            text += pieces[k].text;
+    return text;
+}
+
+struct ListTime {
+    QList<Piece> pieces;
+    QString separator;
+};
+
+// The list's time of day, hours and minutes, built from the locale's short time format: its
+// hour field (24-hour, or 12-hour where the locale writes a day period and the designators
+// can be read back), the mark between hour and minute when it is a single sign (":", "."),
+// otherwise ":", and the designator on the side where the locale writes it, set off by a blank
+// when the locale sets it off by one. Any other text of the format ("B", "h", "ч.", "Kl.") is
+// left out.
+ListTime listTime(const QList<Piece>& pieces, bool designatorsReadable) {
+    qsizetype hour = -1, minute = -1, period = -1;
+    for (qsizetype k = 0; k < pieces.size(); ++k) {
+        const Piece& p = pieces[k];
+        if (!p.field)
+            continue;
+        const QChar c = p.text.front();
+        if ((c == u'h' || c == u'H') && hour < 0)
+            hour = k;
+        else if (c == u'm' && minute < 0)
+            minute = k;
+        else if (isDayPeriod(p) && period < 0)
+            period = k;
+    }
+    if (hour < 0 || minute < 0)
+        return {splitFormat(QStringLiteral("HH:mm")), QStringLiteral(":")};
+
+    const bool twelveHour = period >= 0 && designatorsReadable;
+    const bool padded = pieces[hour].text.size() >= 2;
+    const QString hourField = twelveHour ? (padded ? QStringLiteral("hh") : QStringLiteral("h"))
+                                         : (padded ? QStringLiteral("HH") : QStringLiteral("H"));
+
+    QString separator = literalBetween(pieces, hour, minute).trimmed();
+    if (separator.size() != 1 || separator[0].isLetterOrNumber())
+        separator = QStringLiteral(":");
+
+    QList<Piece> time = {{hourField, true}, {separator, false}, {QStringLiteral("mm"), true}};
+    if (twelveHour) {
+        const bool before = period < hour;
+        const QString gap = literalBetween(pieces, period, before ? hour : minute);
+        const auto blank =
+            std::find_if(gap.cbegin(), gap.cend(), [](QChar c) { return c.isSpace(); });
+        const Piece designator{QStringLiteral("AP"), true};
+        if (before) {
+            if (blank != gap.cend())
+                time.prepend({QString(*blank), false});
+            time.prepend(designator);
+        } else {
+            if (blank != gap.cend())
+                time.append({QString(*blank), false});
+            time.append(designator);
+        }
+    }
+    return {time, separator};
 }
 
 } // namespace
@@ -142,31 +263,17 @@ FormatSettings formatSettingsFor(const QLocale& locale) {
     fs.TimeAMString = toText(locale.amText());
     fs.TimePMString = toText(locale.pmText());
 
-    // Dates are numeric with a four-digit year; a format naming months or weekdays gives way
-    // to year-month-day.
-    QList<Piece> date = splitFormat(locale.dateFormat(QLocale::ShortFormat));
-    bool named = false;
-    for (Piece& p : date) {
-        if (!p.field)
-            continue;
-        if ((p.text.startsWith(u'M') || p.text.startsWith(u'd')) && p.text.size() > 2)
-            named = true;
-        if (p.text.startsWith(u'y'))
-            p.text = QStringLiteral("yyyy");
-    }
-    if (named)
-        date = splitFormat(QStringLiteral("yyyy-MM-dd"));
+    const QList<Piece> date = listDate(locale.dateFormat(QLocale::ShortFormat));
     const QString dateSeparator = firstSeparator(date, QStringLiteral("/"));
     fs.DateSeparator = toText(dateSeparator);
     fs.ShortDateFormat = toText(joinFormat(date, dateSeparator, u'/'));
 
-    const QList<Piece> shortTime =
-        withoutZone(splitFormat(locale.timeFormat(QLocale::ShortFormat)));
+    const ListTime shortTime = listTime(splitFormat(locale.timeFormat(QLocale::ShortFormat)),
+                                        readableDesignators(locale.amText(), locale.pmText()));
     const QList<Piece> longTime = withoutZone(splitFormat(locale.timeFormat(QLocale::LongFormat)));
-    const QString timeSeparator = firstSeparator(shortTime, QStringLiteral(":"));
-    fs.TimeSeparator = toText(timeSeparator);
-    fs.ShortTimeFormat = toText(joinFormat(shortTime, timeSeparator, u':'));
-    fs.LongTimeFormat = toText(joinFormat(longTime, timeSeparator, u':'));
+    fs.TimeSeparator = toText(shortTime.separator);
+    fs.ShortTimeFormat = toText(joinFormat(shortTime.pieces, shortTime.separator, u':'));
+    fs.LongTimeFormat = toText(joinFormat(longTime, shortTime.separator, u':'));
     return fs;
 }
 

@@ -7,8 +7,10 @@
 
 namespace velmora {
 
-// The settings of a locale as the conversions use them: numeric dates with a four-digit year,
-// the separators found in the locale's formats, its AM/PM texts.
+// The settings of a locale as the conversions use them: numeric dates with a four-digit year in
+// the locale's order and separator; times as hours and minutes, 24-hour or 12-hour with the
+// locale's designators as the locale writes them, without the words some formats carry ("h",
+// "ч."); its AM/PM texts. The date-time reader reads back every list text these give.
 FormatSettings formatSettingsFor(const QLocale& locale);
 
 // Reads the user's locale (QLocale::system()) into the process-wide record.

@@ -1,8 +1,11 @@
+// Trash info files read leniently and written as the Trash Specification gives them.
 #include "platform/TrashInfo.h"
 
 #include <ctime>
 
+#include "core/Text.h"
 #include "platform/FileNames.h"
+#include "platform/PosixFiles.h"
 
 namespace velmora {
 
@@ -20,10 +23,6 @@ QByteArrayView trimmed(QByteArrayView s) {
     return s;
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // A cursor over the date text.
 struct Reader {
     QByteArrayView s;
@@ -39,7 +38,7 @@ struct Reader {
     }
     qsizetype digitRun() const {
         qsizetype k = i;
-        while (k < s.size() && isDigit(s[k]))
+        while (k < s.size() && isAsciiDigit(s[k]))
             ++k;
         return k - i;
     }
@@ -62,16 +61,6 @@ struct Reader {
             ++i;
     }
 };
-
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
-qint64 daysFromCivil(qint64 y, int m, int d) {
-    y -= m <= 2;
-    const qint64 era = (y >= 0 ? y : y - 399) / 400;
-    const qint64 yoe = y - era * 400;
-    const qint64 doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const qint64 doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
 
 bool readDate(Reader& r, int& year, int& month, int& day) {
     if (!r.number(4, year))
@@ -180,8 +169,8 @@ bool parseDeletionDate(QByteArrayView text, TDateTime& local) {
         local = composeDateTime(date, time);
         return true;
     }
-    const qint64 utc =
-        daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second - offset;
+    const qint64 utc = (static_cast<qint64>(date) - UnixDateDelta) * 86400 + hour * 3600 +
+                       minute * 60 + second - offset;
     return localDateTimeOf(utc, qint64(msec) * 1000000, local);
 }
 

@@ -1,3 +1,4 @@
+// The user's trash as the list shows it: the enumeration, the sort, the texts and rename.
 #include "platform/TrashSource.h"
 
 #include <dirent.h>
@@ -11,7 +12,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -22,9 +22,14 @@
 #include <thread>
 #include <vector>
 
+#include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
 #include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
+#include "platform/Parallel.h"
+#include "platform/PosixFiles.h"
+#include "platform/QtText.h"
+#include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
 #include "platform/Volumes.h"
 
@@ -73,74 +78,6 @@ Kind kindOf(unsigned char type) {
     }
 }
 
-// Runs work(k) for k = 0 .. count - 1 on up to one thread per core, the calling one included;
-// each thread gets its work from makeWork(), which may set up what the thread keeps for itself.
-// Small counts stay on the calling thread: starting threads costs more than they save.
-template <class F> void runParallel(std::size_t count, std::size_t minimumPerThread, F makeWork) {
-    std::atomic<std::size_t> next{0};
-    // Runs of neighbouring indices per claim: threads then rarely write the same cache lines.
-    constexpr std::size_t Run = 32;
-    auto run = [&] {
-        auto work = makeWork();
-        for (std::size_t first; (first = next.fetch_add(Run, std::memory_order_relaxed)) < count;)
-            for (std::size_t k = first; k < std::min(first + Run, count); ++k)
-                work(k);
-    };
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t threads =
-        std::min<std::size_t>({cores, 8, std::max<std::size_t>(1, count / minimumPerThread)});
-    std::vector<std::thread> helpers;
-    for (std::size_t k = 1; k < threads; ++k) {
-        try {
-            helpers.emplace_back(run);
-        } catch (...) {
-            break; // no more threads: the ones running share the work
-        }
-    }
-    run();
-    for (std::thread& helper : helpers)
-        helper.join();
-}
-
-// A descriptor closed when it goes out of scope.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
-
-// Reads up to limit bytes of a regular file. A read shorter than asked is taken as the end,
-// as it is for regular files, which saves a call per info file.
-QByteArray readAtMost(int fd, qsizetype limit) {
-    QByteArray data;
-    char buffer[4096];
-    while (data.size() < limit) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        data.append(buffer, std::min<qsizetype>(n, limit - data.size()));
-        if (std::size_t(n) < sizeof buffer)
-            break;
-    }
-    return data;
-}
-
-qint64 milliseconds(const struct timespec& t) {
-    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
-}
-
 // Never an unreadable date that counts as old: a time that cannot be written is taken as now.
 TDateTime localTimeOr(const struct timespec& t, TDateTime fallback) {
     TDateTime local = 0;
@@ -160,10 +97,6 @@ QString compact(QString text) {
     if (text.capacity() > text.size())
         text.squeeze();
     return text;
-}
-
-QString fromText(const Text& text) {
-    return QString::fromStdU16String(text);
 }
 
 } // namespace
@@ -552,7 +485,7 @@ QString TrashSource::iconName(int index) const {
 }
 
 QString TrashSource::deletedText(const Item& item) const {
-    return fromText(listDateTimeText(item.deleted));
+    return toQString(listDateTimeText(item.deleted));
 }
 
 QString TrashSource::modifiedText(const Item& item) const {
@@ -566,11 +499,12 @@ QString TrashSource::modifiedText(const Item& item) const {
     TDateTime local = 0;
     if (!localDateTimeOf(item.modified, 0, local))
         return {};
-    return fromText(listDateTimeText(local));
+    return toQString(listDateTimeText(local));
 }
 
 QString TrashSource::joinedTexts(const Item& item) const {
-    const QString parts[] = {deletedText(item), kilobyteText(item.bytes), modifiedText(item)};
+    const QString parts[] = {deletedText(item), toQString(kilobyteSizeText(item.bytes)),
+                             modifiedText(item)};
     QString joined;
     joined.reserve(parts[0].size() + parts[1].size() + parts[2].size() + 2);
     joined += parts[0] + u'\n';
@@ -595,22 +529,22 @@ QStringList TrashSource::details(int index) {
             types_[typeOf(item)].description, parts.value(2).toString()};
 }
 
-QString TrashSource::detail(int index, int column) {
+QString TrashSource::detail(int index, TrashColumn column) {
     Item& item = items_[index];
-    if (!item.texts.isNull() && column >= 1 && column < ColumnCount)
-        return details(index).value(column - 1);
+    if (!item.texts.isNull() && column != TrashColumn::Name && column < TrashColumn::Count)
+        return details(index).value(int(column) - 1);
     switch (column) {
-    case FolderColumn:
+    case TrashColumn::Folder:
         return folders_[item.folder];
-    case DeletedColumn:
+    case TrashColumn::Deleted:
         return deletedText(item);
-    case SizeColumn:
+    case TrashColumn::Size:
         if (item.bytes < 0)
             loadSizes();
-        return kilobyteText(item.bytes);
-    case TypeColumn:
+        return toQString(kilobyteSizeText(item.bytes));
+    case TrashColumn::Type:
         return types_[typeOf(item)].description;
-    case ModifiedColumn:
+    case TrashColumn::Modified:
         return modifiedText(item);
     default:
         return {};
@@ -625,43 +559,43 @@ void TrashSource::loadSizes() {
     if (sizesLoaded_)
         return;
     sizesLoaded_ = true;
+    struct Opened {
+        Fd trash, files, info;
+        SizeCache cache;
+    };
     const auto trashCount = std::size_t(trashes_.size());
-    std::vector<int> trashFds(trashCount, -1), filesFds(trashCount, -1), infoFds(trashCount, -1);
-    std::vector<QHash<QByteArray, DirectorySize>> caches(trashCount);
-    std::vector<bool> measured(trashCount, false);
     try {
+        std::vector<Opened> opened(trashCount);
         std::vector<int> jobs;
         for (int i = 0; i < items_.size(); ++i) {
             const Item& item = items_[i];
             if (item.statted && item.bytes >= 0)
                 continue;
-            const auto t = std::size_t(item.trash);
-            if (trashFds[t] < 0) {
-                trashFds[t] = ::open(trashes_[item.trash].dir.constData(), DirFlags);
-                if (trashFds[t] < 0)
+            Opened& o = opened[std::size_t(item.trash)];
+            if (!o.trash.valid()) {
+                o.trash.reset(::open(trashes_[item.trash].dir.constData(), DirFlags));
+                if (!o.trash.valid())
                     continue;
-                filesFds[t] = ::openat(trashFds[t], "files", DirFlags | O_NOFOLLOW);
-                infoFds[t] = ::openat(trashFds[t], "info", DirFlags | O_NOFOLLOW);
-                const Fd cache(::openat(trashFds[t], "directorysizes",
-                                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-                if (cache.valid())
-                    caches[t] = parseDirectorySizes(readAtMost(cache.get(), 64 << 20));
+                o.files.reset(::openat(o.trash.get(), "files", DirFlags | O_NOFOLLOW));
+                o.info.reset(::openat(o.trash.get(), "info", DirFlags | O_NOFOLLOW));
+                o.cache.open(o.trash.get());
             }
-            if (filesFds[t] >= 0)
+            if (o.files.valid())
                 jobs.push_back(i);
         }
 
         Item* const items = items_.data(); // each job touches its own item only
+        // The modification times of the folders' info files, for their cache entries.
+        std::vector<std::optional<struct timespec>> infoMtimes(jobs.size());
         std::vector<char> walked(jobs.size(), 0);
-        std::vector<qint64> infoMtimes(jobs.size(), 0); // of the folders' info files, in ms
         runParallel(jobs.size(), 64, [&] {
             return [&](std::size_t k) {
                 Item& item = items[jobs[k]];
-                const auto t = std::size_t(item.trash);
+                const Opened& o = opened[std::size_t(item.trash)];
                 const char* name = item.stored.constData();
                 struct stat st {};
                 if (item.kind != Folder) {
-                    if (::fstatat(filesFds[t], name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                    if (::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
                         item.modified = st.st_mtim.tv_sec;
                         item.bytes = qint64(st.st_blocks) * 512;
                     }
@@ -671,15 +605,13 @@ void TrashSource::loadSizes() {
                 if (item.hasInfo) {
                     struct stat info {};
                     const QByteArray infoName = item.stored + TrashInfoSuffix;
-                    if (infoFds[t] >= 0 && ::fstatat(infoFds[t], infoName.constData(), &info,
-                                                     AT_SYMLINK_NOFOLLOW) == 0) {
-                        infoMtimes[k] = milliseconds(info.st_mtim);
-                        const auto entry = caches[t].constFind(item.stored);
-                        if (entry != caches[t].cend() &&
-                            isValidDirectorySize(*entry, info.st_mtim.tv_sec, infoMtimes[k])) {
-                            item.bytes = entry->bytes;
+                    if (o.info.valid() && ::fstatat(o.info.get(), infoName.constData(), &info,
+                                                    AT_SYMLINK_NOFOLLOW) == 0) {
+                        infoMtimes[k] = info.st_mtim;
+                        if (const auto cached = o.cache.lookUp(item.stored, info.st_mtim)) {
+                            item.bytes = *cached;
                             if (!item.statted &&
-                                ::fstatat(filesFds[t], name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                                ::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0)
                                 item.modified = st.st_mtim.tv_sec;
                             item.statted = true;
                             return;
@@ -687,39 +619,24 @@ void TrashSource::loadSizes() {
                         walked[k] = 1;
                     }
                 }
-                item.bytes = diskUsage(filesFds[t], name, &st);
+                item.bytes = diskUsage(o.files.get(), name, &st);
                 if (st.st_ino != 0)
                     item.modified = st.st_mtim.tv_sec;
                 item.statted = true;
             };
         });
         // Every folder was a job: the entries of each trash directory come from them.
-        std::vector<QList<NamedDirectorySize>> entries(trashCount);
-        std::vector<QSet<QByteArray>> listed(trashCount);
         for (std::size_t k = 0; k < jobs.size(); ++k) {
             const Item& item = items_[jobs[k]];
-            const auto t = std::size_t(item.trash);
-            measured[t] = measured[t] || walked[k];
-            if (item.kind != Folder || infoMtimes[k] == 0 || item.bytes < 0)
-                continue;
-            entries[t].append({item.stored, {item.bytes, infoMtimes[k] / 1000}});
-            listed[t].insert(item.stored);
+            SizeCache& cache = opened[std::size_t(item.trash)].cache;
+            if (walked[k])
+                cache.markMeasured();
+            if (item.kind == Folder && infoMtimes[k] && item.bytes >= 0)
+                cache.record(item.stored, item.bytes, *infoMtimes[k]);
         }
-        for (std::size_t t = 0; t < trashCount; ++t) {
-            if (!measured[t])
-                continue;
-            // Folders trashed since the enumeration keep their entries.
-            for (auto e = caches[t].cbegin(); e != caches[t].cend(); ++e) {
-                struct stat st {};
-                if (!listed[t].contains(e.key()) &&
-                    ::fstatat(filesFds[t], e.key().constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-                    S_ISDIR(st.st_mode))
-                    entries[t].append({e.key(), e.value()});
-            }
-            std::sort(entries[t].begin(), entries[t].end(),
-                      [](const auto& a, const auto& b) { return a.name < b.name; });
-            replaceFileAtomically(trashFds[t], "directorysizes", directorySizesContent(entries[t]));
-        }
+        for (const Opened& o : opened)
+            if (o.files.valid())
+                o.cache.rewrite(o.trash.get(), o.files.get());
     } catch (...) {
         // Out of memory: the sizes not found stay unknown and are shown as 0.
     }
@@ -728,10 +645,6 @@ void TrashSource::loadSizes() {
         if (item.bytes < 0)
             item.bytes = 0;
     }
-    for (const auto* fds : {&filesFds, &infoFds, &trashFds})
-        for (const int fd : *fds)
-            if (fd >= 0)
-                ::close(fd);
     // Now that every figure is known, the texts and types of every item: the list asks for them
     // all, and the dates and sizes of the rows are what the cleaning logic reads.
     try {

@@ -43,6 +43,9 @@ struct TrashSourceOptions {
     QLocale locale = QLocale::system();
 };
 
+// The columns of the trash list, in the order of columns().
+enum class TrashColumn { Name, Folder, Deleted, Size, Type, Modified, Count };
+
 // The home trash and the volumes' trash directories (volumes probed off the calling thread,
 // with a deadline), each item an info file and its files/ entry, read leniently. Items come
 // folders first, then by name in the locale's natural order. An enumeration reads names, dates
@@ -51,16 +54,6 @@ struct TrashSourceOptions {
 // item's texts, which are kept until the next enumeration.
 class TrashSource final : public ItemSource {
 public:
-    enum Column {
-        NameColumn,
-        FolderColumn,
-        DeletedColumn,
-        SizeColumn,
-        TypeColumn,
-        ModifiedColumn,
-        ColumnCount
-    };
-
     explicit TrashSource(TrashSourceOptions options = {});
     ~TrashSource() override;
     TrashSource(const TrashSource&) = delete;
@@ -78,9 +71,9 @@ public:
     QStringList details(int index) override;
     bool rename(int index, const QString& newName) override;
 
-    // One text of columns 1-5: the kept one once details() has loaded them, otherwise written
-    // now without loading the others (the size column loads the sizes).
-    QString detail(int index, int column);
+    // One text of the columns after the name: the kept one once details() has loaded them,
+    // otherwise written now without loading the others (the size column loads the sizes).
+    QString detail(int index, TrashColumn column);
     // The absolute path of the item's stored file or folder, as bytes.
     QByteArray nativePathName(int index) const;
     // The item's deletion date: DeletionDate, or the fallbacks of untidy trashes.

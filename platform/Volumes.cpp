@@ -1,3 +1,4 @@
+// The mounted volumes and the probe that finds their trash directories under a deadline.
 #include "platform/Volumes.h"
 
 #include <sys/stat.h>
@@ -11,6 +12,8 @@
 #include <optional>
 #include <thread>
 #include <vector>
+
+#include "platform/PosixFiles.h"
 
 namespace velmora {
 
@@ -72,19 +75,6 @@ QList<QByteArrayView> splitFields(QByteArrayView line) {
             fields.append(line.sliced(start, i - start));
     }
     return fields;
-}
-
-QList<QByteArrayView> splitLines(QByteArrayView text) {
-    QList<QByteArrayView> lines;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
-        lines.append(text.sliced(start, end - start));
-        start = end + 1;
-    }
-    return lines;
 }
 
 bool hasOption(QByteArrayView options, QByteArrayView option) {
@@ -166,7 +156,7 @@ void probeWorker(std::shared_ptr<ProbeState> state, VolumeProbe probe) {
 
 QList<MountEntry> parseMountInfo(QByteArrayView text) {
     QList<MountEntry> mounts;
-    for (const QByteArrayView line : splitLines(text)) {
+    forEachLine(text, [&](QByteArrayView line) {
         const QList<QByteArrayView> f = splitFields(line);
         // id parent major:minor root mount-point options [optional…] - type source super-options
         qsizetype dash = -1;
@@ -177,7 +167,7 @@ QList<MountEntry> parseMountInfo(QByteArrayView text) {
             }
         }
         if (dash < 0 || dash + 1 >= f.size())
-            continue;
+            return;
         MountEntry m;
         m.id = f[0].toByteArray();
         m.mountPoint = unescapeOctal(f[4]);
@@ -186,12 +176,12 @@ QList<MountEntry> parseMountInfo(QByteArrayView text) {
         if (dash + 3 < f.size())
             m.options += ',' + unescapeOctal(f[dash + 3]);
         mounts.append(m);
-    }
+    });
     return mounts;
 }
 
 void addUserspaceOptions(QList<MountEntry>& mounts, QByteArrayView utab) {
-    for (const QByteArrayView line : splitLines(utab)) {
+    forEachLine(utab, [&](QByteArrayView line) {
         QByteArray id, target, options;
         for (const QByteArrayView field : splitFields(line)) {
             const qsizetype eq = field.indexOf('=');
@@ -207,26 +197,26 @@ void addUserspaceOptions(QList<MountEntry>& mounts, QByteArrayView utab) {
                 options = value;
         }
         if (options.isEmpty())
-            continue;
+            return;
         for (MountEntry& m : mounts) {
             if (id.isEmpty() ? m.mountPoint == target : m.id == id)
                 m.options += ',' + options;
         }
-    }
+    });
 }
 
 void addFstabOptions(QList<MountEntry>& mounts, QByteArrayView fstab) {
-    for (const QByteArrayView line : splitLines(fstab)) {
+    forEachLine(fstab, [&](QByteArrayView line) {
         const QList<QByteArrayView> f = splitFields(line);
         // device mount-point type options [dump [pass]]
         if (f.size() < 4 || f[0].startsWith('#'))
-            continue;
+            return;
         const QByteArray mountPoint = unescapeOctal(f[1]);
         for (MountEntry& m : mounts) {
             if (m.mountPoint == mountPoint)
                 m.options += ',' + f[3].toByteArray();
         }
-    }
+    });
 }
 
 bool isExcludedFromTrash(const MountEntry& mount) {

@@ -8,6 +8,7 @@ packages=(
     fonts-wqy-microhei
     xvfb xauth x11-utils imagemagick
     python3 trash-cli libglib2.0-bin
+    desktop-file-utils appstream dpkg-dev file librsvg2-bin
 )
 
 missing=()

@@ -1,3 +1,4 @@
+// Tests of the error handler and the guard at the slot boundary.
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// Tests of the single-instance guard, with real copies of the program.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>

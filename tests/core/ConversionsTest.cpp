@@ -1,4 +1,7 @@
+// Tests of the conversions of row texts and entry fields, the size text's round trip included.
 #include <gtest/gtest.h>
+
+#include <cstdint>
 
 #include "ScopedFormatSettings.h"
 #include "TestHelpers.h"
@@ -205,6 +208,39 @@ TEST(ErrorsTest, ClosingPeriodOnlyAfterCharactersAboveIt) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(withClosingPeriod(c.message), c.shown) << toUtf8(c.message);
+}
+
+// The list's size text, and its round trip through SizeTextToMB whatever the separators.
+TEST(SizeTextTest, KilobytesRoundUpGroupDigitsAndReadBack) {
+    struct Case {
+        std::int64_t bytes;
+        const char16_t* text;
+    };
+    const Case cases[] = {
+        {-1, u"0 KB"},
+        {0, u"0 KB"},
+        {1, u"1 KB"},
+        {1024, u"1 KB"},
+        {1025, u"2 KB"},
+        {4096, u"4 KB"},
+        {999 * 1024, u"999 KB"},
+        {1000 * 1024, u"1,000 KB"},
+        {1234 * 1024 - 1, u"1,234 KB"},
+        {4294967296LL, u"4,194,304 KB"},
+        {std::int64_t(1) << 50, u"1,099,511,627,776 KB"},
+    };
+    FormatSettings spaced = test::germanSettings();
+    spaced.ThousandSeparator = u"\u00A0";
+    const FormatSettings settings[] = {test::chineseSettings(), test::germanSettings(),
+                                       test::americanSettings(), spaced};
+    for (const Case& c : cases) {
+        EXPECT_EQ(kilobyteSizeText(c.bytes), c.text) << c.bytes;
+        const double kilobytes = c.bytes <= 0 ? 0 : double((c.bytes - 1) / 1024 + 1);
+        for (const FormatSettings& fs : settings) {
+            ScopedFormatSettings scoped(fs);
+            EXPECT_EQ(SizeTextToMB(kilobyteSizeText(c.bytes)), kilobytes / 1024) << c.bytes;
+        }
+    }
 }
 
 } // namespace

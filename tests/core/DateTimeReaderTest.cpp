@@ -1,3 +1,4 @@
+// Tests of the locale-aware date-time reader.
 #include <gtest/gtest.h>
 
 #include "ScopedFormatSettings.h"

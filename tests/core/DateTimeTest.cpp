@@ -1,3 +1,4 @@
+// Tests of TDateTime and its timestamp arithmetic.
 #include <gtest/gtest.h>
 
 #include "core/DateTime.h"

@@ -1,3 +1,4 @@
+// Tests of the number rules: rounding, sums, the number texts of the list and the chart.
 #include <gtest/gtest.h>
 
 #include "ScopedFormatSettings.h"
@@ -107,6 +108,38 @@ TEST(NumberRulesTest, DateTextShowsTheTimeOnlyWhenThereIsOne) {
         ScopedFormatSettings american(test::americanSettings());
         EXPECT_EQ(dateTimeText(value), c.american);
     }
+}
+
+TEST(NumberRulesTest, ChartSharesRoundToTwoDecimalsHalfAwayFromZero) {
+    const std::pair<double, const char*> cases[] = {
+        {0, "0 %"},        {100, "100 %"},         {12.1, "12.1 %"},  {0.004, "0 %"},
+        {0.005, "0.01 %"}, {0.125, "0.13 %"},      {0.285, "0.29 %"}, {2.675, "2.68 %"},
+        {99.995, "100 %"}, {99.994999, "99.99 %"}, {9.999, "10 %"},   {50.5, "50.5 %"},
+        {1e-300, "0 %"},   {33.3349, "33.33 %"},
+    };
+    const FormatSettings settings = test::chineseSettings();
+    for (const auto& [percent, text] : cases)
+        EXPECT_EQ(toUtf8(formatPatternPercent(percent, settings)), text) << percent;
+}
+
+TEST(NumberRulesTest, ChartLegendValuesRoundToWholeMegabytesHalfAwayFromZero) {
+    const std::pair<double, const char*> cases[] = {
+        {0, "0MB"},
+        {0.4, "0MB"},
+        {0.5, "1MB"},
+        {2.5, "3MB"},
+        {-0.4, "0MB"},
+        {-0.5, "-1MB"},
+        {-2, "-2MB"},
+        {1234.4, "1,234MB"},
+        {999.5, "1,000MB"},
+        {-1234.5, "-1,235MB"},
+        {1234567.89, "1,234,568MB"},
+        {0.49999999999999994, "1MB"}, // 15 significant digits first: 0.500000000000000
+    };
+    const FormatSettings settings = test::chineseSettings();
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(toUtf8(formatPatternGroupedMB(value, settings)), text) << value;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// Tests of the walks over the list: the totals and the age analysis.
 #include <gtest/gtest.h>
 
 #include "FakeRows.h"
@@ -13,6 +14,10 @@ using test::errorOf;
 
 using test::FakeRows;
 using test::ScopedFormatSettings;
+
+// Where the rows below hold their texts: the date, then the size, after the original folder.
+constexpr int DateSubItem = 1;
+constexpr int SizeSubItem = 2;
 
 // A row as the list shows it: original folder, deletion date, size.
 std::vector<Text> row(Text date, Text size) {
@@ -51,7 +56,7 @@ TEST_F(WalksTest, TotalsCountEveryRowAndRoundOnce) {
     };
     for (const Case& c : cases) {
         FakeRows rows(c.rows);
-        const Totals t = computeTotals(rows, 2);
+        const Totals t = computeTotals(rows, SizeSubItem);
         EXPECT_EQ(t.megabytes, c.megabytes) << toUtf8(c.spaceText);
         EXPECT_EQ(t.countText, c.countText);
         EXPECT_EQ(t.spaceText, c.spaceText);
@@ -77,7 +82,7 @@ TEST_F(WalksTest, TotalsStopAtTheFirstUnreadableRow) {
     };
     for (const Case& c : cases) {
         FakeRows rows(c.rows);
-        EXPECT_EQ(errorOf([&] { computeTotals(rows, 2); }), c.message);
+        EXPECT_EQ(errorOf([&] { computeTotals(rows, SizeSubItem); }), c.message);
         EXPECT_EQ(rows.selected.back(), c.selectedLast);
     }
 }
@@ -160,7 +165,7 @@ TEST_F(WalksTest, AnalysisCountsAndSumsTheQualifyingRows) {
     };
     for (const Case& c : cases) {
         FakeRows rows(c.rows);
-        const AgeAnalysis a = analyseAge(rows, byDays(c.days));
+        const AgeAnalysis a = analyseAge(rows, byDays(c.days), DateSubItem, SizeSubItem);
         EXPECT_EQ(a.megabytes, c.megabytes) << c.what;
         EXPECT_EQ(a.message, c.message) << c.what;
         EXPECT_EQ(rows.selected, c.selected) << c.what;
@@ -172,7 +177,7 @@ TEST_F(WalksTest, AnalysisByDateNamesThePickedDate) {
     choice.byDate = true;
     ASSERT_TRUE(tryEncodeDate(2020, 10, 28, choice.pickerValue));
     FakeRows rows({row(u"2020/10/28 00:00", u"1 MB"), row(u"2020/10/27 23:59", u"2 MB")});
-    const AgeAnalysis a = analyseAge(rows, choice);
+    const AgeAnalysis a = analyseAge(rows, choice, DateSubItem, SizeSubItem);
     EXPECT_EQ(a.message, u"回收站中有 2020/10/28 前删除文件或文件夹：1项\r合计占用空间：2MB");
     EXPECT_EQ(rows.selected, std::vector<int>{1});
 }
@@ -223,7 +228,9 @@ TEST_F(WalksTest, AnalysisEndsAtAnyUnreadableText) {
     };
     for (const Case& c : cases) {
         FakeRows rows(c.rows);
-        EXPECT_EQ(errorOf([&] { analyseAge(rows, byDays(c.days)); }), c.message) << c.what;
+        EXPECT_EQ(errorOf([&] { analyseAge(rows, byDays(c.days), DateSubItem, SizeSubItem); }),
+                  c.message)
+            << c.what;
         EXPECT_EQ(rows.selected, c.selected) << c.what;
         EXPECT_EQ(rows.reads, c.reads) << c.what;
     }

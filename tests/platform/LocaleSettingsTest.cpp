@@ -1,8 +1,13 @@
+// Tests of the format settings read from the user's locale.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
+#include "core/Errors.h"
 #include "platform/LocaleSettings.h"
+#include "platform/QtText.h"
 
 namespace velmora {
 namespace {
@@ -28,7 +33,16 @@ TEST_F(LocaleSettingsTest, DerivedFormats) {
         {"de_DE", u"dd/MM/yyyy", u".", u"HH:mm", u"HH:mm:ss", u",", u"."},
         {"fr_FR", u"dd/MM/yyyy", u"/", u"HH:mm", u"HH:mm:ss", u",", u"\u202F"},
         {"ja_JP", u"yyyy/MM/dd", u"/", u"H:mm", u"H'時'mm'分'ss'秒'", u".", u","},
-        {"C", u"yyyy/MM/dd", u"-", u"HH:mm:ss", u"HH:mm:ss", u".", u""}, // Qt's C groups no digits
+        {"C", u"yyyy/MM/dd", u"-", u"HH:mm", u"HH:mm:ss", u".", u""}, // Qt's C groups no digits
+        // The list's date and time keep numbers, separators and designators, nothing else.
+        {"zh_TW", u"yyyy/M/d", u"/", u"APh:mm", u"APh:mm:ss", u".", u","}, // from "Bh:mm"
+        {"fr_CA", u"yyyy/MM/dd", u"-", u"HH:mm", u"HH' h 'mm' min 'ss' s'", u",", u"\u00A0"},
+        {"bg_BG", u"d/MM/yyyy", u".", u"H:mm", u"H:mm:ss' ч.'", u",", u"\u00A0"},
+        {"kkj_CM", u"dd/MM/yyyy", u"/", u"HH:mm", u"HH:mm:ss", u",", u"."}, // from "dd/MM yyyy"
+        {"ko_KR", u"yyyy/M/d'.'", u". ", u"AP' 'h:mm", u"AP' 'h'시 'm'분 's'초'", u".", u","},
+        {"dz_BT", u"yyyy/MM/dd", u"-", u"h:mm' 'AP", u"'ཆུ་ཚོད་ 'h' སྐར་མ་ 'mm:ss' 'AP", u".", u","},
+        // Designators outside the narrow code page would vanish before reading: 24-hour.
+        {"ff_Adlm_GH", u"d/M/yyyy", u"-", u"H:mm", u"h:mm:ss' 'AP", u".", u"\u2E41"},
     };
     for (const Case& c : cases) {
         const FormatSettings fs = formatSettingsFor(QLocale(QString::fromLatin1(c.locale)));
@@ -72,6 +86,49 @@ TEST_F(LocaleSettingsTest, ListDatesReadBackInEveryLocale) {
             const Text listed = listDateTimeText(composeDateTime(date, time));
             EXPECT_EQ(DateTextToDateTime(listed), composeDateTime(date, time))
                 << name << ": " << toUtf8(listed);
+        }
+    }
+}
+
+// The list's texts in every locale Qt knows read back to the same minute, and hold nothing but
+// numbers, separators and the locale's day-period designators.
+TEST_F(LocaleSettingsTest, ListDatesReadBackInAllQtLocales) {
+    struct Moment {
+        const char* what;
+        int year, month, day, hour, minute;
+    };
+    const Moment moments[] = {
+        {"midnight", 2020, 11, 27, 0, 0},   {"noon", 2020, 11, 27, 12, 0},
+        {"23:59", 2020, 12, 31, 23, 59},    {"morning", 2021, 3, 8, 9, 5},
+        {"afternoon", 2021, 7, 14, 15, 42}, {"29 February", 2024, 2, 29, 13, 1},
+    };
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_FALSE(locales.isEmpty());
+    for (const QLocale& locale : locales) {
+        const FormatSettings fs = formatSettingsFor(locale);
+        setFormatSettings(fs);
+        const std::string name =
+            (locale.name() + u' ' + QLocale::scriptToString(locale.script())).toStdString();
+        for (const Moment& m : moments) {
+            TDateTime date = 0, time = 0;
+            ASSERT_TRUE(tryEncodeDate(m.year, m.month, m.day, date));
+            ASSERT_TRUE(tryEncodeTime(m.hour, m.minute, 0, 0, time));
+            const TDateTime value = composeDateTime(date, time);
+            const Text listed = listDateTimeText(value);
+            TDateTime read = -1;
+            try {
+                read = DateTextToDateTime(listed);
+            } catch (const ConvertError&) {
+            }
+            EXPECT_EQ(read, value) << name << ", " << m.what << ": " << toUtf8(listed);
+
+            QString rest = toQString(listed);
+            rest.remove(toQString(fs.TimeAMString));
+            rest.remove(toQString(fs.TimePMString));
+            EXPECT_TRUE(
+                std::none_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isLetter(); }))
+                << name << ", " << m.what << ": " << toUtf8(listed);
         }
     }
 }

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < source.count(); ++i) {
         QStringList fields{source.displayName(i)};
         if (namesOnly)
-            fields.append(source.detail(i, TrashSource::DeletedColumn));
+            fields.append(source.detail(i, TrashColumn::Deleted));
         else
             fields += source.details(i);
         fields.append(source.isFolder(i) ? QStringLiteral("folder") : QStringLiteral("item"));

@@ -14,14 +14,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <optional>
 
+#include "RunProcess.h"
 #include "platform/FileNames.h"
 
 namespace velmora::test {
@@ -37,26 +36,12 @@ struct Run {
 // when the program cannot start or takes longer than timeoutMs.
 inline Run run(const QString& program, const QStringList& args, const QStringList& env = {},
                int timeoutMs = 120000) {
-    QProcess p;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    for (const QString& kv : env)
-        e.insert(kv.section(u'=', 0, 0), kv.section(u'=', 1));
-    p.setProcessEnvironment(e);
-    p.start(program, args);
-    Run r;
-    if (!p.waitForStarted(10000)) {
+    const ProcessRun p = runProcess(program, args, env, timeoutMs);
+    if (!p.started)
         ADD_FAILURE() << "cannot start " << program.toStdString();
-        return r;
-    }
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
+    else if (!p.finished)
         ADD_FAILURE() << program.toStdString() << " did not finish in time";
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    return {p.exitCode, p.out, p.err};
 }
 
 inline QString makeTrashScript() {

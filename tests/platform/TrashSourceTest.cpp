@@ -13,13 +13,15 @@
 
 #include <cmath>
 
-#include "../core/ScopedFormatSettings.h"
+#include "ScopedFormatSettings.h"
 #include "TrashFixture.h"
 #include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
 #include "core/FormatSettings.h"
 #include "platform/DiskUsage.h"
 #include "platform/LocaleSettings.h"
+#include "platform/QtText.h"
+#include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
 #include "platform/TrashSource.h"
 
@@ -64,11 +66,9 @@ TDateTime toMinute(TDateTime value) {
 TDateTime asListed(TDateTime value) {
     return truncated(value, formatSettings().ShortTimeFormat.find(u's') != Text::npos);
 }
-QString text(const Text& t) {
-    return QString::fromStdU16String(t);
-}
-Text toText(const QString& s) {
-    return s.toStdU16String();
+
+QString kiloText(qint64 bytes) {
+    return toQString(kilobyteSizeText(bytes));
 }
 
 const QString Folder = QStringLiteral("文件夹");
@@ -133,15 +133,15 @@ protected:
             else // an orphan: the time it entered the trash
                 deleted = fromPosix(lstatOf(path)->st_ctim);
             EXPECT_NEAR(source.deletionDate(i), deleted, 1e-7) << what;
-            EXPECT_EQ(d[1], text(listDateTimeText(deleted))) << what;
+            EXPECT_EQ(d[1], toQString(listDateTimeText(deleted))) << what;
 
             const bool folder = e[QStringLiteral("kind")] == QStringLiteral("dir");
             EXPECT_EQ(source.isFolder(i), folder) << what;
             EXPECT_EQ(d[3] == Folder, folder) << what;
             if (sizes) {
-                EXPECT_EQ(d[2], kilobyteText(e[QStringLiteral("disk_bytes")].toInteger())) << what;
+                EXPECT_EQ(d[2], kiloText(e[QStringLiteral("disk_bytes")].toInteger())) << what;
             }
-            EXPECT_EQ(d[4], text(listDateTimeText(fromPosix(lstatOf(path)->st_mtim)))) << what;
+            EXPECT_EQ(d[4], toQString(listDateTimeText(fromPosix(lstatOf(path)->st_mtim)))) << what;
             // The path names the real file, whatever bytes its name holds.
             EXPECT_EQ(fileNameToBytes(source.pathName(i)), path) << what;
         }
@@ -268,20 +268,20 @@ TEST_F(TrashSourceTest, AnUnprivilegedUserListsWhatItCanRead) {
     ASSERT_TRUE(rows.contains(open.filesEntry("rel.txt")));
     EXPECT_EQ(rows[open.filesEntry("rel.txt")][1], root_ + "/vol2/sub");
     ASSERT_TRUE(rows.contains(noperm));
-    EXPECT_EQ(rows[noperm][3], kilobyteText(nopermBytes).toUtf8());
+    EXPECT_EQ(rows[noperm][3], kiloText(nopermBytes).toUtf8());
     ASSERT_TRUE(rows.contains(trash + "/files/" + unreadable));
     EXPECT_EQ(rows[trash + "/files/" + unreadable][0], displayTextFromBytes(unreadable).toUtf8());
     EXPECT_EQ(rows[trash + "/files/" + unreadable][1], "");
     EXPECT_EQ(rows[trash + "/files/" + unreadable][2],
-              text(listDateTimeText(
-                       fromPosix(lstatOf(trash + "/info/" + unreadable + ".trashinfo")->st_mtim)))
+              toQString(listDateTimeText(fromPosix(
+                            lstatOf(trash + "/info/" + unreadable + ".trashinfo")->st_mtim)))
                   .toUtf8());
     // The read-only module folders are read whole; their sizes were cached by that user.
     for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
         const QJsonObject e = v.toObject();
         if (e[QStringLiteral("case")] == QStringLiteral("ro-dirs")) {
             EXPECT_EQ(rows[trash + "/files/" + storedName(e)][3],
-                      kilobyteText(e[QStringLiteral("disk_bytes")].toInteger()).toUtf8());
+                      kiloText(e[QStringLiteral("disk_bytes")].toInteger()).toUtf8());
         }
     }
     EXPECT_EQ(lstatOf(trash + "/directorysizes")->st_uid, 65534u);
@@ -335,13 +335,13 @@ TEST_F(TrashSourceTest, ListsWhatTrashPutAndGioTrashPutThere) {
             parseTrashInfo(readFile(dataHome_ + "/Trash/info/" + stored + ".trashinfo"));
         ASSERT_TRUE(info.hasDate);
         EXPECT_NEAR(source.deletionDate(i), info.deletionDate, 1e-9);
-        EXPECT_EQ(d[1], text(listDateTimeText(info.deletionDate)));
+        EXPECT_EQ(d[1], toQString(listDateTimeText(info.deletionDate)));
         EXPECT_GE(info.deletionDate, toMinute(fromQt(QDateTime::fromSecsSinceEpoch(before))));
         EXPECT_LE(info.deletionDate, fromQt(QDateTime::fromSecsSinceEpoch(after + 1)));
         // The size du gives.
         const test::Run du = run(QStringLiteral("du"),
                                  {QStringLiteral("-s"), QStringLiteral("-B1"), source.pathName(i)});
-        EXPECT_EQ(d[2], kilobyteText(du.out.split('\t')[0].toLongLong()));
+        EXPECT_EQ(d[2], kiloText(du.out.split('\t')[0].toLongLong()));
     }
     ASSERT_EQ(seen.size(), 5);
     for (int k = 0; k < 5; ++k) {
@@ -432,8 +432,8 @@ TEST_F(TrashSourceTest, TheSizeCacheIsReadAndKeptUpToDate) {
     ASSERT_TRUE(writeFile(cachePath, directorySizesContent(entries)));
     const ino_t written = lstatOf(cachePath)->st_ino;
     auto source = loadAll();
-    EXPECT_EQ(sizeOf(*source, folders[0]), kilobyteText(123456789));
-    EXPECT_EQ(sizeOf(*source, folders[1]), kilobyteText(222222222));
+    EXPECT_EQ(sizeOf(*source, folders[0]), kiloText(123456789));
+    EXPECT_EQ(sizeOf(*source, folders[1]), kiloText(222222222));
     EXPECT_EQ(lstatOf(cachePath)->st_ino, written);
 
     // An entry whose time is not the info file's is measured again; entries of folders that are
@@ -446,7 +446,7 @@ TEST_F(TrashSourceTest, TheSizeCacheIsReadAndKeptUpToDate) {
     ASSERT_TRUE(writeFile(cachePath, directorySizesContent(entries) + "broken line\n"));
     source = loadAll();
     const qint64 measured = diskUsage(AT_FDCWD, (trash + "/files/" + folders[2]).constData());
-    EXPECT_EQ(sizeOf(*source, folders[2]), kilobyteText(measured));
+    EXPECT_EQ(sizeOf(*source, folders[2]), kiloText(measured));
     const QByteArray rewritten = readFile(cachePath);
     cache = parseDirectorySizes(rewritten);
     EXPECT_EQ(cache.size(), folders.size());

@@ -1,3 +1,4 @@
+// The guard at the slot boundary that hands what a handler throws to the error handler.
 #include "ui/common/HandlerGuard.h"
 
 namespace velmora {

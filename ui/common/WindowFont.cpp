@@ -1,3 +1,4 @@
+// The font every window uses.
 #include "ui/common/WindowFont.h"
 
 #include <QFontDatabase>

@@ -39,9 +39,4 @@ struct PieLayout {
 PieLayout computePieLayout(const std::vector<PieSlice>& slices,
                            const FormatSettings& settings = formatSettings());
 
-// The two number formats of the chart, rounding half away from zero on the value's
-// 15-significant-digit decimal form.
-QString formatShare(double percent, const FormatSettings& settings);        // "##0.## %"
-QString formatWholeMegabytes(double value, const FormatSettings& settings); // "#,##0MB"
-
 } // namespace velmora

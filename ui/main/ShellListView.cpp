@@ -1,20 +1,17 @@
+// The trash list's view: selection, scrolling and the VCL-style accessors.
 #include "ui/main/ShellListView.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QStyle>
 
 #include "core/Errors.h"
+#include "platform/QtText.h"
 
 namespace velmora {
 
 namespace {
-Text toText(const QString& s) {
-    return Text(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));
-}
-
 // Restores the wait cursor's predecessor when an enumeration ends, however it ends.
 struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -56,75 +53,14 @@ TListItem& TListItems::operator[](int index) {
     TListItem& row = view_.row_;
     row.Index = index;
     row.Caption.clear();
-    QStringList texts = folder->Details();
-    // One text for every column but the first, whatever the source gave.
-    const int wanted = std::max(0, static_cast<int>(view_.columns_.size()) - 1);
-    texts = texts.mid(0, wanted);
-    row.SubItems.Assign(texts);
+    row.SubItems.Assign(view_.model_.subItems(folder->Index()));
     return row;
-}
-
-// ---- ShellListModel
-
-ShellListModel::ShellListModel(TShellListView& view) : view_(view) {}
-
-int ShellListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(view_.folders_.size());
-}
-
-int ShellListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(view_.columns_.size());
-}
-
-QVariant ShellListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
-        return {};
-    const int row = index.row();
-    const int column = index.column();
-    switch (role) {
-    case Qt::DisplayRole:
-        if (column == 0)
-            return view_.source_->displayName(row);
-        else {
-            const QStringList details = view_.source_->details(row);
-            return column - 1 < details.size() ? details[column - 1] : QString();
-        }
-    case Qt::DecorationRole:
-        return column == 0 ? QVariant(iconFor(row)) : QVariant();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(view_.columns_[column].Alignment | Qt::AlignVCenter);
-    default:
-        return {};
-    }
-}
-
-QVariant ShellListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= view_.columns_.size())
-        return {};
-    if (role == Qt::DisplayRole)
-        return view_.columns_[section].Caption;
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(view_.columns_[section].Alignment | Qt::AlignVCenter);
-    return {};
-}
-
-QIcon ShellListModel::iconFor(int row) const {
-    const bool folder = view_.source_->isFolder(row);
-    const QString name = view_.source_->iconName(row);
-    const QString key = (folder ? QStringLiteral("d:") : QStringLiteral("f:")) + name;
-    auto it = icons_.find(key);
-    if (it == icons_.end()) {
-        const QIcon fallback =
-            view_.style()->standardIcon(folder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
-        it = icons_.insert(key, QIcon::fromTheme(name, fallback));
-    }
-    return *it;
 }
 
 // ---- TShellListView
 
 TShellListView::TShellListView(std::unique_ptr<ItemSource> source, QWidget* parent)
-    : QTreeView(parent), source_(std::move(source)), model_(*this), items_(*this) {
+    : QTreeView(parent), model_(std::move(source)), items_(*this) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -155,31 +91,16 @@ TShellListView::~TShellListView() = default;
 
 void TShellListView::enumerate() {
     WaitCursor wait;
-    model_.beginReset();
     folders_.clear();
-    source_->enumerate();
-    const int count = source_->count();
+    model_.enumerate(fontMetrics().horizontalAdvance(QLatin1Char('X')));
+    const int count = model_.rowCount();
     folders_.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        folders_.emplace_back(source_.get(), i);
-    rebuildColumns();
-    model_.endReset();
+        folders_.emplace_back(&model_.source(), i);
     // Widths return to their defaults at every re-read.
-    for (int c = 0; c < columns_.size(); ++c)
-        header()->resizeSection(c, columns_[c].Width);
-}
-
-void TShellListView::rebuildColumns() {
-    columns_.clear();
-    const int x = fontMetrics().horizontalAdvance(QLatin1Char('X'));
-    QStringList seen;
-    for (const ColumnInfo& info : source_->columns()) {
-        // An empty heading, or one already added, adds no column.
-        if (info.heading.isEmpty() || seen.contains(info.heading, Qt::CaseInsensitive))
-            continue;
-        seen.append(info.heading);
-        columns_.append({info.heading, info.alignment, info.widthChars * x});
-    }
+    const QList<TListColumn>& columns = model_.columns();
+    for (int c = 0; c < columns.size(); ++c)
+        header()->resizeSection(c, columns[c].Width);
 }
 
 TShellFolder* TShellListView::Folders(int index) {
@@ -271,8 +192,11 @@ TShellListView::Walk::~Walk() {
 }
 
 Text TShellListView::subItemText(int row, int subItem) const {
-    auto& self = const_cast<TShellListView&>(*this);
-    return toText(self.items_[row].SubItems[subItem]);
+    if (row < 0 || row >= rowCount())
+        throw ListIndexError(row);
+    TStrings texts;
+    texts.Assign(model_.subItems(row));
+    return toText(texts[subItem]);
 }
 
 void TShellListView::keyPressEvent(QKeyEvent* event) {

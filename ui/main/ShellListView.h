@@ -1,10 +1,7 @@
-// The trash list: a report view over an item source, read once per enumeration and filled on
-// demand, with the operations the main window's handlers use.
+// The trash list: a report view over its model, with the selection, the scrolling and the
+// VCL-style accessors (Items, Folders, Columns) the main window's handlers use.
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QHash>
-#include <QIcon>
 #include <QList>
 #include <QStringList>
 #include <QTreeView>
@@ -13,6 +10,7 @@
 
 #include "core/ListRows.h"
 #include "platform/ItemSource.h"
+#include "ui/main/ShellListModel.h"
 
 namespace velmora {
 
@@ -64,30 +62,6 @@ private:
     TShellListView& view_;
 };
 
-struct TListColumn {
-    QString Caption;
-    Qt::Alignment Alignment = Qt::AlignLeft;
-    int Width = 0;
-};
-
-// The list's model: the row count of the last enumeration, texts produced when asked.
-class ShellListModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit ShellListModel(TShellListView& view);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    void beginReset() { beginResetModel(); }
-    void endReset() { endResetModel(); }
-
-private:
-    QIcon iconFor(int row) const;
-    TShellListView& view_;
-    mutable QHash<QString, QIcon> icons_;
-};
-
 class TShellListView : public QTreeView, public ListRows {
     Q_OBJECT
 public:
@@ -101,7 +75,7 @@ public:
     ~TShellListView() override;
 
     TListItems& Items() { return items_; }
-    const QList<TListColumn>& Columns() const { return columns_; }
+    const QList<TListColumn>& Columns() const { return model_.columns(); }
     // The folder of row i; ListIndexError outside 0 .. count - 1.
     TShellFolder* Folders(int index);
     TShellFolder* GetFolder(int index) { return Folders(index); }
@@ -139,23 +113,19 @@ public:
         TShellListView& view_;
     };
 
-    ItemSource& source() { return *source_; }
+    ItemSource& source() { return model_.source(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class TListItems;
-    friend class ShellListModel;
     void enumerate();
-    void rebuildColumns();
 
-    std::unique_ptr<ItemSource> source_;
     ShellListModel model_;
     TListItems items_;
     TListItem row_;
     std::vector<TShellFolder> folders_;
-    QList<TListColumn> columns_;
     QString root_ = QString::fromLatin1(RecycleBinRoot);
     bool walking_ = false;
     int walkSelection_ = -2; // -2: the walk selected nothing

@@ -15,6 +15,7 @@
 
 #include "core/AgeAnalysis.h"
 #include "core/Totals.h"
+#include "platform/QtText.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/common/WindowFont.h"
@@ -33,12 +34,12 @@ namespace {
 // Day 0 of TDateTime.
 const QDate DateZero(1899, 12, 30);
 
-QString toQString(const Text& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-Text toText(const QString& s) {
-    return Text(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));
+// The dialogs exist for the window's whole life (start-up creates them before it shows the
+// window): a missing one is a programming error, checked in every build.
+template <class D> D& existing(D* dialog, const char* name) {
+    if (!dialog)
+        qFatal("TForm1: the dialog %s does not exist", name);
+    return *dialog;
 }
 
 template <class W> W* named(W* widget, const char* name) {
@@ -213,8 +214,7 @@ void TForm1::RefreshSum() {
     lblTotal->setText(toQString(totals.countText));
     lblTotalSpace->setText(toQString(totals.spaceText));
     lblTotalSpace->adjustSize();
-    if (frmAnalyze)
-        frmAnalyze->ISpaceTotal = totals.megabytes;
+    existing(frmAnalyze, "frmAnalyze").ISpaceTotal = totals.megabytes;
 }
 
 void TForm1::BtnAnalyseClick() {
@@ -223,18 +223,15 @@ void TForm1::BtnAnalyseClick() {
     choice.pickerValue = DtCeilDateTime();
     choice.daysText = toText(CmbDays->currentText());
     choice.today = today_();
-    choice.dateColumn = DateColumn;
-    choice.sizeColumn = SizeColumn;
     AgeAnalysis analysis;
     {
         TShellListView::Walk walk(*ShellListView1);
-        analysis = analyseAge(*ShellListView1, choice);
+        analysis = analyseAge(*ShellListView1, choice, DateColumn, SizeColumn);
     }
-    if (!frmAnalyze)
-        return;
-    frmAnalyze->StrMsg = toQString(analysis.message);
-    frmAnalyze->ISpacePart = analysis.megabytes;
-    frmAnalyze->exec();
+    TfrmAnalyze& dialog = existing(frmAnalyze, "frmAnalyze");
+    dialog.StrMsg = toQString(analysis.message);
+    dialog.ISpacePart = analysis.megabytes;
+    dialog.exec();
 }
 
 void TForm1::CmbDaysChange() {
@@ -246,8 +243,7 @@ void TForm1::ShellListView1DblClick() {
 }
 
 void TForm1::lblAboutClick() {
-    if (frmAbout)
-        frmAbout->exec();
+    existing(frmAbout, "frmAbout").exec();
 }
 
 TDateTime TForm1::DtCeilDateTime() const {

@@ -1,3 +1,5 @@
+// Tests of the analysis dialog and its chart.
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
@@ -6,8 +8,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "QtTestApplication.h"
-#include "tests/core/ScopedFormatSettings.h"
+#include "ScopedFormatSettings.h"
 #include "ui/common/WindowFont.h"
 #include "ui/dialogs/Unit3.h"
 

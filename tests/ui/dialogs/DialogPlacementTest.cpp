@@ -1,8 +1,8 @@
+// Tests of where the dialogs open and how large they are.
 #include <QGuiApplication>
 #include <QScreen>
 #include <gtest/gtest.h>
 
-#include "QtTestApplication.h"
 #include "ui/common/WindowFont.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"

@@ -1,6 +1,7 @@
+// Tests of the pie chart's layout: slice angles, marks and legend texts.
 #include <gtest/gtest.h>
 
-#include "tests/core/ScopedFormatSettings.h"
+#include "ScopedFormatSettings.h"
 #include "ui/dialogs/PieLayout.h"
 
 namespace velmora {
@@ -101,38 +102,6 @@ TEST(PieLayoutTest, FollowsTheLocaleSeparators) {
             EXPECT_EQ(layout.Slices[k].LegendValue, c.values[k]) << k;
         }
     }
-}
-
-TEST(PieLayoutTest, SharesRoundToTwoDecimalsHalfAwayFromZero) {
-    const std::pair<double, const char*> cases[] = {
-        {0, "0 %"},        {100, "100 %"},         {12.1, "12.1 %"},  {0.004, "0 %"},
-        {0.005, "0.01 %"}, {0.125, "0.13 %"},      {0.285, "0.29 %"}, {2.675, "2.68 %"},
-        {99.995, "100 %"}, {99.994999, "99.99 %"}, {9.999, "10 %"},   {50.5, "50.5 %"},
-        {1e-300, "0 %"},   {33.3349, "33.33 %"},
-    };
-    const FormatSettings settings = test::chineseSettings();
-    for (const auto& [percent, text] : cases)
-        EXPECT_EQ(formatShare(percent, settings), QString::fromUtf8(text)) << percent;
-}
-
-TEST(PieLayoutTest, LegendValuesRoundToWholeMegabytesHalfAwayFromZero) {
-    const std::pair<double, const char*> cases[] = {
-        {0, "0MB"},
-        {0.4, "0MB"},
-        {0.5, "1MB"},
-        {2.5, "3MB"},
-        {-0.4, "0MB"},
-        {-0.5, "-1MB"},
-        {-2, "-2MB"},
-        {1234.4, "1,234MB"},
-        {999.5, "1,000MB"},
-        {-1234.5, "-1,235MB"},
-        {1234567.89, "1,234,568MB"},
-        {0.49999999999999994, "1MB"}, // 15 significant digits first: 0.500000000000000
-    };
-    const FormatSettings settings = test::chineseSettings();
-    for (const auto& [value, text] : cases)
-        EXPECT_EQ(formatWholeMegabytes(value, settings), QString::fromUtf8(text)) << value;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// Tests of the main window: its controls, handlers and dialogs over a fake trash.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include "TestHelpers.h"
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
+#include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/ShellListView.h"
@@ -26,7 +28,8 @@ using test::date;
 using test::FakeItem;
 using test::FakeItemSource;
 
-// The main window over a fake trash, with message boxes recorded instead of shown.
+// The main window over a fake trash with its dialogs, created as start-up creates them, and
+// message boxes recorded instead of shown.
 struct WindowFixture {
     explicit WindowFixture(std::vector<FakeItem> items,
                            QList<ColumnInfo> columns = test::trashColumns(),
@@ -39,8 +42,16 @@ struct WindowFixture {
         auto owned = std::make_unique<FakeItemSource>(std::move(items), std::move(columns));
         source = owned.get();
         form = std::make_unique<TForm1>(std::move(owned), [today] { return today; });
+        about = std::make_unique<TfrmAbout>(form.get());
+        dialog = std::make_unique<TfrmAnalyze>(form.get());
+        frmAbout = about.get();
+        frmAnalyze = dialog.get();
     }
-    ~WindowFixture() { setMessageBoxFunction({}); }
+    ~WindowFixture() {
+        frmAbout = nullptr;
+        frmAnalyze = nullptr;
+        setMessageBoxFunction({});
+    }
 
     void show() {
         form->show();
@@ -49,6 +60,9 @@ struct WindowFixture {
 
     FakeItemSource* source;
     std::unique_ptr<TForm1> form;
+    // Destroyed before their owner.
+    std::unique_ptr<TfrmAbout> about;
+    std::unique_ptr<TfrmAnalyze> dialog;
     QStringList boxes;
 };
 
@@ -80,6 +94,17 @@ TEST(MainWindowTest, FindsTheSizeAndDateColumnsByTheirHeadings) {
         EXPECT_EQ(SizeColumn, c.size) << c.what;
         EXPECT_EQ(DateColumn, c.date) << c.what;
     }
+}
+
+// Start-up creates the dialogs before the window can show; without one, the window stops at
+// once instead of silently leaving out what the dialog would show.
+TEST(MainWindowDeathTest, AMissingDialogIsAProgrammingError) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    WindowFixture f({});
+    frmAbout = nullptr;
+    EXPECT_DEATH(f.form->lblAboutClick(), "frmAbout");
+    frmAnalyze = nullptr;
+    EXPECT_DEATH(f.form->RefreshSum(), "frmAnalyze");
 }
 
 TEST(MainWindowTest, DatePickerStartsSixtyDaysBack) {
@@ -239,11 +264,6 @@ TEST(MainWindowTest, ControlsCarryTheirNamesAndTexts) {
 // The analysis dialog over the window, closed as soon as it shows; what it showed is kept.
 struct AnalysisFixture : WindowFixture {
     using WindowFixture::WindowFixture;
-    void createDialog() {
-        dialog = std::make_unique<TfrmAnalyze>(form.get());
-        frmAnalyze = dialog.get();
-    }
-    ~AnalysisFixture() { frmAnalyze = nullptr; }
 
     // Clicks the analyse button; returns whether the dialog was shown.
     bool analyse() {
@@ -258,14 +278,12 @@ struct AnalysisFixture : WindowFixture {
         return shown;
     }
 
-    std::unique_ptr<TfrmAnalyze> dialog;
     QString label;
 };
 
 TEST(MainWindowTest, AnalyseShowsTheDialogWithTheQualifyingRows) {
     AnalysisFixture f({test::trashItem("old", "2020/10/1 10:00", "1,234 KB"),
                        test::trashItem("recent", "2020/11/20 10:00", "3.5 MB")});
-    f.createDialog();
     f.show();
     EXPECT_EQ(f.dialog->ISpaceTotal, static_cast<long double>(4.71)); // the double total
 
@@ -290,7 +308,6 @@ TEST(MainWindowTest, AnalyseShowsTheDialogWithTheQualifyingRows) {
 
 TEST(MainWindowTest, AnalyseStopsAtAnUnreadableDayCount) {
     AnalysisFixture f({test::trashItem("old", "2020/10/1 10:00", "1 MB")});
-    f.createDialog();
     f.show();
     f.dialog->StrMsg = QStringLiteral("before");
     f.form->CmbDays->setEditText(QStringLiteral("3O"));

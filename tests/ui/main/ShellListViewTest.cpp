@@ -1,3 +1,4 @@
+// Tests of the trash list: its rows, columns, selection and scrolling.
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>

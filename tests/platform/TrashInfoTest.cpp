@@ -1,16 +1,13 @@
-// The formats of the trash read without a disk: info files, deletion dates, original paths,
-// file names as bytes, size texts, directorysizes lines.
+// Trash info files read and written without a disk: untidy files, the deletion-date variants
+// other programs write, original paths.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
-
-#include <QMimeDatabase>
+#include <optional>
+#include <string>
 
 #include "core/DateTime.h"
-#include "platform/DiskUsage.h"
-#include "platform/FileNames.h"
-#include "platform/FileTypes.h"
 #include "platform/TrashInfo.h"
 
 namespace velmora {
@@ -194,109 +191,6 @@ TEST(TrashInfoTest, WritesInfoFilesThatReadBack) {
     const TrashInfo info = parseTrashInfo(content);
     EXPECT_EQ(info.path, path);
     EXPECT_NEAR(info.deletionDate, date, 1e-9);
-}
-
-TEST(FileNamesTest, NamesThatAreNotUtf8SurviveTheTripThroughText) {
-    const QByteArray names[] = {
-        "plain.txt",
-        "中文 名字.txt",
-        "caf\xE9 latin-1 \xFF.txt",
-        "\xC3",             // a sequence cut short
-        "\xC0\xAF",         // an overlong '/'
-        "\xED\xA0\x80",     // an encoded surrogate
-        "\xF4\x90\x80\x80", // above U+10FFFF
-        "\xEF\xBF\xBD",     // U+FFFD itself, which is valid
-    };
-    for (const QByteArray& bytes : names) {
-        const QString text = fileNameFromBytes(bytes);
-        EXPECT_EQ(fileNameToBytes(text), bytes) << bytes.toHex().constData();
-    }
-    EXPECT_EQ(fileNameFromBytes("中文"), QStringLiteral("中文"));
-    // Two different byte names never give the same text.
-    EXPECT_NE(fileNameFromBytes("caf\xE9"), fileNameFromBytes("caf\xEF\xBF\xBD"));
-    EXPECT_EQ(displayTextFromBytes("caf\xE9"), QStringLiteral("caf\uFFFD"));
-}
-
-TEST(FileNamesTest, PercentEncodingKeepsOnlyUnreservedBytesAndSlashes) {
-    EXPECT_EQ(percentEncode("/a b/~x-y_z.1/%#?&=+中\xFF"),
-              "/a%20b/~x-y_z.1/%25%23%3F%26%3D%2B%E4%B8%AD%FF");
-    EXPECT_EQ(percentDecode("/a%20b/%e4%B8%ad/%zz/%4"), "/a b/中/%zz/%4");
-}
-
-TEST(SizeTextTest, KilobytesRoundUpAndGroupDigits) {
-    struct Case {
-        qint64 bytes;
-        const char16_t* text;
-    };
-    const Case cases[] = {
-        {0, u"0 KB"},
-        {1, u"1 KB"},
-        {1024, u"1 KB"},
-        {1025, u"2 KB"},
-        {4096, u"4 KB"},
-        {999 * 1024, u"999 KB"},
-        {1000 * 1024, u"1,000 KB"},
-        {1234 * 1024 - 1, u"1,234 KB"},
-        {4294967296LL, u"4,194,304 KB"},
-        {qint64(1) << 50, u"1,099,511,627,776 KB"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(kilobyteText(c.bytes), QString::fromUtf16(c.text)) << c.bytes;
-}
-
-TEST(DirectorySizesTest, ReadsValidLinesAndWritesThemBack) {
-    const QByteArray content = "4096 1700000000 plain\n"
-                               "8192 1700000000123 %E4%B8%AD%20dir\r\n"
-                               "garbage line\n"
-                               "12 34\n"
-                               "-5 1700000000 negative\n"
-                               "x 1700000000 nosize\n"
-                               "1 2 a%2Fb\n"
-                               "100 1700000000 plain\n"; // a later line replaces an earlier one
-    const auto entries = parseDirectorySizes(content);
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries["plain"].bytes, 100);
-    EXPECT_EQ(entries["中 dir"].bytes, 8192);
-
-    EXPECT_TRUE(isValidDirectorySize(entries["plain"], 1700000000, 1700000000999));
-    EXPECT_FALSE(isValidDirectorySize(entries["plain"], 1700000001, 1700000001000));
-    EXPECT_TRUE(isValidDirectorySize(entries["中 dir"], 1700000000, 1700000000123));
-    EXPECT_FALSE(isValidDirectorySize(entries["中 dir"], 1700000000, 1700000000124));
-
-    const QByteArray written =
-        directorySizesContent({{"a b\n", {1, 2}}, {"\xE9", {3, 4}}, {"plain", {5, 6}}});
-    EXPECT_EQ(written, "1 2 a%20b%0A\n3 4 %E9\n5 6 plain\n");
-    const auto back = parseDirectorySizes(written);
-    EXPECT_EQ(back.size(), 3);
-    EXPECT_EQ(back["a b\n"].mtime, 2);
-}
-
-// Names that share their extensions share one lookup: that must give what QMimeDatabase gives
-// each name, for names that special patterns match too, whichever comes first.
-TEST(FileTypesTest, TypesAreThoseOfTheMimeDatabaseByName) {
-    const QStringList names = {
-        "notes.txt",   "CMakeLists.txt", "notes.txt",  "notes.md",  "README.md", "readme.MD",
-        "main.c",      "main.C",         "MAIN.c",     "a.tar.gz",  "b.gz",      "c.TAR.GZ",
-        "libx.so",     "libx.so.1",      "page.3",     "backup~",   "file.txt~", "Makefile",
-        "makefile.am", "core",           ".bashrc",    "x.qqqzz",   "qqqzz",     "报告.docx",
-        "PHOTO.JPG",   "photo.jpg",      "archive.7z", "image.png", "a.b.c.pdf", "trailing.",
-    };
-    const QMimeDatabase database;
-    FileTypes types;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (const QString& name : names) {
-            const QList<QMimeType> matches = database.mimeTypesForFileName(name);
-            const qsizetype dot = name.lastIndexOf(u'.');
-            const QString extension = dot > 0 ? name.sliced(dot + 1).toUpper() : QString();
-            const QString expected = !matches.isEmpty()    ? matches.front().comment()
-                                     : extension.isEmpty() ? QStringLiteral("文件")
-                                                           : extension + QStringLiteral(" 文件");
-            EXPECT_EQ(types[types.forFileName(name)].description, expected) << name.toStdString();
-        }
-    }
-    EXPECT_EQ(types[types.folder()].description, QStringLiteral("文件夹"));
-    EXPECT_EQ(types[types.forMimeType(QStringLiteral("inode/fifo"))].description,
-              database.mimeTypeForName(QStringLiteral("inode/fifo")).comment());
 }
 
 } // namespace

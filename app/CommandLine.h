@@ -1,0 +1,34 @@
+// The command line: read before anything else starts, so that --version and --help need neither
+// a display nor the single-instance guard.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+// What the process was asked to do.
+struct CommandLineRequest {
+    enum class Action {
+        OpenWindow, // no option of Velmora's own: the usual start-up (Qt's options pass through)
+        Print,      // print `text` on standard output and end with status 0
+        Fail,       // print `text` on standard error and end with status 2
+    };
+    Action action = Action::OpenWindow;
+    QString text;
+};
+
+// The arguments as QStrings (argv[0] included), without needing an application object.
+QStringList argumentList(int argc, char** argv);
+
+// Reads the arguments (argv[0] first). Qt's own options (-platform, -style, …) are recognised
+// and left for QApplication; anything else that is not Velmora's is an error.
+CommandLineRequest readCommandLine(const QStringList& arguments);
+
+// Prints the request's text where it belongs and returns the exit status for it.
+int finishRequest(const CommandLineRequest& request);
+
+// "Velmora 1.4"
+QString versionText();
+
+} // namespace velmora

@@ -1,0 +1,41 @@
+// Work spread over the cores: one index at a time, claimed in runs, on up to one thread per core.
+#pragma once
+
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <thread>
+#include <vector>
+
+namespace velmora {
+
+// Runs work(k) for k = 0 .. count - 1 on up to one thread per core, the calling one included;
+// each thread gets its work from makeWork(), which may set up what the thread keeps for itself.
+// Small counts stay on the calling thread: starting threads costs more than they save.
+template <class F> void runParallel(std::size_t count, std::size_t minimumPerThread, F makeWork) {
+    std::atomic<std::size_t> next{0};
+    // Runs of neighbouring indices per claim: threads then rarely write the same cache lines.
+    constexpr std::size_t Run = 32;
+    auto run = [&] {
+        auto work = makeWork();
+        for (std::size_t first; (first = next.fetch_add(Run, std::memory_order_relaxed)) < count;)
+            for (std::size_t k = first; k < std::min(first + Run, count); ++k)
+                work(k);
+    };
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threads =
+        std::min<std::size_t>({cores, 8, std::max<std::size_t>(1, count / minimumPerThread)});
+    std::vector<std::thread> helpers;
+    for (std::size_t k = 1; k < threads; ++k) {
+        try {
+            helpers.emplace_back(run);
+        } catch (...) {
+            break; // no more threads: the ones running share the work
+        }
+    }
+    run();
+    for (std::thread& helper : helpers)
+        helper.join();
+}
+
+} // namespace velmora

@@ -1,0 +1,101 @@
+// The directorysizes cache of a trash directory: its lines, and reading and rewriting it.
+#include "platform/SizeCache.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "platform/FileNames.h"
+#include "platform/PosixFiles.h"
+
+namespace velmora {
+
+namespace {
+
+// A cache of a few hundred thousand folders stays far below this.
+constexpr qsizetype MaxCacheBytes = 64 << 20;
+
+qint64 milliseconds(const struct timespec& t) {
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+} // namespace
+
+QHash<QByteArray, DirectorySize> parseDirectorySizes(QByteArrayView content) {
+    QHash<QByteArray, DirectorySize> entries;
+    forEachLine(content, [&](QByteArrayView line) {
+        const qsizetype first = line.indexOf(' ');
+        const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
+        if (second < 0 || second + 1 >= line.size())
+            return;
+        bool sizeOk = false, mtimeOk = false;
+        const qint64 bytes = line.first(first).toLongLong(&sizeOk);
+        const qint64 mtime = line.sliced(first + 1, second - first - 1).toLongLong(&mtimeOk);
+        if (!sizeOk || !mtimeOk || bytes < 0)
+            return;
+        const QByteArray name = percentDecode(line.sliced(second + 1));
+        if (name.isEmpty() || name.contains('/') || name.contains('\0'))
+            return;
+        entries.insert(name, {bytes, mtime});
+    });
+    return entries;
+}
+
+bool isValidDirectorySize(const DirectorySize& entry, qint64 infoMtimeSeconds,
+                          qint64 infoMtimeMilliseconds) {
+    return entry.mtime == infoMtimeSeconds || entry.mtime == infoMtimeMilliseconds;
+}
+
+QByteArray directorySizesContent(const QList<NamedDirectorySize>& entries) {
+    QByteArray out;
+    for (const NamedDirectorySize& e : entries) {
+        out += QByteArray::number(e.size.bytes);
+        out += ' ';
+        out += QByteArray::number(e.size.mtime);
+        out += ' ';
+        out += percentEncode(e.name);
+        out += '\n';
+    }
+    return out;
+}
+
+void SizeCache::open(int trashFd) {
+    const Fd file(
+        ::openat(trashFd, "directorysizes", O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (file.valid())
+        read_ = parseDirectorySizes(readAtMost(file.get(), MaxCacheBytes));
+}
+
+std::optional<qint64> SizeCache::lookUp(const QByteArray& name,
+                                        const struct timespec& infoMtime) const {
+    const auto entry = read_.constFind(name);
+    if (entry == read_.cend() ||
+        !isValidDirectorySize(*entry, infoMtime.tv_sec, milliseconds(infoMtime)))
+        return std::nullopt;
+    return entry->bytes;
+}
+
+void SizeCache::record(const QByteArray& name, qint64 bytes, const struct timespec& infoMtime) {
+    recorded_.append({name, {bytes, infoMtime.tv_sec}});
+    recordedNames_.insert(name);
+}
+
+bool SizeCache::rewrite(int trashFd, int filesFd) const {
+    if (!measured_)
+        return true;
+    QList<NamedDirectorySize> entries = recorded_;
+    // Folders trashed since the listing keep their entries.
+    for (auto e = read_.cbegin(); e != read_.cend(); ++e) {
+        struct stat st {};
+        if (!recordedNames_.contains(e.key()) &&
+            ::fstatat(filesFd, e.key().constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(st.st_mode))
+            entries.append({e.key(), e.value()});
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.name < b.name; });
+    return replaceFileAtomically(trashFd, "directorysizes", directorySizesContent(entries));
+}
+
+} // namespace velmora

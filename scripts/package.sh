@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Velmora and makes its Debian package in build/ (or
+# $VELMORA_BUILD_DIR). Arguments go to CMake, e.g. -DVELMORA_APP_ID=org.example.Velmora.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELMORA_BUILD_DIR:-$here/build}
+"$here/scripts/install-deps.sh"
+"$here/scripts/build.sh" "$@"
+cpack --config "$build/CPackConfig.cmake" -B "$build"
+echo "Package: $(ls "$build"/velmora_*.deb)"

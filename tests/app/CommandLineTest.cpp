@@ -1,0 +1,150 @@
+// The command line: how arguments are read, and the real program's answers to them.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "app/CommandLine.h"
+
+namespace velmora {
+namespace {
+
+using Action = CommandLineRequest::Action;
+
+TEST(CommandLine, ReadsVelmorasOptionsAndLetsQtsThrough) {
+    struct Case {
+        QStringList arguments;
+        Action action;
+        const char* textPart; // found in the text printed
+    };
+    const Case cases[] = {
+        {{}, Action::OpenWindow, ""},
+        {{"--version"}, Action::Print, "Velmora 1.4\n"},
+        {{"-v"}, Action::Print, "Velmora 1.4\n"},
+        {{"--help"}, Action::Print, "Usage: velmora [options]"},
+        {{"-h"}, Action::Print, "用法"},
+        {{"-platform", "offscreen"}, Action::OpenWindow, ""},
+        {{"--platform=offscreen", "-style", "fusion", "-reverse"}, Action::OpenWindow, ""},
+        {{"-style=fusion", "-qwindowtitle", "x", "-session", "s1"}, Action::OpenWindow, ""},
+        {{"-platform", "offscreen", "--version"}, Action::Print, "Velmora 1.4\n"},
+        {{"--frobnicate"}, Action::Fail, "unknown option '--frobnicate'"},
+        {{"-frobnicate=1"}, Action::Fail, "unknown option '-frobnicate'"},
+        {{"-x"}, Action::Fail, "未知选项 “-x”"},
+        {{"--version=2"}, Action::Fail, "--version"},
+        {{"-platform"}, Action::Fail, "Missing value after '-platform'"},
+        {{"somefile"}, Action::Fail, "unexpected argument 'somefile'"},
+    };
+    for (const Case& c : cases) {
+        const CommandLineRequest request =
+            readCommandLine(QStringList{QStringLiteral("velmora")} + c.arguments);
+        const std::string where = c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(request.action, c.action) << where;
+        EXPECT_TRUE(request.text.contains(QString::fromUtf8(c.textPart))) << where;
+        if (c.action == Action::Fail) {
+            EXPECT_TRUE(request.text.contains(QStringLiteral("velmora --help"))) << where;
+        }
+    }
+}
+
+// The real program, without a display: it must answer before it would need one, and before the
+// single-instance guard (a copy already running is simulated by holding its lock).
+class CommandLineProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        QDir(dir_.path()).mkpath(QStringLiteral("run"));
+        QDir(dir_.path()).mkpath(QStringLiteral("data"));
+        ::chmod(QFile::encodeName(runtimeDir()).constData(), 0700);
+    }
+    void TearDown() override {
+        if (lock_ >= 0)
+            ::close(lock_);
+    }
+
+    QString runtimeDir() const { return dir_.path() + QStringLiteral("/run"); }
+
+    void holdInstanceLock() {
+        const QByteArray path = QFile::encodeName(runtimeDir() + QStringLiteral("/Ostrevane"));
+        lock_ = ::open(path.constData(), O_RDWR | O_CREAT, 0600);
+        ASSERT_GE(lock_, 0);
+        ASSERT_EQ(::flock(lock_, LOCK_EX | LOCK_NB), 0);
+    }
+
+    std::unique_ptr<QProcess> start(const QStringList& arguments, const QString& platform) {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir_.path() + QStringLiteral("/data"));
+        env.insert(QStringLiteral("VELMORA_TRASH_VOLUMES"), QString());
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        p->setProcessEnvironment(env);
+        p->start(QStringLiteral(VELMORA_BINARY), arguments);
+        EXPECT_TRUE(p->waitForStarted(10000));
+        return p;
+    }
+
+    QTemporaryDir dir_;
+    int lock_ = -1;
+};
+
+TEST_F(CommandLineProcess, AnswersWithoutDisplayOrInstanceCheck) {
+    holdInstanceLock();
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QByteArray out; // standard output, exactly, or the part given
+        QByteArray err;
+        bool exactOut;
+    };
+    const Case cases[] = {
+        {{"--version"}, 0, "Velmora 1.4\n", "", true},
+        {{"--help"}, 0, "Usage: velmora [options]", "", false},
+        {{"--help"}, 0, "用法：velmora [选项]", "", false},
+        {{"--no-such-option"}, 2, "", "unknown option '--no-such-option'", true},
+    };
+    for (const Case& c : cases) {
+        // xcb without a display: creating the application object would abort the process.
+        auto p = start(c.arguments, QStringLiteral("xcb"));
+        const std::string where = c.arguments.join(u' ').toStdString();
+        ASSERT_TRUE(p->waitForFinished(15000)) << where;
+        EXPECT_EQ(p->exitStatus(), QProcess::NormalExit) << where;
+        EXPECT_EQ(p->exitCode(), c.exitCode) << where;
+        const QByteArray out = p->readAllStandardOutput();
+        const QByteArray err = p->readAllStandardError();
+        if (c.exactOut) {
+            EXPECT_EQ(out.toStdString(), c.out.toStdString()) << where;
+        } else {
+            EXPECT_TRUE(out.contains(c.out)) << where << "\n" << out.toStdString();
+        }
+        EXPECT_TRUE(err.contains(c.err)) << where << "\n" << err.toStdString();
+    }
+}
+
+TEST_F(CommandLineProcess, QtsOwnOptionsStillReachQt) {
+    // The environment asks for xcb, which has no display here; only the -platform option lets
+    // the window open, and the program then listens for later copies.
+    auto p = start({QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                    QStringLiteral("-style"), QStringLiteral("fusion")},
+                   QStringLiteral("xcb"));
+    const QString listener = runtimeDir() + QStringLiteral("/velmoraInstance");
+    QElapsedTimer t;
+    t.start();
+    while (!QFileInfo::exists(listener) && p->state() == QProcess::Running && t.elapsed() < 30000)
+        QThread::msleep(50);
+    EXPECT_TRUE(QFileInfo::exists(listener)) << p->readAllStandardError().toStdString();
+    EXPECT_EQ(p->state(), QProcess::Running);
+    p->terminate();
+    p->waitForFinished(10000);
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build folder into a temporary folder and checks its control
+# fields and file list with dpkg-deb.
+# Usage: deb-test.sh BUILD_DIR APP_ID VERSION
+set -euo pipefail
+build=$1 id=$2 version=$3
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+"${CPACK:-cpack}" --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+    { cat "$out/cpack.log"; exit 1; }
+deb=$(ls "$out"/velmora_*.deb)
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+field() { dpkg-deb -f "$deb" "$1"; }
+dpkg-deb -f "$deb" Package Version Architecture Section Maintainer Depends Recommends
+[ "$(field Package)" = velmora ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Section)" = utils ] || fail "Section: $(field Section)"
+[[ "$(field Maintainer)" =~ ^.+\ \<.+@.+\>$ ]] || fail "Maintainer: $(field Maintainer)"
+[[ "$(field Recommends)" == "fonts-wqy-microhei | fonts-noto-cjk"* ]] ||
+    fail "Recommends: $(field Recommends)"
+# dpkg-shlibdeps found the libraries the program links, with versions.
+depends=$(field Depends)
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    [[ ", $depends" == *", $lib (>= "* ]] || fail "Depends lacks $lib: $depends"
+done
+
+files=$(dpkg-deb -c "$deb" | awk '{ print $2, $6 }')
+expect=(
+    ./usr/bin/velmora
+    ./usr/share/applications/$id.desktop
+    ./usr/share/metainfo/$id.metainfo.xml
+    ./usr/share/icons/hicolor/scalable/apps/$id.svg
+    ./usr/share/doc/velmora/copyright
+)
+for size in 16 22 32 48 64 128 256; do
+    expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for f in "${expect[@]}"; do
+    grep -qx "root/root $f" <<<"$files" || fail "missing or not owned by root: $f"
+done
+# Nothing beyond the program and its data: no headers, libraries or test programs.
+while read -r owner path; do
+    case $path in
+    ./ | ./usr/ | ./usr/bin/ | ./usr/bin/velmora | ./usr/share/ | ./usr/share/applications/* | \
+        ./usr/share/metainfo/* | ./usr/share/icons/* | ./usr/share/doc/ | \
+        ./usr/share/doc/velmora/* | ./usr/share/velmora/*) ;;
+    *) fail "unexpected file in the package: $path ($owner)" ;;
+    esac
+done <<<"$files"
+
+[ "$failures" -eq 0 ] && echo "package checked: $(basename "$deb"), $(wc -l <<<"$files") entries"
+exit $((failures > 0))

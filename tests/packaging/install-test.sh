@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and checks what a desktop needs of it: the program,
+# a valid desktop entry, valid AppStream metadata and the icon at every size.
+# Usage: install-test.sh BUILD_DIR APP_ID "ICON_SIZES"
+set -euo pipefail
+build=$1 id=$2 sizes=${3//;/ }
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+DESTDIR=$dest "${CMAKE:-cmake}" --install "$build" --prefix /usr >/dev/null
+root=$dest/usr
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+[ -x "$root/bin/velmora" ] || fail "no executable bin/velmora"
+
+desktop=$root/share/applications/$id.desktop
+if [ -f "$desktop" ]; then
+    echo "desktop-file-validate $desktop"
+    if ! out=$(desktop-file-validate "$desktop" 2>&1) || [ -n "$out" ]; then
+        fail "desktop-file-validate: $out"
+    fi
+    grep -qx "Icon=$id" "$desktop" || fail "desktop entry does not name the icon $id"
+    grep -qx "Exec=velmora" "$desktop" || fail "desktop entry does not start velmora"
+else
+    fail "no desktop entry $desktop"
+fi
+
+metainfo=$root/share/metainfo/$id.metainfo.xml
+if [ -f "$metainfo" ]; then
+    echo "appstreamcli validate --no-net $metainfo"
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+    # The tree as a whole: the launchable desktop entry is there and agrees with the metadata.
+    echo "appstreamcli validate-tree --no-net $root"
+    appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
+    grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+        fail "metainfo does not launch $id.desktop"
+else
+    fail "no metainfo $metainfo"
+fi
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }'; }
+for size in $sizes; do
+    icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
+    if [ -f "$icon" ]; then
+        [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
+    else
+        fail "no icon $icon"
+    fi
+done
+svg=$root/share/icons/hicolor/scalable/apps/$id.svg
+grep -q "<svg" "$svg" 2>/dev/null || fail "no scalable icon $svg"
+
+[ -s "$root/share/doc/velmora/copyright" ] || fail "no copyright file"
+
+[ "$failures" -eq 0 ] && echo "install tree checked: $root"
+exit $((failures > 0))
