@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
+#include "platform/PosixFiles.h"
 #include "platform/TrashInfo.h"
 
 namespace velmora {
@@ -23,48 +23,6 @@ namespace {
 
 constexpr int DirFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 constexpr qsizetype MaxInfoBytes = 64 * 1024;
-
-// A descriptor closed when it goes out of scope.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    Fd(Fd&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    Fd& operator=(Fd&& other) noexcept {
-        if (this != &other) {
-            reset(other.fd_);
-            other.fd_ = -1;
-        }
-        return *this;
-    }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    int release() { return std::exchange(fd_, -1); }
-    void reset(int fd = -1) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_;
-};
-
-QByteArray readInfo(int fd) {
-    QByteArray data;
-    char buffer[4096];
-    while (data.size() < MaxInfoBytes) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        data.append(buffer, n);
-    }
-    return data;
-}
 
 bool sameObject(const struct stat& st, dev_t dev, ino_t ino) {
     return st.st_dev == dev && st.st_ino == ino;
@@ -273,16 +231,7 @@ void forgetDirectorySize(int trashFd, const QByteArray& name) {
     struct stat st {};
     if (!cache.valid() || ::fstat(cache.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return;
-    QByteArray content;
-    char buffer[64 * 1024];
-    for (ssize_t n; (n = ::read(cache.get(), buffer, sizeof buffer)) != 0;) {
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return;
-        }
-        content.append(buffer, n);
-    }
+    const QByteArray content = readAtMost(cache.get(), 64 << 20);
     QByteArray kept;
     bool dropped = false;
     forEachLine(content, [&](QByteArrayView line) {
@@ -354,7 +303,7 @@ RestoreOutcome restoreItem(const TrashItemRef& item, const RestoreOptions& optio
         if (::fstat(infoFile.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
             !sameObject(st, item.infoDev, item.infoIno))
             return RestoreOutcome::NotThere;
-        info = parseTrashInfo(readInfo(infoFile.get()));
+        info = parseTrashInfo(readAtMost(infoFile.get(), MaxInfoBytes));
     }
     if (!info.hasPath)
         return RestoreOutcome::InvalidTarget;

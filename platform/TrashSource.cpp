@@ -26,6 +26,7 @@
 #include "core/DateTimeFormat.h"
 #include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
+#include "platform/ItemRestore.h"
 #include "platform/Parallel.h"
 #include "platform/PosixFiles.h"
 #include "platform/QtText.h"
@@ -109,6 +110,7 @@ struct TrashSource::Trash {
     QString filesPath;  // dir/files as text (fileNameFromBytes)
     Fd fd, files, info; // info invalid when the trash has no info/
     dev_t filesDev = 0, infoDev = 0;
+    bool home = false; // the home trash, whose Paths are absolute; otherwise a volume's
 };
 
 // Kept for every item of an enumeration; the fields are ordered to keep it small.
@@ -257,6 +259,7 @@ void TrashSource::enumerate() {
                 trash.infoDev = st.st_dev;
             trash.dir = location.trashDir;
             trash.top = location.topDir;
+            trash.home = k < homeCount;
             trash.filesPath = fileNameFromBytes(location.trashDir + "/files");
             trash.fd = std::move(fd);
             trashes_.push_back(std::move(trash));
@@ -531,6 +534,8 @@ TrashItemRef TrashSource::itemRef(int index) const {
     ref.hasInfo = item.hasInfo;
     ref.infoDev = trash.infoDev;
     ref.infoIno = item.infoIno;
+    if (!trash.home)
+        ref.topDir = trash.top;
     return ref;
 }
 
@@ -742,6 +747,11 @@ void TrashSource::loadSizes() {
     }
 }
 
+bool TrashSource::hasOriginalPath(int index) const {
+    const Item& item = items_[index];
+    return item.hasInfo && !item.name.isNull();
+}
+
 bool TrashSource::rename(int index, const QString& newName) {
     Item& item = items_[index];
     if (newName.isEmpty() || newName.contains(u'/') || newName.contains(QChar(0)) ||
@@ -752,11 +762,13 @@ bool TrashSource::rename(int index, const QString& newName) {
     if (!dir.valid())
         return false;
     const QByteArray infoName = item.stored + TrashInfoSuffix;
-    // The info file as it is now, in case another program changed it since the enumeration.
+    // The info file as it is now, and still the one the enumeration read: a new item trashed
+    // under the same name since is not renamed in its place.
     const Fd current(
         ::openat(dir.get(), infoName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat st {};
-    if (!current.valid() || ::fstat(current.get(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (!current.valid() || ::fstat(current.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_dev != trash.infoDev || st.st_ino != item.infoIno)
         return false;
     const TrashInfo info = parseTrashInfo(readAtMost(current.get(), MaxInfoBytes));
     QByteArrayView originalName;
@@ -776,7 +788,37 @@ bool TrashSource::rename(int index, const QString& newName) {
     if (!replaceFileAtomically(dir.get(), infoName.constData(), content, &st.st_mtim))
         return false;
     item.name = displayTextFromBytes(fileNameToBytes(newName));
+    // The info file is a new one now: it is the item's, for a restore or removal to come.
+    struct stat written {};
+    item.infoIno = ::fstatat(dir.get(), infoName.constData(), &written, AT_SYMLINK_NOFOLLOW) == 0
+                       ? written.st_ino
+                       : 0;
     return true;
+}
+
+RestoreOutcome TrashSource::restore(int index) {
+    return restoreItem(itemRef(index));
+}
+
+ItemProperties TrashSource::properties(int index) {
+    const Item& item = items_[index];
+    const QStringList texts = details(index);
+    ItemProperties p;
+    p.name = displayName(index);
+    p.originalFolder = texts.value(int(TrashColumn::Folder) - 1);
+    p.deleted = texts.value(int(TrashColumn::Deleted) - 1);
+    p.size = texts.value(int(TrashColumn::Size) - 1);
+    p.type = texts.value(int(TrashColumn::Type) - 1);
+    p.modified = texts.value(int(TrashColumn::Modified) - 1);
+    p.folder = item.kind == Folder;
+    p.storedPath = pathName(index);
+    const TreeFigures figures =
+        measureTree(trashes_[item.trash].files.get(), item.stored.constData());
+    p.bytesOnDisk = figures.allocated;
+    p.apparentBytes = figures.apparent;
+    p.files = figures.files;
+    p.folders = figures.folders;
+    return p;
 }
 
 } // namespace velmora

@@ -71,6 +71,9 @@ public:
     QString iconName(int index) const override;
     QStringList details(int index) override;
     bool rename(int index, const QString& newName) override;
+    bool hasOriginalPath(int index) const override;
+    RestoreOutcome restore(int index) override;
+    ItemProperties properties(int index) override;
 
     // One text of the columns after the name: the kept one once details() has loaded them,
     // otherwise written now without loading the others (the size column loads the sizes).
