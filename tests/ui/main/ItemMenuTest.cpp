@@ -12,6 +12,8 @@
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
 #include "ui/dialogs/PropertiesDialog.h"
+#include "ui/dialogs/Unit2.h"
+#include "ui/dialogs/Unit3.h"
 #include "ui/main/ItemBoxes.h"
 #include "ui/main/ItemMenu.h"
 #include "ui/main/ShellListView.h"
@@ -55,6 +57,10 @@ struct MenuFixture {
         auto owned = std::make_unique<FakeItemSource>(items());
         source = owned.get();
         form = std::make_unique<TForm1>(std::move(owned));
+        about = std::make_unique<TfrmAbout>(form.get());
+        analyze = std::make_unique<TfrmAnalyze>(form.get());
+        frmAbout = about.get();
+        frmAnalyze = analyze.get();
         list = form->ShellListView1;
         commands = list->findChild<TItemCommands*>();
         form->show();
@@ -64,6 +70,8 @@ struct MenuFixture {
     ~MenuFixture() {
         if (commands->Menu())
             commands->Menu()->hide();
+        frmAbout = nullptr;
+        frmAnalyze = nullptr;
         setMessageBoxFunction({});
         setErrorBoxFunction({});
         setQuestionBoxFunction({});
@@ -85,6 +93,8 @@ struct MenuFixture {
 
     FakeItemSource* source;
     std::unique_ptr<TForm1> form;
+    std::unique_ptr<TfrmAbout> about;
+    std::unique_ptr<TfrmAnalyze> analyze;
     TShellListView* list;
     TItemCommands* commands;
     QStringList boxes;
