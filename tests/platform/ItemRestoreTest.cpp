@@ -1,7 +1,10 @@
 // Restoring trash items on real temporary trashes: made by trash-put, make-trash and by hand,
 // in a home trash, in a volume trash, and to another file system.
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -414,6 +417,52 @@ TEST(ItemRestoreTest, AcrossFileSystemsTheCopyIsCompleteBeforeTheOriginalGoes) {
     EXPECT_FALSE(lstatOf(trash.filesEntry("dir")));
     EXPECT_FALSE(lstatOf(trash.infoFile("dir")));
     EXPECT_TRUE(lstatOf(trash.filesEntry("taken")));
+    run(QStringLiteral("rm"), {QStringLiteral("-rf"), QString::fromUtf8(other)});
+}
+
+TEST(ItemRestoreTest, AnIncompleteCopyIsRemovedAndTheOriginalKept) {
+    const auto shm = lstatOf("/dev/shm");
+    const auto tmp = lstatOf(QFile::encodeName(QDir::tempPath()));
+    const struct passwd* nobody = ::getpwnam("nobody");
+    if (!shm || !tmp || shm->st_dev == tmp->st_dev || ::getuid() != 0 || !nobody)
+        GTEST_SKIP() << "needs root, the user nobody and a second file system at /dev/shm";
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+    TempTree tree;
+    char pattern[] = "/dev/shm/velmora-restore-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const QByteArray other = pattern;
+    const QByteArray root = QFile::encodeName(tree.path());
+    const HandTrash trash{root + "/Trash"};
+    ASSERT_TRUE(trash.create());
+    // A folder whose owner cannot read one of its files: its copy cannot be completed.
+    ASSERT_TRUE(trash.addFolder("dir", HandTrash::info(other + "/dir")));
+    ASSERT_TRUE(writeFile(trash.filesEntry("dir") + "/secret", "s"));
+    ASSERT_EQ(::chmod((trash.filesEntry("dir") + "/secret").constData(), 0), 0);
+    for (const QByteArray& path : {root, other})
+        ASSERT_EQ(run(QStringLiteral("chown"),
+                      {QStringLiteral("-R"), QStringLiteral("%1:%2").arg(uid).arg(gid),
+                       QString::fromUtf8(path)})
+                      .exitCode,
+                  0);
+
+    // The restore runs in a child process as that user.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+            ::_exit(100);
+        const HeldTrash held(trash.dir);
+        ::_exit(int(restoreItem(held.ref("dir"))));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), int(RestoreOutcome::Failed));
+    EXPECT_FALSE(lstatOf(other + "/dir"));
+    EXPECT_EQ(readFile(trash.filesEntry("dir") + "/inside.txt"), "y");
+    EXPECT_TRUE(lstatOf(trash.filesEntry("dir") + "/secret"));
+    EXPECT_TRUE(lstatOf(trash.infoFile("dir")));
     run(QStringLiteral("rm"), {QStringLiteral("-rf"), QString::fromUtf8(other)});
 }
 
