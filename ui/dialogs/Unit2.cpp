@@ -7,7 +7,7 @@ namespace velmora {
 
 TfrmAbout* frmAbout = nullptr;
 
-TfrmAbout::TfrmAbout(QWidget* owner) : FixedDialog(owner, QSize(355, 326)) {
+TfrmAbout::TfrmAbout(QWidget* owner) : FixedDialog(owner, QSize(355, 326), 3) {
     setObjectName(QStringLiteral("frmAbout"));
     guarded([this] { FormCreate(); });
 }

@@ -56,11 +56,11 @@ template <class Dialog> void checkPlacement(QSize size) {
 }
 
 TEST(DialogPlacementTest, AnalysisDialog) {
-    checkPlacement<TfrmAnalyze>({296, 258});
+    checkPlacement<TfrmAnalyze>({316, 278});
 }
 
 TEST(DialogPlacementTest, AboutDialog) {
-    checkPlacement<TfrmAbout>({355, 326});
+    checkPlacement<TfrmAbout>({361, 332});
 }
 
 TEST(DialogPlacementTest, NeverAboveOrLeftOfTheDesktop) {
@@ -70,7 +70,7 @@ TEST(DialogPlacementTest, NeverAboveOrLeftOfTheDesktop) {
     TfrmAnalyze dialog(&owner);
     dialog.show();
     const QRect desktop = owner.screen()->availableVirtualGeometry();
-    EXPECT_EQ(dialog.pos(), QPoint(std::max(-391, desktop.left()), std::max(-283, desktop.top())));
+    EXPECT_EQ(dialog.pos(), QPoint(std::max(-401, desktop.left()), std::max(-293, desktop.top())));
 }
 
 TEST(AboutDialogTest, Creation) {
@@ -78,8 +78,9 @@ TEST(AboutDialogTest, Creation) {
     EXPECT_EQ(dialog.objectName(), QStringLiteral("frmAbout"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Velmora"));
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.minimumSize(), QSize(355, 326));
-    EXPECT_EQ(dialog.maximumSize(), QSize(355, 326));
+    EXPECT_EQ(dialog.minimumSize(), QSize(361, 332));
+    EXPECT_EQ(dialog.maximumSize(), QSize(361, 332));
+    EXPECT_EQ(dialog.clientArea()->geometry(), QRect(3, 3, 355, 326));
     const Qt::WindowFlags flags = dialog.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
