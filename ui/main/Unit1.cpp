@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,20 +15,25 @@
 #include <QShowEvent>
 
 #include "core/AgeAnalysis.h"
+#include "core/Search.h"
 #include "core/Totals.h"
 #include "platform/QtText.h"
 #include "ui/common/AppTitle.h"
+#include "ui/common/ClickLabel.h"
 #include "ui/common/HandlerGuard.h"
+#include "ui/common/InformationBox.h"
 #include "ui/common/WindowFont.h"
+#include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
-#include "ui/main/ClickLabel.h"
+#include "ui/main/ShellListFindRows.h"
 #include "ui/main/ShellListView.h"
 
 namespace velmora {
 
 int SizeColumn = 2;
 int DateColumn = 1;
+int SearchPos = 0;
 
 namespace {
 // Day 0 of TDateTime.
@@ -139,6 +145,7 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
 
     BtnSeek = named(new QPushButton(QStringLiteral("搜索"), GroupBox1), "BtnSeek");
     BtnSeek->setGeometry(556, 22, 65, 25);
+    FindDialog1 = new TFindDialog(this);
 
     // Keyboard order: the bottom group first, then the list and its panel.
     QWidget* order[] = {BtnAnalyse, BtnDelete, RbDate,  DtCeil,
@@ -152,6 +159,8 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
             guard([this](const QModelIndex&) { ShellListView1DblClick(); }));
     connect(lblAbout, &ClickLabel::clicked, this, guard([this] { lblAboutClick(); }));
     connect(BtnAnalyse, &QPushButton::clicked, this, guard([this] { BtnAnalyseClick(); }));
+    connect(BtnSeek, &QPushButton::clicked, this, guard([this] { BtnSeekClick(); }));
+    connect(FindDialog1, &TFindDialog::find, this, guard([this] { FindDialog1Find(); }));
 }
 
 void TForm1::layoutGroups() {
@@ -242,6 +251,20 @@ void TForm1::ShellListView1DblClick() {
 
 void TForm1::lblAboutClick() {
     existing(frmAbout, "frmAbout").exec();
+}
+
+void TForm1::BtnSeekClick() {
+    ShellListFindRows rows(*ShellListView1);
+    startSearch(rows, SearchPos);
+    FindDialog1->Execute();
+}
+
+void TForm1::FindDialog1Find() {
+    ShellListFindRows rows(*ShellListView1);
+    const bool down = FindDialog1->Options().testFlag(TFindDialog::frDown);
+    if (findNext(rows, toText(FindDialog1->FindText->text()), down, SearchPos) ==
+        FindOutcome::EndOfList)
+        showInformation(this, QStringLiteral("搜索结束！"));
 }
 
 TDateTime TForm1::DtCeilDateTime() const {

@@ -3,7 +3,6 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
-#include "ui/common/WindowFont.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
 
@@ -71,21 +70,6 @@ TEST(DialogPlacementTest, NeverAboveOrLeftOfTheDesktop) {
     dialog.show();
     const QRect desktop = owner.screen()->availableVirtualGeometry();
     EXPECT_EQ(dialog.pos(), QPoint(std::max(-401, desktop.left()), std::max(-293, desktop.top())));
-}
-
-TEST(AboutDialogTest, Creation) {
-    TfrmAbout dialog(nullptr);
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("frmAbout"));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Velmora"));
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.minimumSize(), QSize(361, 332));
-    EXPECT_EQ(dialog.maximumSize(), QSize(361, 332));
-    EXPECT_EQ(dialog.clientArea()->geometry(), QRect(3, 3, 355, 326));
-    const Qt::WindowFlags flags = dialog.windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(dialog.font(), windowFont());
-    EXPECT_EQ(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
 }
 
 } // namespace
