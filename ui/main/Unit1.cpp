@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,6 +19,7 @@
 #include "platform/QtText.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/ClickLabel.h"
+#include "ui/common/DateEditFormat.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/common/InformationBox.h"
 #include "ui/common/WindowFont.h"
@@ -87,11 +87,8 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     DtCeil = named(new QDateEdit(GroupBox1), "DtCeil");
     DtCeil->setGeometry(121, 22, 98, 21);
     DtCeil->setCalendarPopup(true);
-    // The user's short date, always with a four-digit year.
-    QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!dateFormat.contains(QStringLiteral("yyyy")))
-        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    DtCeil->setDisplayFormat(dateFormat);
+    // The date as the list writes it: the user's short date with a four-digit year.
+    showDatesAsTheListDoes(DtCeil, formatSettings());
     DtCeil->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
     Label1 = fixedLabel(GroupBox1, "Label1", QStringLiteral("之前删除到回收站的文件"),
                         QRect(225, 24, 177, 13));
