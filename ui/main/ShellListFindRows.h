@@ -16,9 +16,10 @@ public:
     void setSelected(int row) override { view_.SetSelected(row); }
     void scrollToTop() override { view_.Scroll(TShellListView::SB_TOP); }
     void scrollLines(int lines) override {
-        const auto code = lines > 0 ? TShellListView::SB_LINEDOWN : TShellListView::SB_LINEUP;
-        for (int i = lines > 0 ? lines : -lines; i > 0; --i)
-            view_.Scroll(code);
+        if (lines > 0)
+            view_.Scroll(TShellListView::SB_LINEDOWN, lines);
+        else if (lines < 0)
+            view_.Scroll(TShellListView::SB_LINEUP, -lines);
     }
 
 private:
