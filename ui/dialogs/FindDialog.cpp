@@ -1,4 +1,5 @@
 #include "ui/dialogs/FindDialog.h"
+#include "ui/common/Named.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -8,14 +9,6 @@
 #include <QRadioButton>
 
 namespace velmora {
-
-namespace {
-template <class W> W* named(W* widget, const char* name, QRect geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-} // namespace
 
 TFindDialog::TFindDialog(QWidget* owner) : FixedDialog(owner, QSize(376, 98), 0) {
     setObjectName(QStringLiteral("FindDialog1"));

@@ -7,20 +7,13 @@
 #include "ui/common/AppTitle.h"
 #include "ui/common/ClickLabel.h"
 #include "ui/common/HandlerGuard.h"
+#include "ui/common/Named.h"
 #include "ui/dialogs/Shape.h"
 #include "ui/dialogs/SupportAddress.h"
 
 namespace velmora {
 
 TfrmAbout* frmAbout = nullptr;
-
-namespace {
-template <class W> W* named(W* widget, const char* name, QRect geometry) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-} // namespace
 
 QPixmap transparentBanner(const QImage& banner) {
     QImage image = banner.convertToFormat(QImage::Format_ARGB32);

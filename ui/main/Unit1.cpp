@@ -22,6 +22,7 @@
 #include "ui/common/DateEditFormat.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/common/InformationBox.h"
+#include "ui/common/Named.h"
 #include "ui/common/WindowFont.h"
 #include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
@@ -45,11 +46,6 @@ template <class D> D& existing(D* dialog, const char* name) {
     if (!dialog)
         qFatal("TForm1: the dialog %s does not exist", name);
     return *dialog;
-}
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 QLabel* fixedLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
