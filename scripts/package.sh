@@ -5,6 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMORA_BUILD_DIR:-$here/build}
 "$here/scripts/install-deps.sh"
-"$here/scripts/build.sh" "$@"
+# The package installs under /usr: the paths compiled into the program (the help page) must agree.
+"$here/scripts/build.sh" -DCMAKE_INSTALL_PREFIX=/usr "$@"
 cpack --config "$build/CPackConfig.cmake" -B "$build"
 echo "Package: $(ls "$build"/velmora_*.deb)"

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMargins>
 #include <QPalette>
 #include <QScreen>
 #include <algorithm>
@@ -10,17 +11,19 @@
 
 namespace velmora {
 
-FixedDialog::FixedDialog(QWidget* owner, QSize clientSize)
+FixedDialog::FixedDialog(QWidget* owner, QSize clientSize, int margin)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
-    setFixedSize(clientSize);
+    setFixedSize(clientSize.grownBy(QMargins(margin, margin, margin, margin)));
     setSizeGripEnabled(false);
     QPalette p = palette();
     p.setColor(QPalette::Window, p.color(QPalette::Button));
     setPalette(p);
     setAutoFillBackground(true);
     setFont(windowFont());
+    client_ = new QWidget(this);
+    client_->setGeometry(QRect(QPoint(margin, margin), clientSize));
 }
 
 QPoint centredOver(const QRect& owner, const QSize& size, const QRect& desktop) {

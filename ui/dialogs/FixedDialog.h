@@ -1,5 +1,5 @@
-// What the program's dialogs share: a fixed frame and client size, the button-face background,
-// the window font, and their place on the first showing, centred over their owner.
+// What the program's dialogs share: a fixed frame, a client area inside a margin, the button-face
+// background, the window font, and their place on the first showing, centred over their owner.
 #pragma once
 
 #include <QDialog>
@@ -12,9 +12,13 @@ namespace velmora {
 class FixedDialog : public QDialog {
     Q_OBJECT
 public:
-    // A dialog owned by `owner` (the main window; may be null) whose client area is `clientSize`:
-    // no resizing, no minimise or maximise button, a close button.
-    FixedDialog(QWidget* owner, QSize clientSize);
+    // A dialog owned by `owner` (the main window; may be null) whose client area is `clientSize`,
+    // `margin` pixels in from the frame on all four sides: no resizing, no minimise or maximise
+    // button, a close button.
+    FixedDialog(QWidget* owner, QSize clientSize, int margin);
+
+    // The parent of the dialog's controls, whose positions are given in client pixels.
+    QWidget* clientArea() const { return client_; }
 
     // The first showing places the dialog over its owner (centredOver); later showings keep
     // the place where it was when it was last hidden.
@@ -25,6 +29,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QWidget* client_;
     bool placed_ = false;
 };
 

@@ -12,21 +12,23 @@ TfrmAnalyze* frmAnalyze = nullptr;
 namespace {
 constexpr int ClientWidth = 296;
 constexpr int ClientHeight = 258;
+constexpr int Margin = 10;
 constexpr int ChartHeight = 209;
 } // namespace
 
-TfrmAnalyze::TfrmAnalyze(QWidget* owner) : FixedDialog(owner, QSize(ClientWidth, ClientHeight)) {
+TfrmAnalyze::TfrmAnalyze(QWidget* owner)
+    : FixedDialog(owner, QSize(ClientWidth, ClientHeight), Margin) {
     setObjectName(QStringLiteral("frmAnalyze"));
 
-    Label1 = new MessageLabel(this);
+    Label1 = new MessageLabel(clientArea());
     Label1->setObjectName(QStringLiteral("Label1"));
 
-    Chart1 = new PieChart(this);
+    Chart1 = new PieChart(clientArea());
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Series1 = Chart1->series();
     Series1->setObjectName(QStringLiteral("Series1"));
 
-    BitBtn1 = new QPushButton(QStringLiteral("确定"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("确定"), clientArea());
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(115, 233, 75, 25);
     BitBtn1->setAutoDefault(false);

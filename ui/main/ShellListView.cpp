@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "core/Errors.h"
 #include "platform/QtText.h"
@@ -158,17 +159,19 @@ void TShellListView::Refresh() {
         SetItemIndex(remembered);
 }
 
-void TShellListView::Scroll(ScrollCode code) {
+void TShellListView::Scroll(ScrollCode code, int times) {
+    // One step at a time would redraw the list at every row; the bar stops at its ends either way.
     QScrollBar* bar = verticalScrollBar();
+    const qint64 value = bar->value();
     switch (code) {
     case SB_TOP:
         bar->setValue(bar->minimum());
         break;
     case SB_LINEDOWN:
-        bar->setValue(bar->value() + 1);
+        bar->setValue(static_cast<int>(std::min<qint64>(value + times, bar->maximum())));
         break;
     case SB_LINEUP:
-        bar->setValue(bar->value() - 1);
+        bar->setValue(static_cast<int>(std::max<qint64>(value - times, bar->minimum())));
         break;
     }
 }

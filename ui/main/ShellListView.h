@@ -91,8 +91,8 @@ public:
     void SetRoot(const QString& root);
     // Re-reads the trash and selects the row at the remembered position when it still exists.
     void Refresh();
-    // Scrolls by exactly one row or to the top; the selection stays.
-    void Scroll(ScrollCode code);
+    // Scrolls by exactly one row or to the top, `times` times over; the selection stays.
+    void Scroll(ScrollCode code, int times = 1);
 
     // ListRows, for the walks of the cleaning logic.
     int rowCount() const override;

@@ -7,28 +7,35 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
 
 #include "core/AgeAnalysis.h"
+#include "core/Search.h"
 #include "core/Totals.h"
 #include "platform/QtText.h"
 #include "ui/common/AppTitle.h"
+#include "ui/common/ClickLabel.h"
+#include "ui/common/DateEditFormat.h"
 #include "ui/common/HandlerGuard.h"
+#include "ui/common/InformationBox.h"
+#include "ui/common/Named.h"
 #include "ui/common/WindowFont.h"
+#include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
-#include "ui/main/ClickLabel.h"
 #include "ui/main/ItemMenu.h"
+#include "ui/main/ShellListFindRows.h"
 #include "ui/main/ShellListView.h"
 
 namespace velmora {
 
 int SizeColumn = 2;
 int DateColumn = 1;
+int SearchPos = 0;
 
 namespace {
 // Day 0 of TDateTime.
@@ -40,11 +47,6 @@ template <class D> D& existing(D* dialog, const char* name) {
     if (!dialog)
         qFatal("TForm1: the dialog %s does not exist", name);
     return *dialog;
-}
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 QLabel* fixedLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
@@ -82,11 +84,8 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     DtCeil = named(new QDateEdit(GroupBox1), "DtCeil");
     DtCeil->setGeometry(121, 22, 98, 21);
     DtCeil->setCalendarPopup(true);
-    // The user's short date, always with a four-digit year.
-    QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!dateFormat.contains(QStringLiteral("yyyy")))
-        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    DtCeil->setDisplayFormat(dateFormat);
+    // The date as the list writes it: the user's short date with a four-digit year.
+    showDatesAsTheListDoes(DtCeil, formatSettings());
     DtCeil->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
     Label1 = fixedLabel(GroupBox1, "Label1", QStringLiteral("之前删除到回收站的文件"),
                         QRect(225, 24, 177, 13));
@@ -141,6 +140,7 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
 
     BtnSeek = named(new QPushButton(QStringLiteral("搜索"), GroupBox1), "BtnSeek");
     BtnSeek->setGeometry(556, 22, 65, 25);
+    FindDialog1 = new TFindDialog(this);
 
     // Keyboard order: the bottom group first, then the list and its panel.
     QWidget* order[] = {BtnAnalyse, BtnDelete, RbDate,  DtCeil,
@@ -154,6 +154,8 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
             guard([this](const QModelIndex&) { ShellListView1DblClick(); }));
     connect(lblAbout, &ClickLabel::clicked, this, guard([this] { lblAboutClick(); }));
     connect(BtnAnalyse, &QPushButton::clicked, this, guard([this] { BtnAnalyseClick(); }));
+    connect(BtnSeek, &QPushButton::clicked, this, guard([this] { BtnSeekClick(); }));
+    connect(FindDialog1, &TFindDialog::find, this, guard([this] { FindDialog1Find(); }));
 }
 
 void TForm1::layoutGroups() {
@@ -244,6 +246,20 @@ void TForm1::ShellListView1DblClick() {
 
 void TForm1::lblAboutClick() {
     existing(frmAbout, "frmAbout").exec();
+}
+
+void TForm1::BtnSeekClick() {
+    ShellListFindRows rows(*ShellListView1);
+    startSearch(rows, SearchPos);
+    FindDialog1->Execute();
+}
+
+void TForm1::FindDialog1Find() {
+    ShellListFindRows rows(*ShellListView1);
+    const bool down = FindDialog1->Options().testFlag(TFindDialog::frDown);
+    if (findNext(rows, toText(FindDialog1->FindText->text()), down, SearchPos) ==
+        FindOutcome::EndOfList)
+        showInformation(this, QStringLiteral("搜索结束！"));
 }
 
 TDateTime TForm1::DtCeilDateTime() const {

@@ -19,11 +19,14 @@ class QRadioButton;
 namespace velmora {
 
 class ClickLabel;
+class TFindDialog;
 class TShellListView;
 
 // The sub-item indices of a row's size and deletion-date texts, found by the column headings.
 extern int SizeColumn;
 extern int DateColumn;
+// The row at which the next search starts: 0 at start-up and after the search button.
+extern int SearchPos;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -54,6 +57,7 @@ public:
     QLabel* Label4;
     QLabel* lblTotalSpace;
     QPushButton* BtnSeek;
+    TFindDialog* FindDialog1;
 
     void FormCreate();
     void FormShow();
@@ -62,6 +66,8 @@ public:
     void CmbDaysChange();
     void ShellListView1DblClick();
     void lblAboutClick();
+    void BtnSeekClick();
+    void FindDialog1Find();
 
     // DtCeil's value: its date at 00:00.
     TDateTime DtCeilDateTime() const;

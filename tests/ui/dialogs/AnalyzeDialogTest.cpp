@@ -38,10 +38,11 @@ TEST_F(AnalyzeDialogTest, Creation) {
     EXPECT_EQ(dialog_.ISpacePart, 0);
     EXPECT_FALSE(dialog_.isVisible());
 
-    // Fixed frame with a close button only, a fixed client area.
-    EXPECT_EQ(dialog_.size(), QSize(296, 258));
-    EXPECT_EQ(dialog_.minimumSize(), QSize(296, 258));
-    EXPECT_EQ(dialog_.maximumSize(), QSize(296, 258));
+    // Fixed frame with a close button only, a fixed client area 10 pixels in from it.
+    EXPECT_EQ(dialog_.size(), QSize(316, 278));
+    EXPECT_EQ(dialog_.minimumSize(), QSize(316, 278));
+    EXPECT_EQ(dialog_.maximumSize(), QSize(316, 278));
+    EXPECT_EQ(dialog_.clientArea()->geometry(), QRect(10, 10, 296, 258));
     const Qt::WindowFlags flags = dialog_.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
@@ -58,6 +59,7 @@ TEST_F(AnalyzeDialogTest, Creation) {
     EXPECT_EQ(dialog_.Label1->geometry(), QRect(0, 0, 296, 13));
     EXPECT_EQ(dialog_.Chart1->geometry(), QRect(0, 13, 296, 209));
     EXPECT_EQ(dialog_.BitBtn1->geometry(), QRect(115, 233, 75, 25));
+    EXPECT_EQ(dialog_.BitBtn1->mapTo(&dialog_, QPoint(0, 0)), QPoint(125, 243));
     EXPECT_EQ(dialog_.BitBtn1->text(), QStringLiteral("确定"));
     EXPECT_TRUE(dialog_.BitBtn1->icon().isNull());
     EXPECT_FALSE(dialog_.BitBtn1->isDefault());

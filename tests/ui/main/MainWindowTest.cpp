@@ -14,9 +14,9 @@
 #include "TestHelpers.h"
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
+#include "ui/common/ClickLabel.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
-#include "ui/main/ClickLabel.h"
 #include "ui/main/ShellListView.h"
 #include "ui/main/Unit1.h"
 
