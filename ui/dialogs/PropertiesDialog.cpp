@@ -9,24 +9,24 @@
 namespace velmora {
 
 namespace {
-constexpr int Width = 380;
-constexpr int Top = 12;
+constexpr int Margin = 12;
+constexpr int Width = 356; // of the client area
 constexpr int RowHeight = 24;
 constexpr int LabelWidth = 76;
-constexpr int Margin = 12;
-constexpr int ButtonArea = 48;
+constexpr int ButtonArea = 40;
 } // namespace
 
 TfrmProperties::TfrmProperties(QWidget* owner, const QString& itemName,
                                const QList<PropertyField>& fields)
-    : FixedDialog(owner, QSize(Width, Top + int(fields.size()) * RowHeight + ButtonArea)) {
+    : FixedDialog(owner, QSize(Width, int(fields.size()) * RowHeight + ButtonArea), Margin) {
     setObjectName(QStringLiteral("frmProperties"));
     setWindowTitle(itemName + QStringLiteral(" 属性"));
-    int y = Top;
+    QWidget* client = clientArea();
+    int y = 0;
     for (const PropertyField& field : fields) {
-        auto* label = new QLabel(field.label + u'：', this);
-        label->setGeometry(Margin, y, LabelWidth, RowHeight - 3);
-        auto* text = new QLineEdit(field.text, this);
+        auto* label = new QLabel(field.label + u'：', client);
+        label->setGeometry(0, y, LabelWidth, RowHeight - 3);
+        auto* text = new QLineEdit(field.text, client);
         text->setObjectName(field.objectName);
         text->setReadOnly(true);
         text->setFrame(false);
@@ -35,18 +35,18 @@ TfrmProperties::TfrmProperties(QWidget* owner, const QString& itemName,
         QPalette p = text->palette();
         p.setColor(QPalette::Base, palette().color(QPalette::Window));
         text->setPalette(p);
-        text->setGeometry(Margin + LabelWidth, y, Width - 2 * Margin - LabelWidth, RowHeight - 3);
+        text->setGeometry(LabelWidth, y, Width - LabelWidth, RowHeight - 3);
         label->setBuddy(text);
         Fields.append(text);
         y += RowHeight;
     }
-    auto* line = new QFrame(this);
+    auto* line = new QFrame(client);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(Margin, y + 4, Width - 2 * Margin, 2);
-    BtnOK = new QPushButton(QStringLiteral("确定"), this);
+    line->setGeometry(0, y + 4, Width, 2);
+    BtnOK = new QPushButton(QStringLiteral("确定"), client);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
-    BtnOK->setGeometry(Width - Margin - 75, y + 14, 75, 25);
+    BtnOK->setGeometry(Width - 75, y + 14, 75, 25);
     BtnOK->setDefault(true);
     connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
     BtnOK->setFocus();
