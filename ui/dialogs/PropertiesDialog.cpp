@@ -1,3 +1,4 @@
+// The properties dialog: a label and a read-only, selectable text per line, and 确定.
 #include "ui/dialogs/PropertiesDialog.h"
 
 #include <QFrame>

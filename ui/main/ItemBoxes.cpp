@@ -1,3 +1,4 @@
+// The item menu's message boxes: the real ones, and the slots tests replace them through.
 #include "ui/main/ItemBoxes.h"
 
 #include <QMessageBox>

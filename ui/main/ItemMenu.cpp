@@ -1,3 +1,4 @@
+// The item menu, its commands on the selected row, and the in-place edit of a name.
 #include "ui/main/ItemMenu.h"
 
 #include <QApplication>
