@@ -11,8 +11,6 @@
 
 #include "core/RemoveOutcome.h"
 
-
-
 namespace velmora {
 
 class TShellListView;
