@@ -95,6 +95,7 @@ bool DirectoryReader::next(const char*& name, unsigned char& type) {
             continue;
         name = e->name;
         type = e->type;
+        ino_ = static_cast<ino_t>(e->ino);
         return true;
     }
 }

@@ -74,6 +74,8 @@ public:
     // The next entry's name and d_type (DT_DIR, DT_LNK…, DT_UNKNOWN where the file system does
     // not tell); false at the end, or on an error, after which failed() is true.
     bool next(const char*& name, unsigned char& type);
+    // The inode number of the entry next() gave last (d_ino).
+    ino_t ino() const { return ino_; }
     bool failed() const { return failed_; }
 
 private:
@@ -82,6 +84,7 @@ private:
     long pos_ = 0;
     bool failed_ = false;
     bool end_ = false;
+    ino_t ino_ = 0;
     alignas(8) char buffer_[32 * 1024];
 };
 

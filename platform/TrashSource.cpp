@@ -101,10 +101,14 @@ QString compact(QString text) {
 
 } // namespace
 
+// A trash directory as one enumeration holds it: every step after the listing works relative to
+// these descriptors, never by its path again.
 struct TrashSource::Trash {
-    QByteArray dir;    // the trash directory, holding files/ and info/
-    QByteArray top;    // what relative Path values start from
-    QString filesPath; // dir/files as text (fileNameFromBytes)
+    QByteArray dir;     // the trash directory, holding files/ and info/
+    QByteArray top;     // what relative Path values start from
+    QString filesPath;  // dir/files as text (fileNameFromBytes)
+    Fd fd, files, info; // info invalid when the trash has no info/
+    dev_t filesDev = 0, infoDev = 0;
 };
 
 // Kept for every item of an enumeration; the fields are ordered to keep it small.
@@ -119,9 +123,57 @@ struct TrashSource::Item {
     quint16 trash = 0;
     mutable quint16 type = 0; // index in types_; 0 for folders, and until looked up
     Kind kind = File;
+    ino_t ino = 0;     // of files/NAME as listed
+    ino_t infoIno = 0; // of info/NAME.trashinfo as read; 0 when it could not be told
     bool hasInfo = false;
     bool statted = false; // modified (and bytes of a non-folder) are known
 };
+
+namespace {
+
+// Opens a volume's trash directory component by component below its top directory, never
+// following a link, and checks on the opened descriptors what the Trash Specification requires:
+// .Trash a real folder with the sticky bit and $uid in it ours, or .Trash-$uid ours. The result
+// must be the folder the probe found.
+Fd openVolumeTrash(const TrashLocation& location, uid_t uid) {
+    QByteArray prefix = location.topDir;
+    if (!prefix.endsWith('/'))
+        prefix += '/';
+    if (!location.trashDir.startsWith(prefix))
+        return Fd();
+    const QList<QByteArray> parts = location.trashDir.mid(prefix.size()).split('/');
+    Fd current(::open(location.topDir.constData(), DirFlags));
+    struct stat st {};
+    for (qsizetype k = 0; k < parts.size() && current.valid(); ++k) {
+        Fd next(::openat(current.get(), parts[k].constData(), DirFlags | O_NOFOLLOW));
+        if (!next.valid() || ::fstat(next.get(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return Fd();
+        const bool last = k + 1 == parts.size();
+        // .Trash, shared by every user, must carry the sticky bit; what is ours, our uid.
+        if (!last && (st.st_mode & S_ISVTX) == 0)
+            return Fd();
+        if (last && st.st_uid != uid)
+            return Fd();
+        current = std::move(next);
+    }
+    if (!current.valid() || parts.size() > 2 || st.st_dev != location.dev ||
+        st.st_ino != location.ino)
+        return Fd();
+    return current;
+}
+
+// The home trash may be reached through links (a linked /home or XDG_DATA_HOME): its path is
+// followed once, and the folder opened must be ours.
+Fd openHomeTrash(const QByteArray& path) {
+    Fd fd(::open(path.constData(), DirFlags));
+    struct stat st {};
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+        st.st_uid != ::geteuid())
+        return Fd();
+    return fd;
+}
+
+} // namespace
 
 QString defaultDataHome() {
     const QByteArray xdg = qgetenv("XDG_DATA_HOME");
@@ -158,11 +210,12 @@ void TrashSource::enumerate() {
     try {
         QList<TrashLocation> locations;
         const QByteArray dataHome = fileNameToBytes(options_.dataHome);
+        Fd homeFd;
         if (dataHome.startsWith('/')) {
-            // The home trash may be a link to elsewhere: it is followed.
             const QByteArray home = dataHome + (dataHome.endsWith('/') ? "Trash" : "/Trash");
+            homeFd = openHomeTrash(home);
             struct stat st {};
-            if (::stat(home.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+            if (homeFd.valid() && ::fstat(homeFd.get(), &st) == 0)
                 locations.append({home, dataHome, st.st_dev, st.st_ino});
         }
         const qsizetype homeCount = locations.size();
@@ -188,14 +241,26 @@ void TrashSource::enumerate() {
             if (seen.contains(id) || trashes_.size() >= 0xFFFF)
                 continue;
             seen.insert(id);
-            // Volume trash directories were found by lstat: a link swapped in since is refused.
-            const bool home = k < homeCount;
-            Fd fd(::open(location.trashDir.constData(), DirFlags | (home ? 0 : O_NOFOLLOW)));
+            Fd fd = k < homeCount ? std::move(homeFd) : openVolumeTrash(location, options_.uid);
             if (!fd.valid())
                 continue;
-            trashes_.append({location.trashDir, location.topDir,
-                             fileNameFromBytes(location.trashDir + "/files")});
-            readTrash(int(trashes_.size() - 1), fd.get(), keys);
+            Trash trash;
+            trash.files.reset(::openat(fd.get(), "files", DirFlags | O_NOFOLLOW));
+            trash.info.reset(::openat(fd.get(), "info", DirFlags | O_NOFOLLOW));
+            struct stat st {};
+            // info/ that exists but cannot be read leaves nothing there to tell apart.
+            if (!trash.files.valid() || (!trash.info.valid() && errno != ENOENT) ||
+                ::fstat(trash.files.get(), &st) != 0)
+                continue;
+            trash.filesDev = st.st_dev;
+            if (trash.info.valid() && ::fstat(trash.info.get(), &st) == 0)
+                trash.infoDev = st.st_dev;
+            trash.dir = location.trashDir;
+            trash.top = location.topDir;
+            trash.filesPath = fileNameFromBytes(location.trashDir + "/files");
+            trash.fd = std::move(fd);
+            trashes_.push_back(std::move(trash));
+            readTrash(int(trashes_.size() - 1), keys);
         }
         sortItems(keys);
     } catch (...) {
@@ -205,23 +270,23 @@ void TrashSource::enumerate() {
     }
 }
 
-void TrashSource::readTrash(int trashIndex, int trashFd, SortKeys& keys) {
-    Fd files(::openat(trashFd, "files", DirFlags | O_NOFOLLOW));
-    if (!files.valid())
-        return;
-    Fd info(::openat(trashFd, "info", DirFlags | O_NOFOLLOW));
-    if (!info.valid() && errno != ENOENT)
-        return; // info/ exists but cannot be read: nothing there can be told apart
-
+void TrashSource::readTrash(int trashIndex, SortKeys& keys) {
+    const Fd& files = trashes_[std::size_t(trashIndex)].files;
+    const Fd& info = trashes_[std::size_t(trashIndex)].info;
     // The names first: a listing that breaks off leaves the directory out as a whole.
+    struct Entry {
+        qsizetype name;
+        ino_t ino;
+        unsigned char type;
+    };
     QByteArray names;
-    std::vector<std::pair<qsizetype, unsigned char>> entries;
+    std::vector<Entry> entries;
     {
         DirectoryReader reader(files.get());
         const char* name = nullptr;
         unsigned char type = 0;
         while (reader.next(name, type)) {
-            entries.emplace_back(names.size(), type);
+            entries.push_back({names.size(), reader.ino(), type});
             names.append(name, qsizetype(std::strlen(name)) + 1);
         }
         if (reader.failed())
@@ -237,7 +302,7 @@ void TrashSource::readTrash(int trashIndex, int trashFd, SortKeys& keys) {
     keys.resize(std::size_t(base) + count);
     std::vector<char> valid(count, 0);
     Item* const filled = items_.data() + base;
-    const QByteArray& top = trashes_[trashIndex].top;
+    const QByteArray& top = trashes_[std::size_t(trashIndex)].top;
     QHash<QByteArray, quint32> folderIndex;
     std::mutex folderMutex;
     runParallel(count, 256, [&] {
@@ -246,8 +311,9 @@ void TrashSource::readTrash(int trashIndex, int trashFd, SortKeys& keys) {
         return [&, collator](std::size_t k) {
             Item& item = filled[k];
             QByteArray folder;
-            if (!readItem(files.get(), info.get(), top, names.constData() + entries[k].first,
-                          entries[k].second, item, folder))
+            item.ino = entries[k].ino;
+            if (!readItem(files.get(), info.get(), top, names.constData() + entries[k].name,
+                          entries[k].type, item, folder))
                 return;
             item.trash = static_cast<quint16>(trashIndex);
             if (!folder.isNull()) {
@@ -289,6 +355,7 @@ bool TrashSource::readItem(int filesFd, int infoFd, const QByteArray& top, const
         if (::fstatat(filesFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             return false;
         item.statted = true;
+        item.ino = st.st_ino;
         item.kind = kindOf(st.st_mode);
         item.modified = st.st_mtim.tv_sec;
         if (item.kind != Folder)
@@ -330,19 +397,24 @@ bool TrashSource::readItem(int filesFd, int infoFd, const QByteArray& top, const
     bool haveInfoStat = false;
     if (fd >= 0) {
         const Fd closer(fd);
-        // Info files are small: one read into the stack, mostly.
+        // Info files are small: one read into the stack, mostly. One larger than the limit is
+        // unreadable as a whole: half of it could carry a Path cut short.
         char buffer[4096];
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n >= 0 && std::size_t(n) < sizeof buffer)
+        if (n >= 0 && std::size_t(n) < sizeof buffer) {
             parsed = parseTrashInfo(QByteArrayView(buffer, n));
-        else if (n >= 0)
-            parsed = parseTrashInfo(QByteArrayView(buffer, n).toByteArray() +
-                                    readAtMost(fd, MaxInfoBytes - n));
-        if (!parsed.hasDate)
-            haveInfoStat = ::fstat(fd, &infoStat) == 0;
+        } else if (n >= 0) {
+            const QByteArray whole =
+                QByteArrayView(buffer, n).toByteArray() + readAtMost(fd, MaxInfoBytes + 1 - n);
+            if (whole.size() <= MaxInfoBytes)
+                parsed = parseTrashInfo(whole);
+        }
+        haveInfoStat = ::fstat(fd, &infoStat) == 0;
     } else {
         haveInfoStat = ::fstatat(infoFd, infoName, &infoStat, AT_SYMLINK_NOFOLLOW) == 0;
     }
+    if (haveInfoStat)
+        item.infoIno = infoStat.st_ino;
     QByteArrayView originalName;
     if (parsed.hasPath && splitOriginalPath(parsed.path, top, originalName, folder))
         item.name = compact(displayTextFromBytes(originalName));
@@ -446,6 +518,22 @@ TDateTime TrashSource::deletionDate(int index) const {
     return items_[index].deleted;
 }
 
+TrashItemRef TrashSource::itemRef(int index) const {
+    const Item& item = items_[index];
+    const Trash& trash = trashes_[item.trash];
+    TrashItemRef ref;
+    ref.trashFd = trash.fd.get();
+    ref.filesFd = trash.files.get();
+    ref.infoFd = trash.info.get();
+    ref.stored = item.stored;
+    ref.dev = trash.filesDev;
+    ref.ino = item.ino;
+    ref.hasInfo = item.hasInfo;
+    ref.infoDev = trash.infoDev;
+    ref.infoIno = item.infoIno;
+    return ref;
+}
+
 QStringList TrashSource::trashDirectories() const {
     QStringList dirs;
     for (const Trash& trash : trashes_)
@@ -491,8 +579,8 @@ QString TrashSource::deletedText(const Item& item) const {
 QString TrashSource::modifiedText(const Item& item) const {
     if (!item.statted) {
         struct stat st {};
-        const QByteArray path = trashes_[item.trash].dir + "/files/" + item.stored;
-        if (::lstat(path.constData(), &st) != 0)
+        if (::fstatat(trashes_[item.trash].files.get(), item.stored.constData(), &st,
+                      AT_SYMLINK_NOFOLLOW) != 0)
             return {};
         item.modified = st.st_mtim.tv_sec;
     }
@@ -559,29 +647,21 @@ void TrashSource::loadSizes() {
     if (sizesLoaded_)
         return;
     sizesLoaded_ = true;
-    struct Opened {
-        Fd trash, files, info;
-        SizeCache cache;
-    };
     const auto trashCount = std::size_t(trashes_.size());
     try {
-        std::vector<Opened> opened(trashCount);
+        std::vector<SizeCache> caches(trashCount);
+        std::vector<char> cacheRead(trashCount, 0);
         std::vector<int> jobs;
         for (int i = 0; i < items_.size(); ++i) {
             const Item& item = items_[i];
             if (item.statted && item.bytes >= 0)
                 continue;
-            Opened& o = opened[std::size_t(item.trash)];
-            if (!o.trash.valid()) {
-                o.trash.reset(::open(trashes_[item.trash].dir.constData(), DirFlags));
-                if (!o.trash.valid())
-                    continue;
-                o.files.reset(::openat(o.trash.get(), "files", DirFlags | O_NOFOLLOW));
-                o.info.reset(::openat(o.trash.get(), "info", DirFlags | O_NOFOLLOW));
-                o.cache.open(o.trash.get());
+            const auto t = std::size_t(item.trash);
+            if (!cacheRead[t]) {
+                cacheRead[t] = 1;
+                caches[t].open(trashes_[t].fd.get());
             }
-            if (o.files.valid())
-                jobs.push_back(i);
+            jobs.push_back(i);
         }
 
         Item* const items = items_.data(); // each job touches its own item only
@@ -591,7 +671,8 @@ void TrashSource::loadSizes() {
         runParallel(jobs.size(), 64, [&] {
             return [&](std::size_t k) {
                 Item& item = items[jobs[k]];
-                const Opened& o = opened[std::size_t(item.trash)];
+                const Trash& o = trashes_[std::size_t(item.trash)];
+                const SizeCache& cache = caches[std::size_t(item.trash)];
                 const char* name = item.stored.constData();
                 struct stat st {};
                 if (item.kind != Folder) {
@@ -608,7 +689,7 @@ void TrashSource::loadSizes() {
                     if (o.info.valid() && ::fstatat(o.info.get(), infoName.constData(), &info,
                                                     AT_SYMLINK_NOFOLLOW) == 0) {
                         infoMtimes[k] = info.st_mtim;
-                        if (const auto cached = o.cache.lookUp(item.stored, info.st_mtim)) {
+                        if (const auto cached = cache.lookUp(item.stored, info.st_mtim)) {
                             item.bytes = *cached;
                             if (!item.statted &&
                                 ::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0)
@@ -628,15 +709,15 @@ void TrashSource::loadSizes() {
         // Every folder was a job: the entries of each trash directory come from them.
         for (std::size_t k = 0; k < jobs.size(); ++k) {
             const Item& item = items_[jobs[k]];
-            SizeCache& cache = opened[std::size_t(item.trash)].cache;
+            SizeCache& cache = caches[std::size_t(item.trash)];
             if (walked[k])
                 cache.markMeasured();
             if (item.kind == Folder && infoMtimes[k] && item.bytes >= 0)
                 cache.record(item.stored, item.bytes, *infoMtimes[k]);
         }
-        for (const Opened& o : opened)
-            if (o.files.valid())
-                o.cache.rewrite(o.trash.get(), o.files.get());
+        for (std::size_t t = 0; t < trashCount; ++t)
+            if (cacheRead[t])
+                caches[t].rewrite(trashes_[t].fd.get(), trashes_[t].files.get());
     } catch (...) {
         // Out of memory: the sizes not found stay unknown and are shown as 0.
     }
@@ -667,8 +748,7 @@ bool TrashSource::rename(int index, const QString& newName) {
         newName == QStringLiteral(".") || newName == QStringLiteral("..") || !item.hasInfo)
         return false;
     const Trash& trash = trashes_[item.trash];
-    const QByteArray infoDir = trash.dir + "/info";
-    const Fd dir(::open(infoDir.constData(), DirFlags | O_NOFOLLOW));
+    const Fd& dir = trash.info;
     if (!dir.valid())
         return false;
     const QByteArray infoName = item.stored + TrashInfoSuffix;

@@ -20,6 +20,7 @@
 #include "core/DateTime.h"
 #include "platform/FileTypes.h"
 #include "platform/ItemSource.h"
+#include "platform/TrashItemRef.h"
 
 namespace velmora {
 
@@ -80,13 +81,16 @@ public:
     TDateTime deletionDate(int index) const;
     // The trash directories the last enumeration read, the home trash first.
     QStringList trashDirectories() const;
+    // How removal and restore reach the item: the descriptors of its trash, held until the next
+    // enumeration, and what the listing saw there.
+    TrashItemRef itemRef(int index) const;
 
 private:
     struct Trash;
     struct Item;
     using SortKeys = std::vector<std::optional<QCollatorSortKey>>;
 
-    void readTrash(int trashIndex, int trashFd, SortKeys& keys);
+    void readTrash(int trashIndex, SortKeys& keys);
     static bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name,
                          unsigned char type, Item& item, QByteArray& folder);
     void sortItems(const SortKeys& keys);
@@ -98,7 +102,7 @@ private:
     void loadTexts(Item& item);
 
     TrashSourceOptions options_;
-    QList<Trash> trashes_;
+    std::vector<Trash> trashes_;
     QList<Item> items_;
     QStringList folders_;
     mutable FileTypes types_; // kept from one enumeration to the next
