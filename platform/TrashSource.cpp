@@ -651,6 +651,9 @@ void TrashSource::loadSizes() {
     try {
         std::vector<SizeCache> caches(trashCount);
         std::vector<char> cacheRead(trashCount, 0);
+        std::vector<qsizetype> itemsPerTrash(trashCount, 0);
+        for (const Item& item : items_)
+            ++itemsPerTrash[item.trash];
         std::vector<int> jobs;
         for (int i = 0; i < items_.size(); ++i) {
             const Item& item = items_[i];
@@ -659,7 +662,7 @@ void TrashSource::loadSizes() {
             const auto t = std::size_t(item.trash);
             if (!cacheRead[t]) {
                 cacheRead[t] = 1;
-                caches[t].open(trashes_[t].fd.get());
+                caches[t].open(trashes_[t].fd.get(), itemsPerTrash[t]);
             }
             jobs.push_back(i);
         }
@@ -717,7 +720,7 @@ void TrashSource::loadSizes() {
         }
         for (std::size_t t = 0; t < trashCount; ++t)
             if (cacheRead[t])
-                caches[t].rewrite(trashes_[t].fd.get(), trashes_[t].files.get());
+                caches[t].rewrite(trashes_[t].fd.get());
     } catch (...) {
         // Out of memory: the sizes not found stay unknown and are shown as 0.
     }
