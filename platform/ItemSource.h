@@ -44,6 +44,10 @@ public:
 
     // Gives the item a new name under which it will be restored. False when it is refused.
     virtual bool rename(int index, const QString& newName) = 0;
+
+    // The top directories of the volumes the last enumeration left out because they did not
+    // answer in time.
+    virtual QStringList unavailableVolumes() const { return {}; }
 };
 
 } // namespace velmora

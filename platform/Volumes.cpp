@@ -259,14 +259,20 @@ QList<TrashLocation> volumeTrashesAt(const QByteArray& topDir, uid_t uid) {
 }
 
 QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumeProbe& probe,
-                                  std::chrono::milliseconds deadline) {
+                                  std::chrono::milliseconds deadline,
+                                  QList<QByteArray>* unanswered) {
     const auto until = std::chrono::steady_clock::now() + deadline;
     auto state = std::make_shared<ProbeState>();
     {
         std::lock_guard lock(pending().mutex);
         for (const QByteArray& root : roots) {
-            if (pending().roots.contains(root) || state->roots.contains(root))
+            if (state->roots.contains(root))
                 continue;
+            if (pending().roots.contains(root)) {
+                if (unanswered && !unanswered->contains(root))
+                    unanswered->append(root);
+                continue;
+            }
             pending().roots.insert(root);
             state->roots.append(root);
         }
@@ -295,9 +301,11 @@ QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumePr
     }
     state->next = state->roots.size();
     QList<TrashLocation> found;
-    for (const auto& result : state->results) {
-        if (result)
-            found += *result;
+    for (std::size_t k = 0; k < state->results.size(); ++k) {
+        if (state->results[k])
+            found += *state->results[k];
+        else if (unanswered)
+            unanswered->append(state->roots[qsizetype(k)]);
     }
     return found;
 }

@@ -57,8 +57,10 @@ using VolumeProbe = std::function<QList<TrashLocation>(const QByteArray& topDir)
 // Runs probe for every root on worker threads and waits until all have answered or the deadline
 // has passed. Roots that did not answer in time are left out; their threads are abandoned (never
 // joined) and finish on their own. A root whose probe from an earlier call is still running is
-// not probed again meanwhile. Results come in the order of roots.
+// not probed again meanwhile. Results come in the order of roots. unanswered, when given,
+// receives the roots left out: those that did not answer in time and those still being probed.
 QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumeProbe& probe,
-                                  std::chrono::milliseconds deadline);
+                                  std::chrono::milliseconds deadline,
+                                  QList<QByteArray>* unanswered = nullptr);
 
 } // namespace velmora
