@@ -54,7 +54,9 @@ public:
         return at(i).details;
     }
     bool rename(int, const QString&) override { return false; }
+    QStringList unavailableVolumes() const override { return unavailable; }
 
+    QStringList unavailable; // what every enumeration reports as unavailable
     int enumerations = 0;
     int detailRequests = 0;
 
