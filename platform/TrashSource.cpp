@@ -61,18 +61,6 @@ QString defaultDataHome() {
 
 namespace {
 
-// Volume trash directories whose reading from an earlier enumeration has not ended: a dead
-// mount keeps one thread, not one per re-read. Never destroyed: an abandoned reading may end
-// while the process exits.
-struct PendingReads {
-    std::mutex mutex;
-    QSet<QByteArray> dirs;
-};
-PendingReads& pendingReads() {
-    static PendingReads* const instance = new PendingReads;
-    return *instance;
-}
-
 // The volume trash directories of one enumeration, each read on a thread of its own. What a
 // reading that ends after the enumeration stopped waiting produces is dropped.
 struct VolumeReads {
@@ -111,10 +99,7 @@ void readVolumeTrash(const std::shared_ptr<VolumeReads>& reads, std::size_t inde
     } catch (...) {
         result.reset(); // out of memory: the volume is unavailable this time
     }
-    {
-        const std::lock_guard lock(pendingReads().mutex);
-        pendingReads().dirs.remove(location.trashDir);
-    }
+    PendingVolumeWork::trashReads().release(location.trashDir);
     const std::lock_guard lock(reads->mutex);
     if (reads->abandoned)
         return; // dropped, with its descriptors
@@ -188,20 +173,15 @@ void TrashSource::enumerate() {
         std::vector<char> started(std::size_t(locations.size()), 0);
         for (qsizetype k = 0; k < locations.size(); ++k) {
             const TrashLocation& location = locations[k];
-            {
-                const std::lock_guard lock(pendingReads().mutex);
-                if (pendingReads().dirs.contains(location.trashDir))
-                    continue; // still being read since an earlier enumeration
-                pendingReads().dirs.insert(location.trashDir);
-            }
+            if (!PendingVolumeWork::trashReads().claim(location.trashDir))
+                continue; // still being read since an earlier enumeration
             try {
                 std::thread(readVolumeTrash, reads, std::size_t(k), location, options_.uid,
                             options_.locale, options_.stepHook)
                     .detach();
                 started[std::size_t(k)] = 1;
             } catch (...) {
-                const std::lock_guard lock(pendingReads().mutex);
-                pendingReads().dirs.remove(location.trashDir);
+                PendingVolumeWork::trashReads().release(location.trashDir);
             }
         }
 

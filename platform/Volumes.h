@@ -7,9 +7,11 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QSet>
 
 #include <chrono>
 #include <functional>
+#include <mutex>
 
 namespace velmora {
 
@@ -51,6 +53,23 @@ struct TrashLocation {
 // is a real directory (not a link) with the sticky bit and $uid a real directory owned by uid,
 // and $topdir/.Trash-$uid when it is a real directory owned by uid. May block on a dead mount.
 QList<TrashLocation> volumeTrashesAt(const QByteArray& topDir, uid_t uid);
+
+// Work on volumes that a caller stopped waiting for at its deadline and that has not ended: a
+// dead mount keeps one thread, not one per enumeration. Each kind of work has a registry of its
+// own, never destroyed, since an abandoned thread may end while the process exits.
+class PendingVolumeWork {
+public:
+    static PendingVolumeWork& probes();
+    static PendingVolumeWork& trashReads();
+    // False when work on key is pending already; otherwise it is pending from now on.
+    bool claim(const QByteArray& key);
+    void release(const QByteArray& key);
+
+private:
+    PendingVolumeWork() = default;
+    std::mutex mutex_;
+    QSet<QByteArray> keys_;
+};
 
 using VolumeProbe = std::function<QList<TrashLocation>(const QByteArray& topDir)>;
 

@@ -36,13 +36,7 @@ using test::writeFile;
 
 class TrashHandlesTest : public ::testing::Test {
 protected:
-    TrashSourceOptions options() const {
-        TrashSourceOptions o;
-        o.dataHome = fileNameFromBytes(dataHome_);
-        o.scanVolumes = false;
-        o.locale = QLocale(QStringLiteral("zh_CN"));
-        return o;
-    }
+    TrashSourceOptions options() const { return test::homeTrashOptions(dataHome_); }
     static int rowOf(const TrashSource& source, const QByteArray& path) {
         for (int i = 0; i < source.count(); ++i)
             if (source.nativePathName(i) == path)
