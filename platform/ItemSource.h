@@ -67,6 +67,10 @@ public:
         p.storedPath = pathName(index);
         return p;
     }
+
+    // The top directories of the volumes the last enumeration left out because they did not
+    // answer in time.
+    virtual QStringList unavailableVolumes() const { return {}; }
 };
 
 } // namespace velmora

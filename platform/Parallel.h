@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <exception>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -12,15 +14,27 @@ namespace velmora {
 // Runs work(k) for k = 0 .. count - 1 on up to one thread per core, the calling one included;
 // each thread gets its work from makeWork(), which may set up what the thread keeps for itself.
 // Small counts stay on the calling thread: starting threads costs more than they save.
+// What makeWork or work throws, on any thread, stops the claiming of further work; once every
+// thread has ended, the first exception is thrown again on the calling thread.
 template <class F> void runParallel(std::size_t count, std::size_t minimumPerThread, F makeWork) {
     std::atomic<std::size_t> next{0};
+    std::mutex failureMutex;
+    std::exception_ptr failure;
     // Runs of neighbouring indices per claim: threads then rarely write the same cache lines.
     constexpr std::size_t Run = 32;
-    auto run = [&] {
-        auto work = makeWork();
-        for (std::size_t first; (first = next.fetch_add(Run, std::memory_order_relaxed)) < count;)
-            for (std::size_t k = first; k < std::min(first + Run, count); ++k)
-                work(k);
+    auto run = [&]() noexcept {
+        try {
+            auto work = makeWork();
+            for (std::size_t first;
+                 (first = next.fetch_add(Run, std::memory_order_relaxed)) < count;)
+                for (std::size_t k = first; k < std::min(first + Run, count); ++k)
+                    work(k);
+        } catch (...) {
+            next.store(count, std::memory_order_relaxed);
+            const std::lock_guard lock(failureMutex);
+            if (!failure)
+                failure = std::current_exception();
+        }
     };
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
     const std::size_t threads =
@@ -36,6 +50,8 @@ template <class F> void runParallel(std::size_t count, std::size_t minimumPerThr
     run();
     for (std::thread& helper : helpers)
         helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace velmora

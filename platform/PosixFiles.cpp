@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace velmora {
 
@@ -41,11 +42,16 @@ QByteArray readAtMost(int fd, qsizetype limit) {
 
 bool replaceFileAtomically(int dirFd, const char* name, QByteArrayView content,
                            const struct timespec* mtime) {
+    struct stat old {};
+    const mode_t mode =
+        ::fstatat(dirFd, name, &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode)
+            ? old.st_mode & 07777
+            : 0600;
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         // Short, whatever the length of name; no reader takes it for an info file.
-        temp = ".velmora-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temp = TemporaryPrefix + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = ::openat(dirFd, temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
                       0600);
         if (fd < 0 && errno != EEXIST)
@@ -62,6 +68,8 @@ bool replaceFileAtomically(int dirFd, const char* name, QByteArrayView content,
         ok = n > 0;
         written += ok ? n : 0;
     }
+    // Set apart from creation, so that the umask does not narrow it.
+    ok = ok && ::fchmod(fd, mode) == 0;
     if (ok && mtime) {
         const struct timespec times[2] = {{0, UTIME_OMIT}, *mtime};
         ok = ::futimens(fd, times) == 0;
@@ -69,9 +77,32 @@ bool replaceFileAtomically(int dirFd, const char* name, QByteArrayView content,
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::renameat(dirFd, temp.constData(), dirFd, name) == 0;
-    if (!ok)
+    if (!ok) {
         ::unlinkat(dirFd, temp.constData(), 0);
-    return ok;
+        return false;
+    }
+    ::fsync(dirFd); // the rename itself survives a crash
+    return true;
+}
+
+void removeStaleTemporaries(int dirFd) {
+    const int fd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    const Fd closer(fd);
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    DirectoryReader reader(fd);
+    const char* name = nullptr;
+    unsigned char type = 0;
+    while (reader.next(name, type)) {
+        struct stat st {};
+        if (std::strncmp(name, TemporaryPrefix, sizeof TemporaryPrefix - 1) != 0 ||
+            ::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid() || now.tv_sec - st.st_mtim.tv_sec <= 60)
+            continue;
+        ::unlinkat(fd, name, 0);
+    }
 }
 
 bool DirectoryReader::next(const char*& name, unsigned char& type) {

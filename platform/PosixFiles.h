@@ -61,11 +61,19 @@ template <class F> void forEachLine(QByteArrayView content, F&& f) {
     }
 }
 
-// Replaces dirFd/name by content atomically: a temporary file in the same folder (mode 0600,
-// given the modification time mtime when not null), written and synced, renamed over name. The
-// temporary file is removed again when anything fails.
+// The start of the names of the temporary files replaceFileAtomically writes.
+inline constexpr char TemporaryPrefix[] = ".velmora-";
+
+// Replaces dirFd/name by content atomically: a temporary file in the same folder (the mode of
+// the file it replaces, 0600 for a new one; given the modification time mtime when not null),
+// written and synced, renamed over name, and the folder synced. The temporary file is removed
+// again when anything fails.
 bool replaceFileAtomically(int dirFd, const char* name, QByteArrayView content,
                            const struct timespec* mtime = nullptr);
+
+// Removes the temporary files of replaceFileAtomically that a killed run left in dirFd: those of
+// our own user older than a minute.
+void removeStaleTemporaries(int dirFd);
 
 // Reads the entries of an open folder one at a time, "." and ".." left out.
 class DirectoryReader {

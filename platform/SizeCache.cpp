@@ -13,7 +13,8 @@ namespace velmora {
 
 namespace {
 
-// A cache of a few hundred thousand folders stays far below this.
+// The longest line: two 19-digit numbers, a 255-byte name percent-encoded, blanks, line end.
+constexpr qsizetype MaxLineBytes = 2 * 20 + 3 * 255 + 3;
 constexpr qsizetype MaxCacheBytes = 64 << 20;
 
 qint64 milliseconds(const struct timespec& t) {
@@ -22,9 +23,12 @@ qint64 milliseconds(const struct timespec& t) {
 
 } // namespace
 
-QHash<QByteArray, DirectorySize> parseDirectorySizes(QByteArrayView content) {
+QHash<QByteArray, DirectorySize> parseDirectorySizes(QByteArrayView content, qsizetype maxLines) {
     QHash<QByteArray, DirectorySize> entries;
+    qsizetype lines = 0;
     forEachLine(content, [&](QByteArrayView line) {
+        if (maxLines >= 0 && ++lines > maxLines)
+            return;
         const qsizetype first = line.indexOf(' ');
         const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
         if (second < 0 || second + 1 >= line.size())
@@ -32,7 +36,7 @@ QHash<QByteArray, DirectorySize> parseDirectorySizes(QByteArrayView content) {
         bool sizeOk = false, mtimeOk = false;
         const qint64 bytes = line.first(first).toLongLong(&sizeOk);
         const qint64 mtime = line.sliced(first + 1, second - first - 1).toLongLong(&mtimeOk);
-        if (!sizeOk || !mtimeOk || bytes < 0)
+        if (!sizeOk || !mtimeOk || bytes < 0 || bytes > MaxDirectorySize)
             return;
         const QByteArray name = percentDecode(line.sliced(second + 1));
         if (name.isEmpty() || name.contains('/') || name.contains('\0'))
@@ -60,11 +64,13 @@ QByteArray directorySizesContent(const QList<NamedDirectorySize>& entries) {
     return out;
 }
 
-void SizeCache::open(int trashFd) {
+void SizeCache::open(int trashFd, qsizetype items) {
+    const qsizetype maxLines = 2 * items + 1024;
     const Fd file(
         ::openat(trashFd, "directorysizes", O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (file.valid())
-        read_ = parseDirectorySizes(readAtMost(file.get(), MaxCacheBytes));
+        read_ = parseDirectorySizes(
+            readAtMost(file.get(), std::min(MaxCacheBytes, maxLines * MaxLineBytes)), maxLines);
 }
 
 std::optional<qint64> SizeCache::lookUp(const QByteArray& name,
@@ -78,21 +84,13 @@ std::optional<qint64> SizeCache::lookUp(const QByteArray& name,
 
 void SizeCache::record(const QByteArray& name, qint64 bytes, const struct timespec& infoMtime) {
     recorded_.append({name, {bytes, infoMtime.tv_sec}});
-    recordedNames_.insert(name);
 }
 
-bool SizeCache::rewrite(int trashFd, int filesFd) const {
+bool SizeCache::rewrite(int trashFd) const {
     if (!measured_)
         return true;
+    removeStaleTemporaries(trashFd);
     QList<NamedDirectorySize> entries = recorded_;
-    // Folders trashed since the listing keep their entries.
-    for (auto e = read_.cbegin(); e != read_.cend(); ++e) {
-        struct stat st {};
-        if (!recordedNames_.contains(e.key()) &&
-            ::fstatat(filesFd, e.key().constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISDIR(st.st_mode))
-            entries.append({e.key(), e.value()});
-    }
     std::sort(entries.begin(), entries.end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
     return replaceFileAtomically(trashFd, "directorysizes", directorySizesContent(entries));

@@ -10,6 +10,11 @@
 
 namespace velmora {
 
+// info/NAME.trashinfo belongs to files/NAME.
+inline constexpr char TrashInfoSuffix[] = ".trashinfo";
+// Info files are a few hundred bytes; a larger one than this is not read at all.
+constexpr qsizetype MaxTrashInfoBytes = 64 * 1024;
+
 struct TrashInfo {
     bool hasPath = false;
     QByteArray path; // Path, percent-decoded: the original location as bytes

@@ -11,6 +11,10 @@
 #include <QHash>
 #include <QSet>
 
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -36,147 +40,6 @@
 
 namespace velmora {
 
-namespace {
-
-constexpr int DirFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-constexpr qsizetype MaxInfoBytes = 64 * 1024; // info files are a few hundred bytes
-const char TrashInfoSuffix[] = ".trashinfo";
-
-enum Kind : quint8 { File, Folder, Link, Fifo, Socket, CharDevice, BlockDevice };
-
-Kind kindOf(mode_t mode) {
-    if (S_ISDIR(mode))
-        return Folder;
-    if (S_ISLNK(mode))
-        return Link;
-    if (S_ISFIFO(mode))
-        return Fifo;
-    if (S_ISSOCK(mode))
-        return Socket;
-    if (S_ISCHR(mode))
-        return CharDevice;
-    if (S_ISBLK(mode))
-        return BlockDevice;
-    return File;
-}
-
-Kind kindOf(unsigned char type) {
-    switch (type) {
-    case DT_DIR:
-        return Folder;
-    case DT_LNK:
-        return Link;
-    case DT_FIFO:
-        return Fifo;
-    case DT_SOCK:
-        return Socket;
-    case DT_CHR:
-        return CharDevice;
-    case DT_BLK:
-        return BlockDevice;
-    default:
-        return File;
-    }
-}
-
-// Never an unreadable date that counts as old: a time that cannot be written is taken as now.
-TDateTime localTimeOr(const struct timespec& t, TDateTime fallback) {
-    TDateTime local = 0;
-    return localDateTimeOf(t.tv_sec, t.tv_nsec, local) ? local : fallback;
-}
-
-TDateTime now() {
-    struct timespec t {};
-    ::clock_gettime(CLOCK_REALTIME, &t);
-    TDateTime local = 0;
-    localDateTimeOf(t.tv_sec, t.tv_nsec, local);
-    return local;
-}
-
-// The text without spare capacity: it is kept for the whole enumeration.
-QString compact(QString text) {
-    if (text.capacity() > text.size())
-        text.squeeze();
-    return text;
-}
-
-} // namespace
-
-// A trash directory as one enumeration holds it: every step after the listing works relative to
-// these descriptors, never by its path again.
-struct TrashSource::Trash {
-    QByteArray dir;     // the trash directory, holding files/ and info/
-    QByteArray top;     // what relative Path values start from
-    QString filesPath;  // dir/files as text (fileNameFromBytes)
-    Fd fd, files, info; // info invalid when the trash has no info/
-    dev_t filesDev = 0, infoDev = 0;
-    bool home = false; // the home trash, whose Paths are absolute; otherwise a volume's
-};
-
-// Kept for every item of an enumeration; the fields are ordered to keep it small.
-struct TrashSource::Item {
-    QByteArray stored; // the name in files/ (and info/NAME.trashinfo), as on disk
-    QString name;      // the original name; null: the stored name is shown
-    QString texts;     // 删除日期, 大小 and 修改日期 joined by '\n', once loaded
-    TDateTime deleted = 0;
-    mutable qint64 modified = 0; // of files/NAME, seconds since the epoch, once statted
-    qint64 bytes = -1;           // on disk; -1 until known
-    quint32 folder = 0;          // index in folders_; 0 is the empty text
-    quint16 trash = 0;
-    mutable quint16 type = 0; // index in types_; 0 for folders, and until looked up
-    Kind kind = File;
-    ino_t ino = 0;     // of files/NAME as listed
-    ino_t infoIno = 0; // of info/NAME.trashinfo as read; 0 when it could not be told
-    bool hasInfo = false;
-    bool statted = false; // modified (and bytes of a non-folder) are known
-};
-
-namespace {
-
-// Opens a volume's trash directory component by component below its top directory, never
-// following a link, and checks on the opened descriptors what the Trash Specification requires:
-// .Trash a real folder with the sticky bit and $uid in it ours, or .Trash-$uid ours. The result
-// must be the folder the probe found.
-Fd openVolumeTrash(const TrashLocation& location, uid_t uid) {
-    QByteArray prefix = location.topDir;
-    if (!prefix.endsWith('/'))
-        prefix += '/';
-    if (!location.trashDir.startsWith(prefix))
-        return Fd();
-    const QList<QByteArray> parts = location.trashDir.mid(prefix.size()).split('/');
-    Fd current(::open(location.topDir.constData(), DirFlags));
-    struct stat st {};
-    for (qsizetype k = 0; k < parts.size() && current.valid(); ++k) {
-        Fd next(::openat(current.get(), parts[k].constData(), DirFlags | O_NOFOLLOW));
-        if (!next.valid() || ::fstat(next.get(), &st) != 0 || !S_ISDIR(st.st_mode))
-            return Fd();
-        const bool last = k + 1 == parts.size();
-        // .Trash, shared by every user, must carry the sticky bit; what is ours, our uid.
-        if (!last && (st.st_mode & S_ISVTX) == 0)
-            return Fd();
-        if (last && st.st_uid != uid)
-            return Fd();
-        current = std::move(next);
-    }
-    if (!current.valid() || parts.size() > 2 || st.st_dev != location.dev ||
-        st.st_ino != location.ino)
-        return Fd();
-    return current;
-}
-
-// The home trash may be reached through links (a linked /home or XDG_DATA_HOME): its path is
-// followed once, and the folder opened must be ours.
-Fd openHomeTrash(const QByteArray& path) {
-    Fd fd(::open(path.constData(), DirFlags));
-    struct stat st {};
-    if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISDIR(st.st_mode) ||
-        st.st_uid != ::geteuid())
-        return Fd();
-    return fd;
-}
-
-} // namespace
-
 QString defaultDataHome() {
     const QByteArray xdg = qgetenv("XDG_DATA_HOME");
     if (xdg.startsWith('/'))
@@ -197,6 +60,58 @@ QString defaultDataHome() {
     return fileNameFromBytes(home + ".local/share");
 }
 
+namespace {
+
+// The volume trash directories of one enumeration, each read on a thread of its own. What a
+// reading that ends after the enumeration stopped waiting produces is dropped.
+struct VolumeReads {
+    std::mutex mutex;
+    std::condition_variable answered;
+    std::vector<std::optional<TrashListing>> results; // unset while running or after a failure
+    std::vector<char> finished;
+    qsizetype finishedCount = 0;
+    bool abandoned = false;
+};
+
+using StepHook = std::function<void(const char*, const QByteArray&)>;
+
+void readVolumeTrash(const std::shared_ptr<VolumeReads>& reads, std::size_t index,
+                     TrashLocation location, uid_t uid, QLocale locale, StepHook hook) {
+    std::optional<TrashListing> result;
+    try {
+        if (hook)
+            hook("open", location.trashDir);
+        Fd fd = openVolumeTrash(location, uid);
+        TrashListing listing;
+        if (fd.valid() && holdTrash(std::move(fd), location, listing.trash)) {
+            listTrash(listing, locale);
+            if (hook)
+                hook("listed", location.trashDir);
+            measureSizes(listing.items, {&listing.trash}, {listing.items.size()});
+            for (TrashItem& item : listing.items) {
+                item.statted = true;
+                if (item.bytes < 0)
+                    item.bytes = 0;
+            }
+            result = std::move(listing);
+        } else {
+            result.emplace(); // no trash there after all: nothing to list, nothing unavailable
+        }
+    } catch (...) {
+        result.reset(); // out of memory: the volume is unavailable this time
+    }
+    PendingVolumeWork::trashReads().release(location.trashDir);
+    const std::lock_guard lock(reads->mutex);
+    if (reads->abandoned)
+        return; // dropped, with its descriptors
+    reads->results[index] = std::move(result);
+    reads->finished[index] = 1;
+    ++reads->finishedCount;
+    reads->answered.notify_all();
+}
+
+} // namespace
+
 TrashSource::TrashSource(TrashSourceOptions options) : options_(std::move(options)) {
     if (options_.dataHome.isEmpty())
         options_.dataHome = defaultDataHome();
@@ -208,19 +123,28 @@ void TrashSource::enumerate() {
     trashes_.clear();
     items_.clear();
     folders_ = QStringList{QString()};
+    unavailable_.clear();
     sizesLoaded_ = false;
     try {
-        QList<TrashLocation> locations;
+        // The home trash first: its identity keeps a volume that is the same folder out.
+        TrashListing home;
+        bool haveHome = false;
+        QSet<QPair<quint64, quint64>> seen;
         const QByteArray dataHome = fileNameToBytes(options_.dataHome);
-        Fd homeFd;
         if (dataHome.startsWith('/')) {
-            const QByteArray home = dataHome + (dataHome.endsWith('/') ? "Trash" : "/Trash");
-            homeFd = openHomeTrash(home);
+            const QByteArray path = dataHome + (dataHome.endsWith('/') ? "Trash" : "/Trash");
+            Fd fd = openHomeTrash(path);
             struct stat st {};
-            if (homeFd.valid() && ::fstat(homeFd.get(), &st) == 0)
-                locations.append({home, dataHome, st.st_dev, st.st_ino});
+            if (fd.valid() && ::fstat(fd.get(), &st) == 0) {
+                seen.insert({quint64(st.st_dev), quint64(st.st_ino)});
+                haveHome =
+                    holdTrash(std::move(fd), {path, dataHome, st.st_dev, st.st_ino}, home.trash);
+            }
         }
-        const qsizetype homeCount = locations.size();
+
+        // The volumes: probed, then each trash directory read on a thread of its own, while the
+        // home trash is read here.
+        QList<TrashLocation> locations;
         if (options_.scanVolumes) {
             QList<QByteArray> roots;
             if (options_.volumeRoots) {
@@ -230,206 +154,103 @@ void TrashSource::enumerate() {
                 roots = mountedVolumeRoots();
             }
             const uid_t uid = options_.uid;
-            locations += probeVolumes(
+            QList<QByteArray> unanswered;
+            const QList<TrashLocation> found = probeVolumes(
                 roots, [uid](const QByteArray& top) { return volumeTrashesAt(top, uid); },
-                options_.probeDeadline);
+                options_.probeDeadline, &unanswered);
+            for (const QByteArray& root : unanswered)
+                unavailable_.append(fileNameFromBytes(root));
+            for (const TrashLocation& location : found) {
+                if (seen.contains({quint64(location.dev), quint64(location.ino)}))
+                    continue;
+                seen.insert({quint64(location.dev), quint64(location.ino)});
+                locations.append(location);
+            }
+        }
+        const auto until = std::chrono::steady_clock::now() + options_.volumeDeadline;
+        auto reads = std::make_shared<VolumeReads>();
+        reads->results.resize(std::size_t(locations.size()));
+        reads->finished.resize(std::size_t(locations.size()), 0);
+        std::vector<char> started(std::size_t(locations.size()), 0);
+        for (qsizetype k = 0; k < locations.size(); ++k) {
+            const TrashLocation& location = locations[k];
+            if (!PendingVolumeWork::trashReads().claim(location.trashDir))
+                continue; // still being read since an earlier enumeration
+            try {
+                std::thread(readVolumeTrash, reads, std::size_t(k), location, options_.uid,
+                            options_.locale, options_.stepHook)
+                    .detach();
+                started[std::size_t(k)] = 1;
+            } catch (...) {
+                PendingVolumeWork::trashReads().release(location.trashDir);
+            }
         }
 
         SortKeys keys;
-        QSet<QPair<quint64, quint64>> seen;
-        for (qsizetype k = 0; k < locations.size(); ++k) {
-            const TrashLocation& location = locations[k];
-            const QPair<quint64, quint64> id(location.dev, location.ino);
-            if (seen.contains(id) || trashes_.size() >= 0xFFFF)
-                continue;
-            seen.insert(id);
-            Fd fd = k < homeCount ? std::move(homeFd) : openVolumeTrash(location, options_.uid);
-            if (!fd.valid())
-                continue;
-            Trash trash;
-            trash.files.reset(::openat(fd.get(), "files", DirFlags | O_NOFOLLOW));
-            trash.info.reset(::openat(fd.get(), "info", DirFlags | O_NOFOLLOW));
-            struct stat st {};
-            // info/ that exists but cannot be read leaves nothing there to tell apart.
-            if (!trash.files.valid() || (!trash.info.valid() && errno != ENOENT) ||
-                ::fstat(trash.files.get(), &st) != 0)
-                continue;
-            trash.filesDev = st.st_dev;
-            if (trash.info.valid() && ::fstat(trash.info.get(), &st) == 0)
-                trash.infoDev = st.st_dev;
-            trash.dir = location.trashDir;
-            trash.top = location.topDir;
-            trash.home = k < homeCount;
-            trash.filesPath = fileNameFromBytes(location.trashDir + "/files");
-            trash.fd = std::move(fd);
-            trashes_.push_back(std::move(trash));
-            readTrash(int(trashes_.size() - 1), keys);
+        if (haveHome) {
+            home.trash.home = true;
+            listTrash(home, options_.locale);
+            if (options_.stepHook)
+                options_.stepHook("listed", home.trash.dir);
+            adopt(std::move(home), keys);
+        }
+
+        std::vector<std::optional<TrashListing>> results;
+        std::vector<char> finished;
+        {
+            std::unique_lock lock(reads->mutex);
+            reads->answered.wait_until(lock, until, [&] {
+                return reads->finishedCount == std::count(started.begin(), started.end(), 1);
+            });
+            reads->abandoned = true;
+            results = std::move(reads->results);
+            finished = std::move(reads->finished);
+        }
+        for (std::size_t k = 0; k < results.size(); ++k) {
+            if (finished[k] && results[k]) {
+                if (!results[k]->items.isEmpty() && trashes_.size() < 0xFFFF)
+                    adopt(std::move(*results[k]), keys);
+            } else {
+                const QString top = fileNameFromBytes(locations[qsizetype(k)].topDir);
+                if (!unavailable_.contains(top))
+                    unavailable_.append(top);
+            }
         }
         sortItems(keys);
     } catch (...) {
         // Out of memory: an empty list rather than a crash.
         trashes_.clear();
         items_.clear();
+        folders_ = QStringList{QString()};
     }
 }
 
-void TrashSource::readTrash(int trashIndex, SortKeys& keys) {
-    const Fd& files = trashes_[std::size_t(trashIndex)].files;
-    const Fd& info = trashes_[std::size_t(trashIndex)].info;
-    // The names first: a listing that breaks off leaves the directory out as a whole.
-    struct Entry {
-        qsizetype name;
-        ino_t ino;
-        unsigned char type;
-    };
-    QByteArray names;
-    std::vector<Entry> entries;
-    {
-        DirectoryReader reader(files.get());
-        const char* name = nullptr;
-        unsigned char type = 0;
-        while (reader.next(name, type)) {
-            entries.push_back({names.size(), reader.ino(), type});
-            names.append(name, qsizetype(std::strlen(name)) + 1);
-        }
-        if (reader.failed())
-            return;
-    }
-
-    // Reading the info files is most of the work, and independent per item: threads fill the
-    // items in place, and make their sort keys too, each with a collator of its own.
-    const qsizetype base = items_.size();
-    const std::size_t count = entries.size();
-    items_.reserve(base + qsizetype(count)); // exactly: resize alone may double the block
-    items_.resize(base + qsizetype(count));
-    keys.resize(std::size_t(base) + count);
-    std::vector<char> valid(count, 0);
-    Item* const filled = items_.data() + base;
-    const QByteArray& top = trashes_[std::size_t(trashIndex)].top;
-    QHash<QByteArray, quint32> folderIndex;
-    std::mutex folderMutex;
-    runParallel(count, 256, [&] {
-        auto collator = std::make_shared<QCollator>(options_.locale);
-        collator->setNumericMode(true);
-        return [&, collator](std::size_t k) {
-            Item& item = filled[k];
-            QByteArray folder;
-            item.ino = entries[k].ino;
-            if (!readItem(files.get(), info.get(), top, names.constData() + entries[k].name,
-                          entries[k].type, item, folder))
-                return;
-            item.trash = static_cast<quint16>(trashIndex);
-            if (!folder.isNull()) {
-                const std::lock_guard lock(folderMutex);
-                auto found = folderIndex.constFind(folder);
-                if (found == folderIndex.cend()) {
-                    found = folderIndex.insert(folder, quint32(folders_.size()));
-                    folders_.append(displayTextFromBytes(folder));
-                }
-                item.folder = *found;
-            }
-            keys[std::size_t(base) + k] = collator->sortKey(
-                item.name.isNull() ? displayTextFromBytes(item.stored) : item.name);
-            valid[k] = 1;
-        };
-    });
-    // Entries that vanished meanwhile leave gaps: close them.
-    qsizetype kept = base;
-    for (std::size_t k = 0; k < count; ++k) {
-        if (!valid[k])
-            continue;
-        if (kept != base + qsizetype(k)) {
-            items_[kept] = std::move(filled[k]);
-            keys[std::size_t(kept)] = std::move(keys[std::size_t(base) + k]);
-        }
-        ++kept;
-    }
-    items_.resize(kept);
-    keys.resize(std::size_t(kept));
-}
-
-bool TrashSource::readItem(int filesFd, int infoFd, const QByteArray& top, const char* name,
-                           unsigned char type, Item& item, QByteArray& folder) {
-    item.stored = QByteArray(name);
-    struct stat st {};
-    auto statStored = [&] {
-        if (item.statted)
-            return true;
-        if (::fstatat(filesFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return false;
-        item.statted = true;
-        item.ino = st.st_ino;
-        item.kind = kindOf(st.st_mode);
-        item.modified = st.st_mtim.tv_sec;
-        if (item.kind != Folder)
-            item.bytes = qint64(st.st_blocks) * 512;
-        return true;
-    };
-    // The entry's type from the listing spares a call per item; some file systems do not tell.
-    if (type == DT_UNKNOWN) {
-        if (!statStored())
-            return false; // gone meanwhile
+// Takes a trash directory's listing into the enumeration: its handles, its items and their
+// folder texts.
+void TrashSource::adopt(TrashListing&& listing, SortKeys& keys) {
+    const auto trashIndex = quint16(trashes_.size());
+    const auto folderBase = quint32(folders_.size() - 1);
+    const qsizetype first = items_.size();
+    trashes_.push_back(std::move(listing.trash));
+    folders_.append(listing.folders.mid(1));
+    if (items_.isEmpty()) {
+        items_ = std::move(listing.items);
+        keys = std::move(listing.keys);
     } else {
-        item.kind = kindOf(type);
+        items_.reserve(items_.size() + listing.items.size());
+        for (TrashItem& item : listing.items)
+            items_.append(std::move(item));
+        keys.insert(keys.end(), std::make_move_iterator(listing.keys.begin()),
+                    std::make_move_iterator(listing.keys.end()));
     }
-
-    // NAME.trashinfo; a name too long for it has no info file.
-    char infoName[NAME_MAX + 1];
-    const std::size_t nameLength = std::size_t(item.stored.size());
-    const bool fits = nameLength + sizeof TrashInfoSuffix <= sizeof infoName;
-    if (fits) {
-        std::memcpy(infoName, name, nameLength);
-        std::memcpy(infoName + nameLength, TrashInfoSuffix, sizeof TrashInfoSuffix);
+    if (trashIndex == 0 && folderBase == 0)
+        return;
+    for (qsizetype k = first; k < items_.size(); ++k) {
+        TrashItem& item = items_[k];
+        item.trash = trashIndex;
+        if (item.folder != 0)
+            item.folder += folderBase;
     }
-    int fd = -1;
-    if (infoFd >= 0 && fits) {
-        fd = ::openat(infoFd, infoName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        // An info file that exists but cannot be read (a link, no permission) makes the item
-        // one with an unreadable Path and date.
-        item.hasInfo = fd >= 0 || errno != ENOENT;
-    }
-    if (!item.hasInfo) {
-        // An orphan: listed under its stored name, dated when it entered the trash.
-        if (!statStored())
-            return false;
-        item.deleted = localTimeOr(st.st_ctim, now());
-        return true;
-    }
-    TrashInfo parsed;
-    struct stat infoStat {};
-    bool haveInfoStat = false;
-    if (fd >= 0) {
-        const Fd closer(fd);
-        // Info files are small: one read into the stack, mostly. One larger than the limit is
-        // unreadable as a whole: half of it could carry a Path cut short.
-        char buffer[4096];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n >= 0 && std::size_t(n) < sizeof buffer) {
-            parsed = parseTrashInfo(QByteArrayView(buffer, n));
-        } else if (n >= 0) {
-            const QByteArray whole =
-                QByteArrayView(buffer, n).toByteArray() + readAtMost(fd, MaxInfoBytes + 1 - n);
-            if (whole.size() <= MaxInfoBytes)
-                parsed = parseTrashInfo(whole);
-        }
-        haveInfoStat = ::fstat(fd, &infoStat) == 0;
-    } else {
-        haveInfoStat = ::fstatat(infoFd, infoName, &infoStat, AT_SYMLINK_NOFOLLOW) == 0;
-    }
-    if (haveInfoStat)
-        item.infoIno = infoStat.st_ino;
-    QByteArrayView originalName;
-    if (parsed.hasPath && splitOriginalPath(parsed.path, top, originalName, folder))
-        item.name = compact(displayTextFromBytes(originalName));
-    if (parsed.hasDate)
-        item.deleted = parsed.deletionDate;
-    else if (haveInfoStat)
-        item.deleted = localTimeOr(infoStat.st_mtim, now());
-    else if (statStored())
-        item.deleted = localTimeOr(st.st_ctim, now());
-    else
-        item.deleted = now();
-    return true;
 }
 
 void TrashSource::sortItems(const SortKeys& keys) {
@@ -438,8 +259,8 @@ void TrashSource::sortItems(const SortKeys& keys) {
     const auto before = [&](int a, int b) {
         const Item& x = items_[a];
         const Item& y = items_[b];
-        if ((x.kind == Folder) != (y.kind == Folder))
-            return x.kind == Folder;
+        if ((x.kind == ItemKind::Folder) != (y.kind == ItemKind::Folder))
+            return x.kind == ItemKind::Folder;
         if (const int c = keys[std::size_t(a)]->compare(*keys[std::size_t(b)]))
             return c < 0;
         if (x.trash != y.trash)
@@ -514,7 +335,7 @@ QByteArray TrashSource::nativePathName(int index) const {
 }
 
 bool TrashSource::isFolder(int index) const {
-    return items_[index].kind == Folder;
+    return items_[index].kind == ItemKind::Folder;
 }
 
 TDateTime TrashSource::deletionDate(int index) const {
@@ -523,7 +344,7 @@ TDateTime TrashSource::deletionDate(int index) const {
 
 TrashItemRef TrashSource::itemRef(int index) const {
     const Item& item = items_[index];
-    const Trash& trash = trashes_[item.trash];
+    const HeldTrash& trash = trashes_[item.trash];
     TrashItemRef ref;
     ref.trashFd = trash.fd.get();
     ref.filesFd = trash.files.get();
@@ -539,30 +360,34 @@ TrashItemRef TrashSource::itemRef(int index) const {
     return ref;
 }
 
+QStringList TrashSource::unavailableVolumes() const {
+    return unavailable_;
+}
+
 QStringList TrashSource::trashDirectories() const {
     QStringList dirs;
-    for (const Trash& trash : trashes_)
+    for (const HeldTrash& trash : trashes_)
         dirs.append(fileNameFromBytes(trash.dir));
     return dirs;
 }
 
 quint16 TrashSource::typeOf(const Item& item) const {
-    if (item.type != 0 || item.kind == Folder)
+    if (item.type != 0 || item.kind == ItemKind::Folder)
         return item.type; // 0 is the folder type
     switch (item.kind) {
-    case Link:
+    case ItemKind::Link:
         item.type = types_.forMimeType(QStringLiteral("inode/symlink"));
         break;
-    case Fifo:
+    case ItemKind::Fifo:
         item.type = types_.forMimeType(QStringLiteral("inode/fifo"));
         break;
-    case Socket:
+    case ItemKind::Socket:
         item.type = types_.forMimeType(QStringLiteral("inode/socket"));
         break;
-    case CharDevice:
+    case ItemKind::CharDevice:
         item.type = types_.forMimeType(QStringLiteral("inode/chardevice"));
         break;
-    case BlockDevice:
+    case ItemKind::BlockDevice:
         item.type = types_.forMimeType(QStringLiteral("inode/blockdevice"));
         break;
     default:
@@ -644,85 +469,20 @@ QString TrashSource::detail(int index, TrashColumn column) {
     }
 }
 
-// Sizes of folders come from directorysizes where an entry is valid; the others are measured
-// now, all at once and in parallel, and the cache of each trash directory that had folders
-// measured is rewritten with the entries of the folders that exist. Items not statted yet get
-// their modification time and, for files, their size here too.
+// The sizes and modification times of every item not known yet (those of the home trash; the
+// volumes' come with their listing), then the texts of every item.
 void TrashSource::loadSizes() {
     if (sizesLoaded_)
         return;
     sizesLoaded_ = true;
-    const auto trashCount = std::size_t(trashes_.size());
     try {
-        std::vector<SizeCache> caches(trashCount);
-        std::vector<char> cacheRead(trashCount, 0);
-        std::vector<int> jobs;
-        for (int i = 0; i < items_.size(); ++i) {
-            const Item& item = items_[i];
-            if (item.statted && item.bytes >= 0)
-                continue;
-            const auto t = std::size_t(item.trash);
-            if (!cacheRead[t]) {
-                cacheRead[t] = 1;
-                caches[t].open(trashes_[t].fd.get());
-            }
-            jobs.push_back(i);
-        }
-
-        Item* const items = items_.data(); // each job touches its own item only
-        // The modification times of the folders' info files, for their cache entries.
-        std::vector<std::optional<struct timespec>> infoMtimes(jobs.size());
-        std::vector<char> walked(jobs.size(), 0);
-        runParallel(jobs.size(), 64, [&] {
-            return [&](std::size_t k) {
-                Item& item = items[jobs[k]];
-                const Trash& o = trashes_[std::size_t(item.trash)];
-                const SizeCache& cache = caches[std::size_t(item.trash)];
-                const char* name = item.stored.constData();
-                struct stat st {};
-                if (item.kind != Folder) {
-                    if (::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-                        item.modified = st.st_mtim.tv_sec;
-                        item.bytes = qint64(st.st_blocks) * 512;
-                    }
-                    item.statted = true;
-                    return;
-                }
-                if (item.hasInfo) {
-                    struct stat info {};
-                    const QByteArray infoName = item.stored + TrashInfoSuffix;
-                    if (o.info.valid() && ::fstatat(o.info.get(), infoName.constData(), &info,
-                                                    AT_SYMLINK_NOFOLLOW) == 0) {
-                        infoMtimes[k] = info.st_mtim;
-                        if (const auto cached = cache.lookUp(item.stored, info.st_mtim)) {
-                            item.bytes = *cached;
-                            if (!item.statted &&
-                                ::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0)
-                                item.modified = st.st_mtim.tv_sec;
-                            item.statted = true;
-                            return;
-                        }
-                        walked[k] = 1;
-                    }
-                }
-                item.bytes = diskUsage(o.files.get(), name, &st);
-                if (st.st_ino != 0)
-                    item.modified = st.st_mtim.tv_sec;
-                item.statted = true;
-            };
-        });
-        // Every folder was a job: the entries of each trash directory come from them.
-        for (std::size_t k = 0; k < jobs.size(); ++k) {
-            const Item& item = items_[jobs[k]];
-            SizeCache& cache = caches[std::size_t(item.trash)];
-            if (walked[k])
-                cache.markMeasured();
-            if (item.kind == Folder && infoMtimes[k] && item.bytes >= 0)
-                cache.record(item.stored, item.bytes, *infoMtimes[k]);
-        }
-        for (std::size_t t = 0; t < trashCount; ++t)
-            if (cacheRead[t])
-                caches[t].rewrite(trashes_[t].fd.get(), trashes_[t].files.get());
+        std::vector<const HeldTrash*> trashes;
+        for (const HeldTrash& trash : trashes_)
+            trashes.push_back(&trash);
+        std::vector<qsizetype> itemsPerTrash(trashes_.size(), 0);
+        for (const Item& item : items_)
+            ++itemsPerTrash[item.trash];
+        measureSizes(items_, trashes, itemsPerTrash);
     } catch (...) {
         // Out of memory: the sizes not found stay unknown and are shown as 0.
     }
@@ -747,17 +507,12 @@ void TrashSource::loadSizes() {
     }
 }
 
-bool TrashSource::hasOriginalPath(int index) const {
-    const Item& item = items_[index];
-    return item.hasInfo && !item.name.isNull();
-}
-
 bool TrashSource::rename(int index, const QString& newName) {
     Item& item = items_[index];
     if (newName.isEmpty() || newName.contains(u'/') || newName.contains(QChar(0)) ||
         newName == QStringLiteral(".") || newName == QStringLiteral("..") || !item.hasInfo)
         return false;
-    const Trash& trash = trashes_[item.trash];
+    const HeldTrash& trash = trashes_[item.trash];
     const Fd& dir = trash.info;
     if (!dir.valid())
         return false;
@@ -770,7 +525,10 @@ bool TrashSource::rename(int index, const QString& newName) {
     if (!current.valid() || ::fstat(current.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
         st.st_dev != trash.infoDev || st.st_ino != item.infoIno)
         return false;
-    const TrashInfo info = parseTrashInfo(readAtMost(current.get(), MaxInfoBytes));
+    const QByteArray read = readAtMost(current.get(), MaxTrashInfoBytes + 1);
+    if (read.size() > MaxTrashInfoBytes)
+        return false;
+    const TrashInfo info = parseTrashInfo(read);
     QByteArrayView originalName;
     QByteArray folder;
     if (!info.hasPath || !splitOriginalPath(info.path, trash.top, originalName, folder))
@@ -796,6 +554,11 @@ bool TrashSource::rename(int index, const QString& newName) {
     return true;
 }
 
+bool TrashSource::hasOriginalPath(int index) const {
+    const Item& item = items_[index];
+    return item.hasInfo && !item.name.isNull();
+}
+
 RestoreOutcome TrashSource::restore(int index) {
     return restoreItem(itemRef(index));
 }
@@ -810,7 +573,7 @@ ItemProperties TrashSource::properties(int index) {
     p.size = texts.value(int(TrashColumn::Size) - 1);
     p.type = texts.value(int(TrashColumn::Type) - 1);
     p.modified = texts.value(int(TrashColumn::Modified) - 1);
-    p.folder = item.kind == Folder;
+    p.folder = isFolder(index);
     p.storedPath = pathName(index);
     const TreeFigures figures =
         measureTree(trashes_[item.trash].files.get(), item.stored.constData());

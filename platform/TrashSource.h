@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "platform/FileTypes.h"
 #include "platform/ItemSource.h"
 #include "platform/TrashItemRef.h"
+#include "platform/TrashListing.h"
 
 namespace velmora {
 
@@ -40,6 +42,13 @@ struct TrashSourceOptions {
     uid_t uid = ::getuid();
     // How long an enumeration waits for the volumes to answer.
     std::chrono::milliseconds probeDeadline{500};
+    // How long it waits in all for the volumes' trash directories to be read, sizes included;
+    // one that misses it is left out of that enumeration and counted unavailable.
+    std::chrono::milliseconds volumeDeadline{2000};
+    // For tests: called with a step and a trash directory on the thread that reads it: "open"
+    // before a volume's trash directory is opened, "listed" after a trash directory is listed
+    // and before anything else is read there.
+    std::function<void(const char* step, const QByteArray& trashDir)> stepHook;
     // The order of the names.
     QLocale locale = QLocale::system();
 };
@@ -47,12 +56,15 @@ struct TrashSourceOptions {
 // The columns of the trash list, in the order of columns().
 enum class TrashColumn { Name, Folder, Deleted, Size, Type, Modified, Count };
 
-// The home trash and the volumes' trash directories (volumes probed off the calling thread,
-// with a deadline), each item an info file and its files/ entry, read leniently. Items come
-// folders first, then by name in the locale's natural order. An enumeration reads names, dates
-// and kinds only; the first request for a size (or for details()) measures every folder that
-// directorysizes does not know, on one thread per core, rewrites that cache, and writes every
-// item's texts, which are kept until the next enumeration.
+// The home trash and the volumes' trash directories, each item an info file and its files/
+// entry, read leniently. Items come folders first, then by name in the locale's natural order.
+// Each trash directory is opened once per enumeration and held by its descriptors until the
+// next. The home trash is read on the calling thread, names, dates and kinds only; the first
+// request for a size (or for details()) measures every folder that directorysizes does not
+// know, on one thread per core, rewrites that cache, and writes every item's texts, which are
+// kept until the next enumeration. Volumes are probed and read off the calling thread, sizes
+// included, under deadlines: one that misses them is left out and named by
+// unavailableVolumes().
 class TrashSource final : public ItemSource {
 public:
     explicit TrashSource(TrashSourceOptions options = {});
@@ -84,18 +96,15 @@ public:
     TDateTime deletionDate(int index) const;
     // The trash directories the last enumeration read, the home trash first.
     QStringList trashDirectories() const;
+    QStringList unavailableVolumes() const override;
     // How removal and restore reach the item: the descriptors of its trash, held until the next
     // enumeration, and what the listing saw there.
     TrashItemRef itemRef(int index) const;
 
 private:
-    struct Trash;
-    struct Item;
-    using SortKeys = std::vector<std::optional<QCollatorSortKey>>;
+    using Item = TrashItem;
 
-    void readTrash(int trashIndex, SortKeys& keys);
-    static bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name,
-                         unsigned char type, Item& item, QByteArray& folder);
+    void adopt(TrashListing&& listing, SortKeys& keys);
     void sortItems(const SortKeys& keys);
     void loadSizes();
     quint16 typeOf(const Item& item) const;
@@ -105,9 +114,10 @@ private:
     void loadTexts(Item& item);
 
     TrashSourceOptions options_;
-    std::vector<Trash> trashes_;
+    std::vector<HeldTrash> trashes_;
     QList<Item> items_;
     QStringList folders_;
+    QStringList unavailable_;
     mutable FileTypes types_; // kept from one enumeration to the next
     bool sizesLoaded_ = false;
 };

@@ -102,17 +102,6 @@ QByteArray joinPath(const QByteArray& dir, QByteArrayView name) {
     return path + name.toByteArray();
 }
 
-// Roots whose probe from an earlier call has not finished: a dead mount keeps one thread, not
-// one per enumeration. Never destroyed: an abandoned probe may finish while the process exits.
-struct Pending {
-    std::mutex mutex;
-    QSet<QByteArray> roots;
-};
-Pending& pending() {
-    static Pending* const instance = new Pending;
-    return *instance;
-}
-
 struct ProbeState {
     std::mutex mutex;
     std::condition_variable answered;
@@ -139,10 +128,7 @@ void probeWorker(std::shared_ptr<ProbeState> state, VolumeProbe probe) {
         } catch (...) {
             found.clear();
         }
-        {
-            std::lock_guard lock(pending().mutex);
-            pending().roots.remove(root);
-        }
+        PendingVolumeWork::probes().release(root);
         {
             std::lock_guard lock(state->mutex);
             state->results[static_cast<std::size_t>(index)] = std::move(found);
@@ -153,6 +139,29 @@ void probeWorker(std::shared_ptr<ProbeState> state, VolumeProbe probe) {
 }
 
 } // namespace
+
+PendingVolumeWork& PendingVolumeWork::probes() {
+    static PendingVolumeWork* const instance = new PendingVolumeWork;
+    return *instance;
+}
+
+PendingVolumeWork& PendingVolumeWork::trashReads() {
+    static PendingVolumeWork* const instance = new PendingVolumeWork;
+    return *instance;
+}
+
+bool PendingVolumeWork::claim(const QByteArray& key) {
+    const std::lock_guard lock(mutex_);
+    if (keys_.contains(key))
+        return false;
+    keys_.insert(key);
+    return true;
+}
+
+void PendingVolumeWork::release(const QByteArray& key) {
+    const std::lock_guard lock(mutex_);
+    keys_.remove(key);
+}
 
 QList<MountEntry> parseMountInfo(QByteArrayView text) {
     QList<MountEntry> mounts;
@@ -259,17 +268,19 @@ QList<TrashLocation> volumeTrashesAt(const QByteArray& topDir, uid_t uid) {
 }
 
 QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumeProbe& probe,
-                                  std::chrono::milliseconds deadline) {
+                                  std::chrono::milliseconds deadline,
+                                  QList<QByteArray>* unanswered) {
     const auto until = std::chrono::steady_clock::now() + deadline;
     auto state = std::make_shared<ProbeState>();
-    {
-        std::lock_guard lock(pending().mutex);
-        for (const QByteArray& root : roots) {
-            if (pending().roots.contains(root) || state->roots.contains(root))
-                continue;
-            pending().roots.insert(root);
-            state->roots.append(root);
+    for (const QByteArray& root : roots) {
+        if (state->roots.contains(root))
+            continue;
+        if (!PendingVolumeWork::probes().claim(root)) {
+            if (unanswered && !unanswered->contains(root))
+                unanswered->append(root);
+            continue;
         }
+        state->roots.append(root);
     }
     state->results.resize(static_cast<std::size_t>(state->roots.size()));
     const qsizetype workers = std::min<qsizetype>(state->roots.size(), 8);
@@ -288,16 +299,15 @@ QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumePr
                                    [&] { return state->finished == state->roots.size(); });
     state->abandoned = true;
     // Roots no worker took will never finish: they are no longer pending.
-    {
-        std::lock_guard pendingLock(pending().mutex);
-        for (qsizetype k = state->next; k < state->roots.size(); ++k)
-            pending().roots.remove(state->roots[k]);
-    }
+    for (qsizetype k = state->next; k < state->roots.size(); ++k)
+        PendingVolumeWork::probes().release(state->roots[k]);
     state->next = state->roots.size();
     QList<TrashLocation> found;
-    for (const auto& result : state->results) {
-        if (result)
-            found += *result;
+    for (std::size_t k = 0; k < state->results.size(); ++k) {
+        if (state->results[k])
+            found += *state->results[k];
+        else if (unanswered)
+            unanswered->append(state->roots[qsizetype(k)]);
     }
     return found;
 }

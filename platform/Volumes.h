@@ -7,9 +7,11 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QSet>
 
 #include <chrono>
 #include <functional>
+#include <mutex>
 
 namespace velmora {
 
@@ -52,13 +54,32 @@ struct TrashLocation {
 // and $topdir/.Trash-$uid when it is a real directory owned by uid. May block on a dead mount.
 QList<TrashLocation> volumeTrashesAt(const QByteArray& topDir, uid_t uid);
 
+// Work on volumes that a caller stopped waiting for at its deadline and that has not ended: a
+// dead mount keeps one thread, not one per enumeration. Each kind of work has a registry of its
+// own, never destroyed, since an abandoned thread may end while the process exits.
+class PendingVolumeWork {
+public:
+    static PendingVolumeWork& probes();
+    static PendingVolumeWork& trashReads();
+    // False when work on key is pending already; otherwise it is pending from now on.
+    bool claim(const QByteArray& key);
+    void release(const QByteArray& key);
+
+private:
+    PendingVolumeWork() = default;
+    std::mutex mutex_;
+    QSet<QByteArray> keys_;
+};
+
 using VolumeProbe = std::function<QList<TrashLocation>(const QByteArray& topDir)>;
 
 // Runs probe for every root on worker threads and waits until all have answered or the deadline
 // has passed. Roots that did not answer in time are left out; their threads are abandoned (never
 // joined) and finish on their own. A root whose probe from an earlier call is still running is
-// not probed again meanwhile. Results come in the order of roots.
+// not probed again meanwhile. Results come in the order of roots. unanswered, when given,
+// receives the roots left out: those that did not answer in time and those still being probed.
 QList<TrashLocation> probeVolumes(const QList<QByteArray>& roots, const VolumeProbe& probe,
-                                  std::chrono::milliseconds deadline);
+                                  std::chrono::milliseconds deadline,
+                                  QList<QByteArray>* unanswered = nullptr);
 
 } // namespace velmora

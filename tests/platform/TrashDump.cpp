@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include <QLocale>
@@ -47,17 +48,23 @@ int main(int argc, char** argv) {
     options.locale = locale;
     setFormatSettings(formatSettingsFor(locale));
 
-    TrashSource source(options);
-    source.enumerate();
-    for (int i = 0; i < source.count(); ++i) {
-        QStringList fields{source.displayName(i)};
-        if (namesOnly)
-            fields.append(source.detail(i, TrashColumn::Deleted));
-        else
-            fields += source.details(i);
-        fields.append(source.isFolder(i) ? QStringLiteral("folder") : QStringLiteral("item"));
-        const QByteArray line = fields.join(u'\t').toUtf8() + '\t' + source.nativePathName(i);
-        std::printf("%s\n", line.constData());
+    // Out of memory is reported and ends the listing: never an abort.
+    try {
+        TrashSource source(options);
+        source.enumerate();
+        for (int i = 0; i < source.count(); ++i) {
+            QStringList fields{source.displayName(i)};
+            if (namesOnly)
+                fields.append(source.detail(i, TrashColumn::Deleted));
+            else
+                fields += source.details(i);
+            fields.append(source.isFolder(i) ? QStringLiteral("folder") : QStringLiteral("item"));
+            const QByteArray line = fields.join(u'\t').toUtf8() + '\t' + source.nativePathName(i);
+            std::printf("%s\n", line.constData());
+        }
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "velmora_trash_dump: out of memory\n");
+        return 3;
     }
     return 0;
 }

@@ -22,6 +22,7 @@
 
 #include "RunProcess.h"
 #include "platform/FileNames.h"
+#include "platform/TrashSource.h"
 
 namespace velmora::test {
 
@@ -61,6 +62,16 @@ inline QJsonObject makeTrash(const QString& root, const QStringList& options) {
     if (!manifest.open(QIODevice::ReadOnly))
         return {};
     return QJsonDocument::fromJson(manifest.readAll()).object();
+}
+
+// A source over the home trash of dataHome only, names in Chinese order: no volume of this
+// machine is read.
+inline TrashSourceOptions homeTrashOptions(const QByteArray& dataHome) {
+    TrashSourceOptions o;
+    o.dataHome = fileNameFromBytes(dataHome);
+    o.scanVolumes = false;
+    o.locale = QLocale(QStringLiteral("zh_CN"));
+    return o;
 }
 
 // The stored name of a manifest entry, as bytes.

@@ -78,13 +78,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
     // A source of the temporary data home only.
-    TrashSourceOptions options() const {
-        TrashSourceOptions o;
-        o.dataHome = fileNameFromBytes(dataHome_);
-        o.scanVolumes = false;
-        o.locale = QLocale(QStringLiteral("zh_CN"));
-        return o;
-    }
+    TrashSourceOptions options() const { return test::homeTrashOptions(dataHome_); }
     QHash<QByteArray, int> rowsByPath(const TrashSource& source) const {
         QHash<QByteArray, int> rows;
         for (int i = 0; i < source.count(); ++i)

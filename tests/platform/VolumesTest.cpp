@@ -187,14 +187,18 @@ TEST(VolumesTest, AVolumeThatDoesNotAnswerIsLeftOut) {
     for (int k = 0; k < 20; ++k)
         roots.append("/more-" + QByteArray::number(k));
 
-    QList<TrashLocation> found = probeVolumes(roots, probe, 200ms);
+    QList<QByteArray> unanswered;
+    QList<TrashLocation> found = probeVolumes(roots, probe, 200ms, &unanswered);
     ASSERT_EQ(found.size(), roots.size() - 1);
+    EXPECT_EQ(unanswered, QList<QByteArray>{"/hanging-volume"}); // named, not left out silently
     EXPECT_EQ(found[0].trashDir, "/first/.Trash-0");
     EXPECT_EQ(found[1].trashDir, "/more-0/.Trash-0"); // in the order of the roots
     EXPECT_EQ(found.back().trashDir, "/more-19/.Trash-0");
 
-    found = probeVolumes({"/hanging-volume", "/first"}, probe, 200ms);
+    unanswered.clear();
+    found = probeVolumes({"/hanging-volume", "/first"}, probe, 200ms, &unanswered);
     ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(unanswered, QList<QByteArray>{"/hanging-volume"}); // still being probed
     EXPECT_EQ(found[0].trashDir, "/first/.Trash-0");
     {
         const std::lock_guard lock(hang->mutex);

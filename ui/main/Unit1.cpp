@@ -138,6 +138,11 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     lblTotalSpace->move(16, 156);
     lblTotalSpace->adjustSize();
 
+    lblUnavailable = named(new QLabel(Panel1), "lblUnavailable");
+    lblUnavailable->setWordWrap(true);
+    lblUnavailable->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblUnavailable->hide();
+
     BtnSeek = named(new QPushButton(QStringLiteral("搜索"), GroupBox1), "BtnSeek");
     BtnSeek->setGeometry(556, 22, 65, 25);
     FindDialog1 = new TFindDialog(this);
@@ -166,6 +171,8 @@ void TForm1::layoutGroups() {
     GroupBox2->setGeometry(0, 0, w, std::max(0, h - 105));
     const int innerHeight = std::max(0, GroupBox2->height() - 17);
     Panel1->setGeometry(2, 15, 119, innerHeight);
+    // The panel's foot, below everything else on it; it grows upwards for a second line.
+    lblUnavailable->setGeometry(8, std::max(0, innerHeight - 34), 105, 26);
     ShellListView1->setGeometry(121, 15, std::max(0, w - 123), innerHeight);
 }
 
@@ -216,6 +223,12 @@ void TForm1::RefreshSum() {
     lblTotal->setText(toQString(totals.countText));
     lblTotalSpace->setText(toQString(totals.spaceText));
     lblTotalSpace->adjustSize();
+    // The volumes the last enumeration left out, because they did not answer in time.
+    const QStringList unavailable = ShellListView1->source().unavailableVolumes();
+    lblUnavailable->setText(QStringLiteral("不可用的卷：") + QString::number(unavailable.size()) +
+                            QStringLiteral("个"));
+    lblUnavailable->setToolTip(unavailable.join(u'\n'));
+    lblUnavailable->setVisible(!unavailable.isEmpty());
     existing(frmAnalyze, "frmAnalyze").ISpaceTotal = totals.megabytes;
 }
 

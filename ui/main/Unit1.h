@@ -58,6 +58,7 @@ public:
     QLabel* lblTotalSpace;
     QPushButton* BtnSeek;
     TFindDialog* FindDialog1;
+    QLabel* lblUnavailable; // the volumes the list had to leave out, at the foot of Panel1
 
     void FormCreate();
     void FormShow();

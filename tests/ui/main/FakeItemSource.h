@@ -90,7 +90,9 @@ public:
         p.folders = p.folder ? 1 : 0;
         return p;
     }
+    QStringList unavailableVolumes() const override { return unavailable; }
 
+    QStringList unavailable; // what every enumeration reports as unavailable
     int enumerations = 0;
     int detailRequests = 0;
     std::map<int, RemoveOutcome> outcomes;

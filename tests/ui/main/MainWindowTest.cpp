@@ -96,6 +96,32 @@ TEST(MainWindowTest, FindsTheSizeAndDateColumnsByTheirHeadings) {
     }
 }
 
+// Volumes left out of the listing because they did not answer are named at the foot of Panel1,
+// below the totals, with their top directories in the tooltip; nothing shows when there are none.
+// With VELMORA_RENDER_DIR set, the window is written there as PNG files.
+TEST(MainWindowTest, UnavailableVolumesAreNamedBelowTheTotals) {
+    const QString renderDir = QString::fromLocal8Bit(qgetenv("VELMORA_RENDER_DIR"));
+    for (const QStringList& volumes :
+         {QStringList{}, QStringList{"/media/u/USB"}, QStringList{"/media/u/USB", "/mnt/nfs"}}) {
+        WindowFixture f({test::trashItem("a", "2020/10/1 10:00", "1 KB")});
+        f.source->unavailable = volumes;
+        f.form->ShellListView1->Refresh();
+        f.show();
+        QLabel* label = f.form->lblUnavailable;
+        EXPECT_EQ(label->parentWidget(), f.form->Panel1);
+        EXPECT_EQ(label->isVisible(), !volumes.isEmpty());
+        if (!renderDir.isEmpty())
+            f.form->grab().save(renderDir +
+                                QStringLiteral("/unavailable-%1.png").arg(volumes.size()));
+        if (volumes.isEmpty())
+            continue;
+        EXPECT_EQ(label->text(), QStringLiteral("不可用的卷：%1个").arg(volumes.size()));
+        EXPECT_EQ(label->toolTip(), volumes.join(u'\n'));
+        EXPECT_GT(label->y(), f.form->lblTotalSpace->geometry().bottom());
+        EXPECT_LE(label->geometry().bottom(), f.form->Panel1->height());
+    }
+}
+
 // Start-up creates the dialogs before the window can show; without one, the window stops at
 // once instead of silently leaving out what the dialog would show.
 TEST(MainWindowDeathTest, AMissingDialogIsAProgrammingError) {

@@ -1,0 +1,381 @@
+// Reading one trash directory: opening it by its handles, listing it, measuring its items.
+#include "platform/TrashListing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+
+#include <QCollator>
+#include <QHash>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <mutex>
+
+#include "platform/DiskUsage.h"
+#include "platform/FileNames.h"
+#include "platform/Parallel.h"
+#include "platform/SizeCache.h"
+#include "platform/TrashInfo.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int DirFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+ItemKind kindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return ItemKind::Folder;
+    if (S_ISLNK(mode))
+        return ItemKind::Link;
+    if (S_ISFIFO(mode))
+        return ItemKind::Fifo;
+    if (S_ISSOCK(mode))
+        return ItemKind::Socket;
+    if (S_ISCHR(mode))
+        return ItemKind::CharDevice;
+    if (S_ISBLK(mode))
+        return ItemKind::BlockDevice;
+    return ItemKind::File;
+}
+
+ItemKind kindOf(unsigned char type) {
+    switch (type) {
+    case DT_DIR:
+        return ItemKind::Folder;
+    case DT_LNK:
+        return ItemKind::Link;
+    case DT_FIFO:
+        return ItemKind::Fifo;
+    case DT_SOCK:
+        return ItemKind::Socket;
+    case DT_CHR:
+        return ItemKind::CharDevice;
+    case DT_BLK:
+        return ItemKind::BlockDevice;
+    default:
+        return ItemKind::File;
+    }
+}
+
+// The text without spare capacity: it is kept for the whole enumeration.
+QString compact(QString text) {
+    if (text.capacity() > text.size())
+        text.squeeze();
+    return text;
+}
+
+bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name, unsigned char type,
+              TrashItem& item, QByteArray& folder) {
+    item.stored = QByteArray(name);
+    struct stat st {};
+    auto statStored = [&] {
+        if (item.statted)
+            return true;
+        if (::fstatat(filesFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        item.statted = true;
+        item.ino = st.st_ino;
+        item.kind = kindOf(st.st_mode);
+        item.modified = st.st_mtim.tv_sec;
+        if (item.kind != ItemKind::Folder)
+            item.bytes = qint64(st.st_blocks) * 512;
+        return true;
+    };
+    // The entry's type from the listing spares a call per item; some file systems do not tell.
+    if (type == DT_UNKNOWN) {
+        if (!statStored())
+            return false; // gone meanwhile
+    } else {
+        item.kind = kindOf(type);
+    }
+
+    // NAME.trashinfo; a name too long for it has no info file.
+    char infoName[NAME_MAX + 1];
+    const std::size_t nameLength = std::size_t(item.stored.size());
+    const bool fits = nameLength + sizeof TrashInfoSuffix <= sizeof infoName;
+    if (fits) {
+        std::memcpy(infoName, name, nameLength);
+        std::memcpy(infoName + nameLength, TrashInfoSuffix, sizeof TrashInfoSuffix);
+    }
+    int fd = -1;
+    if (infoFd >= 0 && fits) {
+        fd = ::openat(infoFd, infoName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        // An info file that exists but cannot be read (a link, no permission) makes the item
+        // one with an unreadable Path and date.
+        item.hasInfo = fd >= 0 || errno != ENOENT;
+    }
+    if (!item.hasInfo) {
+        // An orphan: listed under its stored name, dated when it entered the trash.
+        if (!statStored())
+            return false;
+        item.deleted = localTimeOr(st.st_ctim, localNowDateTime());
+        return true;
+    }
+    TrashInfo parsed;
+    struct stat infoStat {};
+    bool haveInfoStat = false;
+    if (fd >= 0) {
+        const Fd closer(fd);
+        // Info files are small: one read into the stack, mostly. One larger than the limit is
+        // unreadable as a whole: half of it could carry a Path cut short.
+        char buffer[4096];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n >= 0 && std::size_t(n) < sizeof buffer) {
+            parsed = parseTrashInfo(QByteArrayView(buffer, n));
+        } else if (n >= 0) {
+            const QByteArray whole =
+                QByteArrayView(buffer, n).toByteArray() + readAtMost(fd, MaxTrashInfoBytes + 1 - n);
+            if (whole.size() <= MaxTrashInfoBytes)
+                parsed = parseTrashInfo(whole);
+        }
+        haveInfoStat = ::fstat(fd, &infoStat) == 0;
+    } else {
+        haveInfoStat = ::fstatat(infoFd, infoName, &infoStat, AT_SYMLINK_NOFOLLOW) == 0;
+    }
+    if (haveInfoStat)
+        item.infoIno = infoStat.st_ino;
+    QByteArrayView originalName;
+    if (parsed.hasPath && splitOriginalPath(parsed.path, top, originalName, folder))
+        item.name = compact(displayTextFromBytes(originalName));
+    if (parsed.hasDate)
+        item.deleted = parsed.deletionDate;
+    else if (haveInfoStat)
+        item.deleted = localTimeOr(infoStat.st_mtim, localNowDateTime());
+    else if (statStored())
+        item.deleted = localTimeOr(st.st_ctim, localNowDateTime());
+    else
+        item.deleted = localNowDateTime();
+    return true;
+}
+
+} // namespace
+
+TDateTime localTimeOr(const struct timespec& t, TDateTime fallback) {
+    TDateTime local = 0;
+    return localDateTimeOf(t.tv_sec, t.tv_nsec, local) ? local : fallback;
+}
+
+TDateTime localNowDateTime() {
+    struct timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    TDateTime local = 0;
+    localDateTimeOf(t.tv_sec, t.tv_nsec, local);
+    return local;
+}
+
+// Opens a volume's trash directory component by component below its top directory, never
+// following a link, and checks on the opened descriptors what the Trash Specification requires:
+// .Trash a real folder with the sticky bit and $uid in it ours, or .Trash-$uid ours. The result
+// must be the folder the probe found.
+Fd openVolumeTrash(const TrashLocation& location, uid_t uid) {
+    QByteArray prefix = location.topDir;
+    if (!prefix.endsWith('/'))
+        prefix += '/';
+    if (!location.trashDir.startsWith(prefix))
+        return Fd();
+    const QList<QByteArray> parts = location.trashDir.mid(prefix.size()).split('/');
+    Fd current(::open(location.topDir.constData(), DirFlags));
+    struct stat st {};
+    for (qsizetype k = 0; k < parts.size() && current.valid(); ++k) {
+        Fd next(::openat(current.get(), parts[k].constData(), DirFlags | O_NOFOLLOW));
+        if (!next.valid() || ::fstat(next.get(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return Fd();
+        const bool last = k + 1 == parts.size();
+        // .Trash, shared by every user, must carry the sticky bit; what is ours, our uid.
+        if (!last && (st.st_mode & S_ISVTX) == 0)
+            return Fd();
+        if (last && st.st_uid != uid)
+            return Fd();
+        current = std::move(next);
+    }
+    if (!current.valid() || parts.size() > 2 || st.st_dev != location.dev ||
+        st.st_ino != location.ino)
+        return Fd();
+    return current;
+}
+
+// The home trash may be reached through links (a linked /home or XDG_DATA_HOME): its path is
+// followed once, and the folder opened must be ours.
+Fd openHomeTrash(const QByteArray& path) {
+    Fd fd(::open(path.constData(), DirFlags));
+    struct stat st {};
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+        st.st_uid != ::geteuid())
+        return Fd();
+    return fd;
+}
+
+bool holdTrash(Fd fd, const TrashLocation& location, HeldTrash& held) {
+    held.files.reset(::openat(fd.get(), "files", DirFlags | O_NOFOLLOW));
+    held.info.reset(::openat(fd.get(), "info", DirFlags | O_NOFOLLOW));
+    struct stat st {};
+    if (!held.files.valid() || (!held.info.valid() && errno != ENOENT) ||
+        ::fstat(held.files.get(), &st) != 0)
+        return false;
+    held.filesDev = st.st_dev;
+    if (held.info.valid() && ::fstat(held.info.get(), &st) == 0)
+        held.infoDev = st.st_dev;
+    held.dir = location.trashDir;
+    held.top = location.topDir;
+    held.filesPath = fileNameFromBytes(location.trashDir + "/files");
+    held.fd = std::move(fd);
+    return true;
+}
+
+void listTrash(TrashListing& listing, const QLocale& locale) {
+    const Fd& files = listing.trash.files;
+    const Fd& info = listing.trash.info;
+    QList<TrashItem>& items = listing.items;
+    SortKeys& keys = listing.keys;
+    QStringList& folders = listing.folders;
+    // The names first: a listing that breaks off leaves the directory out as a whole.
+    struct Entry {
+        qsizetype name;
+        ino_t ino;
+        unsigned char type;
+    };
+    QByteArray names;
+    std::vector<Entry> entries;
+    {
+        DirectoryReader reader(files.get());
+        const char* name = nullptr;
+        unsigned char type = 0;
+        while (reader.next(name, type)) {
+            entries.push_back({names.size(), reader.ino(), type});
+            names.append(name, qsizetype(std::strlen(name)) + 1);
+        }
+        if (reader.failed())
+            return;
+    }
+
+    // Reading the info files is most of the work, and independent per item: threads fill the
+    // items in place, and make their sort keys too, each with a collator of its own.
+    const qsizetype base = items.size();
+    const std::size_t count = entries.size();
+    items.reserve(base + qsizetype(count)); // exactly: resize alone may double the block
+    items.resize(base + qsizetype(count));
+    keys.resize(std::size_t(base) + count);
+    std::vector<char> valid(count, 0);
+    TrashItem* const filled = items.data() + base;
+    const QByteArray& top = listing.trash.top;
+    QHash<QByteArray, quint32> folderIndex;
+    std::mutex folderMutex;
+    runParallel(count, 256, [&] {
+        auto collator = std::make_shared<QCollator>(locale);
+        collator->setNumericMode(true);
+        return [&, collator](std::size_t k) {
+            TrashItem& item = filled[k];
+            QByteArray folder;
+            item.ino = entries[k].ino;
+            if (!readItem(files.get(), info.get(), top, names.constData() + entries[k].name,
+                          entries[k].type, item, folder))
+                return;
+            if (!folder.isNull()) {
+                const std::lock_guard lock(folderMutex);
+                auto found = folderIndex.constFind(folder);
+                if (found == folderIndex.cend()) {
+                    found = folderIndex.insert(folder, quint32(folders.size()));
+                    folders.append(displayTextFromBytes(folder));
+                }
+                item.folder = *found;
+            }
+            keys[std::size_t(base) + k] = collator->sortKey(
+                item.name.isNull() ? displayTextFromBytes(item.stored) : item.name);
+            valid[k] = 1;
+        };
+    });
+    // Entries that vanished meanwhile leave gaps: close them.
+    qsizetype kept = base;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (!valid[k])
+            continue;
+        if (kept != base + qsizetype(k)) {
+            items[kept] = std::move(filled[k]);
+            keys[std::size_t(kept)] = std::move(keys[std::size_t(base) + k]);
+        }
+        ++kept;
+    }
+    items.resize(kept);
+    keys.resize(std::size_t(kept));
+}
+
+void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& trashes,
+                  const std::vector<qsizetype>& itemsPerTrash) {
+    const std::size_t trashCount = trashes.size();
+    std::vector<SizeCache> caches(trashCount);
+    std::vector<char> cacheRead(trashCount, 0);
+    std::vector<int> jobs;
+    for (int i = 0; i < items.size(); ++i) {
+        const TrashItem& item = items[i];
+        if (item.statted && item.bytes >= 0)
+            continue;
+        const auto t = std::size_t(item.trash);
+        if (!cacheRead[t]) {
+            cacheRead[t] = 1;
+            caches[t].open(trashes[t]->fd.get(), itemsPerTrash[t]);
+        }
+        jobs.push_back(i);
+    }
+
+    TrashItem* const data = items.data(); // each job touches its own item only
+    // The modification times of the folders' info files, for their cache entries.
+    std::vector<std::optional<struct timespec>> infoMtimes(jobs.size());
+    std::vector<char> walked(jobs.size(), 0);
+    runParallel(jobs.size(), 64, [&] {
+        return [&](std::size_t k) {
+            TrashItem& item = data[jobs[k]];
+            const HeldTrash& o = *trashes[std::size_t(item.trash)];
+            const SizeCache& cache = caches[std::size_t(item.trash)];
+            const char* name = item.stored.constData();
+            struct stat st {};
+            if (item.kind != ItemKind::Folder) {
+                if (::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                    item.modified = st.st_mtim.tv_sec;
+                    item.bytes = qint64(st.st_blocks) * 512;
+                }
+                item.statted = true;
+                return;
+            }
+            if (item.hasInfo) {
+                struct stat info {};
+                const QByteArray infoName = item.stored + TrashInfoSuffix;
+                if (o.info.valid() && ::fstatat(o.info.get(), infoName.constData(), &info,
+                                                AT_SYMLINK_NOFOLLOW) == 0) {
+                    infoMtimes[k] = info.st_mtim;
+                    if (const auto cached = cache.lookUp(item.stored, info.st_mtim)) {
+                        item.bytes = *cached;
+                        if (!item.statted &&
+                            ::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                            item.modified = st.st_mtim.tv_sec;
+                        item.statted = true;
+                        return;
+                    }
+                    walked[k] = 1;
+                }
+            }
+            item.bytes = diskUsage(o.files.get(), name, &st);
+            if (st.st_ino != 0)
+                item.modified = st.st_mtim.tv_sec;
+            item.statted = true;
+        };
+    });
+    // Every folder was a job: the entries of each trash directory come from them.
+    for (std::size_t k = 0; k < jobs.size(); ++k) {
+        const TrashItem& item = items[jobs[k]];
+        SizeCache& cache = caches[std::size_t(item.trash)];
+        if (walked[k])
+            cache.markMeasured();
+        if (item.kind == ItemKind::Folder && infoMtimes[k] && item.bytes >= 0)
+            cache.record(item.stored, item.bytes, *infoMtimes[k]);
+    }
+    for (std::size_t t = 0; t < trashCount; ++t)
+        if (cacheRead[t])
+            caches[t].rewrite(trashes[t]->fd.get());
+}
+
+} // namespace velmora
