@@ -39,10 +39,10 @@ TPurgeProgress::TPurgeProgress(QWidget* owner, int total, RemovalProgress& progr
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
     BtnCancel->setGeometry(243, 72, 65, 25);
     connect(BtnCancel, &QPushButton::clicked, this, &TPurgeProgress::reject);
-    update();
+    showProgress();
 }
 
-void TPurgeProgress::update() {
+void TPurgeProgress::showProgress() {
     lblCount->setText(QStringLiteral("%1 / %2").arg(progress_.removed.load()).arg(total_));
     ProgressBar1->setValue(std::min(progress_.finished.load(), ProgressBar1->maximum()));
 }
@@ -130,7 +130,7 @@ RemovalOutcomes removeWithProgress(QWidget& window, const std::vector<int>& rows
     QTimer updateTimer;
     QObject::connect(&updateTimer, &QTimer::timeout, [&] {
         if (dialog)
-            dialog->update();
+            dialog->showProgress();
     });
     showTimer.start(PurgeProgressDelay);
     updateTimer.start(50);

@@ -27,7 +27,7 @@ public:
     QPushButton* BtnCancel;
 
     // Shows how far the removal is.
-    void update();
+    void showProgress();
 
     // Closing the window cancels, like 取消; it stays until the removal ends.
     void reject() override;
