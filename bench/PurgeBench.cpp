@@ -35,8 +35,8 @@
 
 #include "core/ListRows.h"
 #include "core/Purge.h"
-#include "platform/DiskUsage.h"
 #include "platform/ItemRemoval.h"
+#include "platform/PosixFiles.h"
 #include "ui/main/PurgeProgress.h"
 
 using namespace velmora;
@@ -175,7 +175,7 @@ PurgeRun purgeCopy(const QString& dataHome, int threads) {
         CutOffChoice choice;
         choice.byDate = true;
         choice.pickerValue = 1e6; // far in the future
-        const PurgePlan plan = planPurge(rows, choice);
+        const PurgePlan plan = planPurge(rows, choice, 1, 2);
         const RemovalOutcomes outcomes = removeWithProgress(window, plan.rows, remover, threads);
         result.removed = purgeReport(plan, outcomes).removed;
     }
