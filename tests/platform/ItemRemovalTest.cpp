@@ -12,9 +12,10 @@
 #include <QSet>
 
 #include "TrashFixture.h"
-#include "platform/PosixFiles.h"
 #include "platform/FileNames.h"
 #include "platform/ItemRemoval.h"
+#include "platform/PosixFiles.h"
+#include "platform/TrashSource.h"
 
 namespace velmora {
 namespace {
@@ -217,6 +218,34 @@ TEST_F(ItemRemovalTest, LeavesAnItemThatIsNoLongerTheListedOne) {
     ASSERT_TRUE(writeFile(trash_.infoFile("orphan"), info("orphan")));
     EXPECT_EQ(ItemRemoval().KillItem(orphan), RemoveOutcome::NotThere);
     EXPECT_TRUE(lstatOf(trash_.filesEntry("orphan")));
+}
+
+// The same through the trash source: what it listed is what it removes, and nothing else.
+TEST_F(ItemRemovalTest, TheTrashSourceRemovesOnlyWhatItListed) {
+    ASSERT_TRUE(trash_.addFile("report.txt", info("report.txt"), "old"));
+    ASSERT_TRUE(trash_.addFolder("photos", info("photos")));
+    TrashSourceOptions options;
+    options.dataHome = QFile::decodeName(root_);
+    options.scanVolumes = false;
+    TrashSource source(options);
+    source.enumerate();
+    ASSERT_EQ(source.count(), 2);
+    const int report = source.displayName(0) == QStringLiteral("report.txt") ? 0 : 1;
+    // Restored, and something new trashed under the same name.
+    ASSERT_EQ(::rename(trash_.filesEntry("report.txt").constData(),
+                       (root_ + "/outside/report.txt").constData()),
+              0);
+    ASSERT_EQ(::unlink(trash_.infoFile("report.txt").constData()), 0);
+    ASSERT_TRUE(trash_.addFile("report.txt", info("report.txt"), "new"));
+    EXPECT_EQ(source.remove(report), RemoveOutcome::NotThere);
+    EXPECT_EQ(readFile(trash_.filesEntry("report.txt")), "new");
+    EXPECT_TRUE(lstatOf(trash_.infoFile("report.txt")));
+    EXPECT_EQ(source.remove(1 - report), RemoveOutcome::Removed);
+    EXPECT_FALSE(lstatOf(trash_.filesEntry("photos")));
+    EXPECT_FALSE(lstatOf(trash_.infoFile("photos")));
+    source.enumerate();
+    ASSERT_EQ(source.count(), 1);
+    EXPECT_EQ(source.displayName(0), QStringLiteral("report.txt"));
 }
 
 // A folder on another file system (a mount point inside the item) is not entered; it stays with

@@ -75,6 +75,15 @@ TEST(PurgeOnDiskTest, ClearRemovesExactlyTheItemsDeletedBeforeTheCutOff) {
         EXPECT_EQ(!test::lstatOf(trash + "/info/" + name + ".trashinfo"), old)
             << name.toStdString();
     }
+    // The size cache keeps no line of a removed folder.
+    const QByteArray sizes = test::readFile(trash + "/directorysizes");
+    for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
+        const QByteArray name = test::storedName(v.toObject());
+        if (v.toObject()[QStringLiteral("kind")] == QStringLiteral("dir") &&
+            !test::lstatOf(trash + "/files/" + name)) {
+            EXPECT_FALSE(sizes.contains(" " + percentEncode(name) + "\n")) << name.toStdString();
+        }
+    }
     ASSERT_EQ(boxes.size(), 2) << boxes.join(u'\n').toStdString();
     // The hard cases without a readable date are all older than 30 days.
     int undated = 0;
