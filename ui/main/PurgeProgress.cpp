@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "ui/common/AppTitle.h"
+#include "ui/common/Named.h"
 
 namespace velmora {
 
@@ -23,21 +24,16 @@ TPurgeProgress::TPurgeProgress(QWidget* owner, int total, RemovalProgress& progr
     setObjectName(QStringLiteral("frmPurgeProgress"));
     setWindowTitle(applicationTitle());
     setWindowModality(Qt::ApplicationModal);
-    lblPurging = new QLabel(QStringLiteral("正在清除…"), clientArea());
-    lblPurging->setObjectName(QStringLiteral("lblPurging"));
-    lblPurging->setGeometry(12, 10, 200, 16);
-    lblCount = new QLabel(clientArea());
-    lblCount->setObjectName(QStringLiteral("lblCount"));
-    lblCount->setGeometry(208, 10, 100, 16);
+    QWidget* client = clientArea();
+    lblPurging = named(new QLabel(QStringLiteral("正在清除…"), client), "lblPurging",
+                       QRect(12, 10, 200, 16));
+    lblCount = named(new QLabel(client), "lblCount", QRect(208, 10, 100, 16));
     lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ProgressBar1 = new QProgressBar(clientArea());
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(12, 34, 296, 20);
+    ProgressBar1 = named(new QProgressBar(client), "ProgressBar1", QRect(12, 34, 296, 20));
     ProgressBar1->setRange(0, std::max(total, 1));
     ProgressBar1->setTextVisible(false);
-    BtnCancel = new QPushButton(QStringLiteral("取消"), clientArea());
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnCancel->setGeometry(243, 72, 65, 25);
+    BtnCancel =
+        named(new QPushButton(QStringLiteral("取消"), client), "BtnCancel", QRect(243, 72, 65, 25));
     connect(BtnCancel, &QPushButton::clicked, this, &TPurgeProgress::reject);
     showProgress();
 }
