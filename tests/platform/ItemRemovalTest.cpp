@@ -332,8 +332,9 @@ TEST_F(ItemRemovalTest, AnOrdinaryUserRemovesEveryHardCase) {
     test::Run made =
         runAs({python, test::makeTrashScript(), QStringLiteral("--root"), dataHome,
                QStringLiteral("--items"), QStringLiteral("30"), QStringLiteral("--hard"),
-               QStringLiteral("--deep"), QStringLiteral("2000"), QStringLiteral("--directorysizes"),
-               QStringLiteral("--manifest"), manifestPath, QStringLiteral("-q")});
+               QStringLiteral("--sparse"), QStringLiteral("--deep"), QStringLiteral("2000"),
+               QStringLiteral("--directorysizes"), QStringLiteral("--manifest"), manifestPath,
+               QStringLiteral("-q")});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     const QByteArray trash = QFile::encodeName(dataHome) + "/Trash";
     QFile manifestFile(manifestPath);
