@@ -295,6 +295,7 @@ TEST_F(ItemRemovalTest, TheSizeCacheLosesTheLinesOfRemovedFoldersOnly) {
                                  "12288 1700000002 gone%20two\n"
                                  "not a line\n"));
     const ino_t before = lstatOf(cache)->st_ino;
+    const mode_t mode = lstatOf(cache)->st_mode;
     HeldTrash held(trash_.dir);
     {
         ItemRemoval removal;
@@ -305,7 +306,7 @@ TEST_F(ItemRemovalTest, TheSizeCacheLosesTheLinesOfRemovedFoldersOnly) {
     }
     EXPECT_EQ(readFile(cache), "8192 1700000001 kept\nnot a line\n");
     EXPECT_NE(lstatOf(cache)->st_ino, before);
-    EXPECT_EQ(lstatOf(cache)->st_mode & 0777, 0600u);
+    EXPECT_EQ(lstatOf(cache)->st_mode, mode);
 }
 
 // Runs make-trash as `uid` (when root) and purges the trash with a copy of the purge tool as that
