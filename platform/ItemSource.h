@@ -49,11 +49,6 @@ public:
     // Gives the item a new name under which it will be restored. False when it is refused.
     virtual bool rename(int index, const QString& newName) = 0;
 
-    // Removes the item for good, when it is still the one the enumeration read. Called from
-    // several threads at once, each index at most once, while nothing else is called. A source
-    // that cannot remove leaves every item where it is.
-    virtual RemoveOutcome remove(int) { return RemoveOutcome::Stayed; }
-
     // Whether the item's original location is known: only then can it be restored or renamed.
     virtual bool hasOriginalPath(int) const { return false; }
     // Moves the item back to its original location, never over an existing object. The item
@@ -71,6 +66,12 @@ public:
     // The top directories of the volumes the last enumeration left out because they did not
     // answer in time.
     virtual QStringList unavailableVolumes() const { return {}; }
+
+    // Removes the item for good, when it is still the one the enumeration read. Called from
+    // several threads at once, each index at most once, after the caller has read the texts it
+    // needs; meanwhile the list only reads texts already loaded and never enumerates. A source
+    // that cannot remove leaves every item where it is.
+    virtual RemoveOutcome remove(int) { return RemoveOutcome::Stayed; }
 };
 
 } // namespace velmora

@@ -9,10 +9,12 @@
 #include <QScrollBar>
 
 #include "core/Errors.h"
+#include "core/Purge.h"
 #include "platform/QtText.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/main/ItemBoxes.h"
+#include "ui/main/PurgeProgress.h"
 #include "ui/main/ShellListView.h"
 
 namespace velmora {
@@ -60,7 +62,17 @@ ItemMenu::ItemMenu(QWidget* parent, bool restorable) : QMenu(parent) {
 
 TItemCommands::TItemCommands(TShellListView& list) : QObject(&list), list_(list) {
     setObjectName(QStringLiteral("ItemCommands"));
-    remove_ = [this](QWidget&, int row) { return list_.source().remove(row); };
+    // The purge's removal, with its progress window when it takes a while.
+    remove_ = [this](QWidget& window, int row) {
+        struct Remover : ItemRemover {
+            ItemSource& source;
+            explicit Remover(ItemSource& s) : source(s) {}
+            RemoveOutcome KillItem(int r) override { return source.remove(r); }
+        } remover(list_.source());
+        const RemovalOutcomes outcomes = removeWithProgress(window, {row}, remover, 1);
+        // Never started (cancelled at once): nothing was touched.
+        return outcomes.empty() || !outcomes.front() ? RemoveOutcome::NotThere : *outcomes.front();
+    };
     renameTimer_.setSingleShot(true);
     connect(&renameTimer_, &QTimer::timeout, this, guard([this] {
         if (pendingRow_ >= 0 && pendingRow_ == list_.ItemIndex())

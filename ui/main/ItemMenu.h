@@ -59,7 +59,8 @@ public:
     // Ends the edit: with the field's text when keepText, cancelled otherwise.
     void EndRename(bool keepText);
 
-    // How 删除 removes the item; by default the source's removal on the calling thread.
+    // How 删除 removes the item; by default the source's removal off the GUI thread, with the
+    // purge's progress window when it takes a while.
     void setRemoveFunction(RemoveFunction remove) { remove_ = std::move(remove); }
 
 protected:

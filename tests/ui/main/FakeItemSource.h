@@ -67,15 +67,6 @@ public:
         items_.at(static_cast<std::size_t>(i)).name = newName;
         return true;
     }
-    // Records the item's name and answers with the outcome chosen for its index (Removed unless
-    // told otherwise), after removeDelay.
-    RemoveOutcome remove(int i) override {
-        std::this_thread::sleep_for(removeDelay);
-        std::lock_guard lock(removeMutex_);
-        removedNames.append(at(i).name);
-        const auto it = outcomes.find(i);
-        return it == outcomes.end() ? RemoveOutcome::Removed : it->second;
-    }
     bool hasOriginalPath(int i) const override { return !at(i).orphan; }
     RestoreOutcome restore(int i) override {
         restoredNames.append(at(i).name);
@@ -91,6 +82,15 @@ public:
         return p;
     }
     QStringList unavailableVolumes() const override { return unavailable; }
+    // Records the item's name and answers with the outcome chosen for its index (Removed unless
+    // told otherwise), after removeDelay.
+    RemoveOutcome remove(int i) override {
+        std::this_thread::sleep_for(removeDelay);
+        std::lock_guard lock(removeMutex_);
+        removedNames.append(at(i).name);
+        const auto it = outcomes.find(i);
+        return it == outcomes.end() ? RemoveOutcome::Removed : it->second;
+    }
 
     QStringList unavailable; // what every enumeration reports as unavailable
     int enumerations = 0;
