@@ -23,7 +23,7 @@ struct TrashItemRef {
     ino_t infoIno = 0;
     // A volume trash: the volume's top directory, from which relative Paths start and below
     // which a restored item must land. Empty for the home trash, whose Paths are absolute.
-    QByteArray topDir;
+    QByteArray topDir{};
 };
 
 } // namespace velmora
