@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/FileNames.h"
+#include "platform/ItemRemoval.h"
 #include "platform/PosixFiles.h"
 #include "platform/TrashInfo.h"
 
@@ -28,32 +29,15 @@ bool sameObject(const struct stat& st, dev_t dev, ino_t ino) {
     return st.st_dev == dev && st.st_ino == ino;
 }
 
-// Removes dirFd/name, a folder with everything in it, relative to open folders: links are
-// removed as entries, other file systems never entered. True when it is gone.
-bool removeEntry(int dirFd, const char* name, dev_t dev) {
+// Removes dirFd/name, a folder with everything in it as the purge removes one. True when it is
+// gone.
+bool removeEntry(int dirFd, const char* name) {
     struct stat st {};
     if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT;
-    if (!S_ISDIR(st.st_mode))
-        return ::unlinkat(dirFd, name, 0) == 0 || errno == ENOENT;
-    if (st.st_dev != dev)
-        return false;
-    {
-        const Fd dir(::openat(dirFd, name, DirFlags | O_NOFOLLOW));
-        struct stat opened {};
-        if (!dir.valid() || ::fstat(dir.get(), &opened) != 0 ||
-            !sameObject(opened, st.st_dev, st.st_ino))
-            return false;
-        std::vector<std::string> names;
-        DirectoryReader reader(dir.get());
-        const char* entry = nullptr;
-        unsigned char type = 0;
-        while (reader.next(entry, type))
-            names.emplace_back(entry);
-        for (const std::string& entryName : names)
-            removeEntry(dir.get(), entryName.c_str(), dev);
-    }
-    return ::unlinkat(dirFd, name, AT_REMOVEDIR) == 0;
+    if (S_ISDIR(st.st_mode))
+        return DeleteFolderTree(dirFd, name);
+    return ::unlinkat(dirFd, name, 0) == 0 || errno == ENOENT;
 }
 
 bool copyData(int from, int to) {
@@ -345,15 +329,14 @@ RestoreOutcome restoreItem(const TrashItemRef& item, const RestoreOptions& optio
         bool created = false;
         if (!copyEntry(item.filesFd, from, stored, parent.get(), name, stored.st_dev, created)) {
             const int error = errno;
-            struct stat target {};
-            if (created && ::fstatat(parent.get(), name, &target, AT_SYMLINK_NOFOLLOW) == 0)
-                removeEntry(parent.get(), name, target.st_dev);
+            if (created)
+                removeEntry(parent.get(), name);
             return !created && error == EEXIST ? RestoreOutcome::TargetExists
                                                : RestoreOutcome::Failed;
         }
         // Only a complete copy lets the original go. What cannot be removed of it stays with
         // its info file, so that it is never left unlabelled.
-        if (!removeEntry(item.filesFd, from, stored.st_dev))
+        if (!removeEntry(item.filesFd, from))
             return RestoreOutcome::Restored;
         moved = Move::Moved;
     }
