@@ -11,6 +11,7 @@
 
 #include "platform/FileNames.h"
 #include "platform/PosixFiles.h"
+#include "platform/SizeCache.h"
 
 namespace velmora {
 
@@ -20,7 +21,6 @@ constexpr int OpenDirFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 // Descriptors one walk keeps open at most; deeper levels are reopened through "..".
 constexpr std::size_t MaxOpenLevels = 64;
 // A size cache larger than this is left as it is.
-constexpr qsizetype MaxCacheSize = 64 << 20;
 
 enum class TreeResult { Gone, Stayed, Vanished };
 
@@ -302,26 +302,7 @@ void ItemRemoval::finish() {
         pending.swap(pending_);
     }
     for (PendingTrash& p : pending) {
-        QByteArray content;
-        if (const Fd fd(::openat(p.fd, "directorysizes", O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-            fd.valid())
-            content = readAtMost(fd.get(), MaxCacheSize + 1);
-        if (!content.isEmpty() && content.size() <= MaxCacheSize) {
-            const QSet<QByteArray> removed(p.names.begin(), p.names.end());
-            QByteArray kept;
-            bool dropped = false;
-            forEachLine(content, [&](QByteArrayView line) {
-                const qsizetype second = line.indexOf(' ', line.indexOf(' ') + 1);
-                if (line.indexOf(' ') >= 0 && second >= 0 &&
-                    removed.contains(percentDecode(line.sliced(second + 1)))) {
-                    dropped = true;
-                    return;
-                }
-                kept.append(line.data(), line.size()).append('\n');
-            });
-            if (dropped)
-                replaceFileAtomically(p.fd, "directorysizes", kept);
-        }
+        forgetDirectorySizes(p.fd, QSet<QByteArray>(p.names.begin(), p.names.end()));
         ::close(p.fd);
     }
 }

@@ -16,6 +16,7 @@
 #include "platform/FileNames.h"
 #include "platform/ItemRemoval.h"
 #include "platform/PosixFiles.h"
+#include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
 
 namespace velmora {
@@ -208,30 +209,6 @@ Fd openTop(const TrashItemRef& item) {
     return Fd();
 }
 
-// Removes the line of `name` from trashFd/directorysizes, rewriting the file atomically.
-void forgetDirectorySize(int trashFd, const QByteArray& name) {
-    const Fd cache(
-        ::openat(trashFd, "directorysizes", O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat st {};
-    if (!cache.valid() || ::fstat(cache.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return;
-    const QByteArray content = readAtMost(cache.get(), 64 << 20);
-    QByteArray kept;
-    bool dropped = false;
-    forEachLine(content, [&](QByteArrayView line) {
-        const qsizetype first = line.indexOf(' ');
-        const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
-        if (second >= 0 && percentDecode(line.sliced(second + 1)) == name) {
-            dropped = true;
-            return;
-        }
-        kept += line;
-        kept += '\n';
-    });
-    if (dropped)
-        replaceFileAtomically(trashFd, "directorysizes", kept);
-}
-
 } // namespace
 
 std::optional<QList<QByteArray>> restoreSegments(QByteArrayView path, QByteArrayView topDir) {
@@ -357,7 +334,7 @@ RestoreOutcome restoreItem(const TrashItemRef& item, const RestoreOptions& optio
         sameObject(st, item.infoDev, item.infoIno))
         ::unlinkat(item.infoFd, infoName.constData(), 0);
     if (folder && item.trashFd >= 0)
-        forgetDirectorySize(item.trashFd, item.stored);
+        forgetDirectorySizes(item.trashFd, {item.stored});
     return RestoreOutcome::Restored;
 }
 

@@ -96,4 +96,29 @@ bool SizeCache::rewrite(int trashFd) const {
     return replaceFileAtomically(trashFd, "directorysizes", directorySizesContent(entries));
 }
 
+void forgetDirectorySizes(int trashFd, const QSet<QByteArray>& names) {
+    constexpr qsizetype MaxCacheSize = 64 << 20;
+    const Fd cache(
+        ::openat(trashFd, "directorysizes", O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (names.isEmpty() || !cache.valid() || ::fstat(cache.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    const QByteArray content = readAtMost(cache.get(), MaxCacheSize + 1);
+    if (content.size() > MaxCacheSize)
+        return;
+    QByteArray kept;
+    bool dropped = false;
+    forEachLine(content, [&](QByteArrayView line) {
+        const qsizetype first = line.indexOf(' ');
+        const qsizetype second = first < 0 ? -1 : line.indexOf(' ', first + 1);
+        if (second >= 0 && names.contains(percentDecode(line.sliced(second + 1)))) {
+            dropped = true;
+            return;
+        }
+        kept.append(line.data(), line.size()).append('\n');
+    });
+    if (dropped)
+        replaceFileAtomically(trashFd, "directorysizes", kept);
+}
+
 } // namespace velmora

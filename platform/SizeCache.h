@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QList>
+#include <QSet>
 
 #include <ctime>
 #include <optional>
@@ -36,6 +37,10 @@ struct NamedDirectorySize {
     DirectorySize size;
 };
 QByteArray directorySizesContent(const QList<NamedDirectorySize>& entries);
+
+// Removes the lines of the named folders (removed or restored items) from trashFd/directorysizes
+// in one atomic rewrite. A missing, oversized or non-regular file is left as it is.
+void forgetDirectorySizes(int trashFd, const QSet<QByteArray>& names);
 
 // The cache of one trash directory during one loading of sizes. lookUp() may be called from any
 // thread once open() has returned; open(), record(), markMeasured() and rewrite() from one
