@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <Qt>
 
+#include "core/RemoveOutcome.h"
+
 namespace velmora {
 
 // A column of the list: its heading, the alignment of its texts and its default width in
@@ -48,6 +50,12 @@ public:
     // The top directories of the volumes the last enumeration left out because they did not
     // answer in time.
     virtual QStringList unavailableVolumes() const { return {}; }
+
+    // Removes the item for good, when it is still the one the enumeration read. Called from
+    // several threads at once, each index at most once, after the caller has read the texts it
+    // needs; meanwhile the list only reads texts already loaded and never enumerates. A source
+    // that cannot remove leaves every item where it is.
+    virtual RemoveOutcome remove(int) { return RemoveOutcome::Stayed; }
 };
 
 } // namespace velmora

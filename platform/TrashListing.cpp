@@ -337,6 +337,7 @@ void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& 
                 if (::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
                     item.modified = st.st_mtim.tv_sec;
                     item.bytes = qint64(st.st_blocks) * 512;
+                    item.ino = st.st_ino;
                 }
                 item.statted = true;
                 return;
@@ -350,8 +351,10 @@ void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& 
                     if (const auto cached = cache.lookUp(item.stored, info.st_mtim)) {
                         item.bytes = *cached;
                         if (!item.statted &&
-                            ::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                            ::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
                             item.modified = st.st_mtim.tv_sec;
+                            item.ino = st.st_ino;
+                        }
                         item.statted = true;
                         return;
                     }
@@ -359,8 +362,10 @@ void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& 
                 }
             }
             item.bytes = diskUsage(o.files.get(), name, &st);
-            if (st.st_ino != 0)
+            if (st.st_ino != 0) {
                 item.modified = st.st_mtim.tv_sec;
+                item.ino = st.st_ino;
+            }
             item.statted = true;
         };
     });

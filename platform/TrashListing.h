@@ -41,7 +41,7 @@ struct TrashItem {
     TDateTime deleted = 0;
     mutable qint64 modified = 0; // of files/NAME, seconds since the epoch, once statted
     qint64 bytes = -1;           // on disk; -1 until known
-    ino_t ino = 0;               // of files/NAME as listed
+    ino_t ino = 0;               // of files/NAME: d_ino as listed, st_ino once statted
     ino_t infoIno = 0;           // of info/NAME.trashinfo as read; 0 when it could not be told
     quint32 folder = 0;          // index in the folder texts; 0 is the empty text
     quint16 trash = 0;           // index of its HeldTrash

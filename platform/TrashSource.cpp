@@ -30,6 +30,7 @@
 #include "core/DateTimeFormat.h"
 #include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
+#include "platform/ItemRemoval.h"
 #include "platform/Parallel.h"
 #include "platform/PosixFiles.h"
 #include "platform/QtText.h"
@@ -112,7 +113,8 @@ void readVolumeTrash(const std::shared_ptr<VolumeReads>& reads, std::size_t inde
 
 } // namespace
 
-TrashSource::TrashSource(TrashSourceOptions options) : options_(std::move(options)) {
+TrashSource::TrashSource(TrashSourceOptions options)
+    : options_(std::move(options)), removal_(std::make_unique<ItemRemoval>()) {
     if (options_.dataHome.isEmpty())
         options_.dataHome = defaultDataHome();
 }
@@ -120,6 +122,7 @@ TrashSource::TrashSource(TrashSourceOptions options) : options_(std::move(option
 TrashSource::~TrashSource() = default;
 
 void TrashSource::enumerate() {
+    removal_->finish();
     trashes_.clear();
     items_.clear();
     folders_ = QStringList{QString()};
@@ -359,6 +362,10 @@ TrashItemRef TrashSource::itemRef(int index) const {
 
 QStringList TrashSource::unavailableVolumes() const {
     return unavailable_;
+}
+
+RemoveOutcome TrashSource::remove(int index) {
+    return removal_->KillItem(itemRef(index));
 }
 
 QStringList TrashSource::trashDirectories() const {

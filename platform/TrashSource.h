@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,8 @@
 #include "platform/TrashListing.h"
 
 namespace velmora {
+
+class ItemRemoval;
 
 // $XDG_DATA_HOME when it is set to an absolute path, otherwise ~/.local/share.
 QString defaultDataHome();
@@ -86,6 +89,10 @@ public:
     QString iconName(int index) const override;
     QStringList details(int index) override;
     bool rename(int index, const QString& newName) override;
+    // Removes the item through the held descriptors when it is still the one listed (see
+    // ItemRemoval::KillItem). The size cache loses a removed folder's line before the next
+    // enumeration reads it.
+    RemoveOutcome remove(int index) override;
 
     // One text of the columns after the name: the kept one once details() has loaded them,
     // otherwise written now without loading the others (the size column loads the sizes).
@@ -120,6 +127,7 @@ private:
     QStringList unavailable_;
     mutable FileTypes types_; // kept from one enumeration to the next
     bool sizesLoaded_ = false;
+    std::unique_ptr<ItemRemoval> removal_;
 };
 
 } // namespace velmora

@@ -285,5 +285,29 @@ TEST_F(TrashHandlesTest, AVolumeThatBlocksIsLeftOutAndNamedAfterTheDeadline) {
     ::close(pipeFds[1]);
 }
 
+// An info file larger than the read limit is unreadable as a whole, not read in part: its Path
+// may be cut short. The item shows its stored name, dated by the info file's modification time.
+TEST_F(TrashHandlesTest, AnInfoFileOverTheReadLimitIsUnreadable) {
+    const HandTrash home{dataHome_ + "/Trash"};
+    ASSERT_TRUE(home.create());
+    const QByteArray padding = "# " + QByteArray(MaxTrashInfoBytes, 'x') + "\n";
+    ASSERT_TRUE(home.addFile("big.txt", HandTrash::info("/d/original.txt") + padding));
+    ASSERT_TRUE(home.addFile("small.txt", HandTrash::info("/d/kept.txt")));
+    const struct timespec times[2] = {{1700000000, 0}, {1700000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, home.infoFile("big.txt").constData(), times, 0), 0);
+    TrashSource source(options());
+    source.enumerate();
+    const int big = rowOf(source, home.filesEntry("big.txt"));
+    const int small = rowOf(source, home.filesEntry("small.txt"));
+    ASSERT_GE(big, 0);
+    ASSERT_GE(small, 0);
+    EXPECT_EQ(source.displayName(big), QStringLiteral("big.txt"));
+    EXPECT_EQ(source.displayName(small), QStringLiteral("kept.txt"));
+    TDateTime infoTime = 0;
+    ASSERT_TRUE(localDateTimeOf(1700000000, 0, infoTime));
+    EXPECT_EQ(source.deletionDate(big), infoTime);
+    EXPECT_FALSE(source.rename(big, QStringLiteral("new.txt")));
+}
+
 } // namespace
 } // namespace velmora

@@ -14,8 +14,10 @@
 #include <QShowEvent>
 
 #include "core/AgeAnalysis.h"
+#include "core/Purge.h"
 #include "core/Search.h"
 #include "core/Totals.h"
+#include "platform/ItemRemoval.h"
 #include "platform/QtText.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/ClickLabel.h"
@@ -27,6 +29,7 @@
 #include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
+#include "ui/main/PurgeProgress.h"
 #include "ui/main/ShellListFindRows.h"
 #include "ui/main/ShellListView.h"
 
@@ -159,6 +162,7 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     connect(BtnAnalyse, &QPushButton::clicked, this, guard([this] { BtnAnalyseClick(); }));
     connect(BtnSeek, &QPushButton::clicked, this, guard([this] { BtnSeekClick(); }));
     connect(FindDialog1, &TFindDialog::find, this, guard([this] { FindDialog1Find(); }));
+    connect(BtnDelete, &QPushButton::clicked, this, guard([this] { BtnDeleteClick(); }));
 }
 
 void TForm1::layoutGroups() {
@@ -230,12 +234,17 @@ void TForm1::RefreshSum() {
     existing(frmAnalyze, "frmAnalyze").ISpaceTotal = totals.megabytes;
 }
 
-void TForm1::BtnAnalyseClick() {
+CutOffChoice TForm1::cutOffChoice() const {
     CutOffChoice choice;
     choice.byDate = RbDate->isChecked();
     choice.pickerValue = DtCeilDateTime();
     choice.daysText = toText(CmbDays->currentText());
     choice.today = today_();
+    return choice;
+}
+
+void TForm1::BtnAnalyseClick() {
+    const CutOffChoice choice = cutOffChoice();
     AgeAnalysis analysis;
     {
         TShellListView::Walk walk(*ShellListView1);
@@ -245,6 +254,32 @@ void TForm1::BtnAnalyseClick() {
     dialog.StrMsg = toQString(analysis.message);
     dialog.ISpacePart = analysis.megabytes;
     dialog.exec();
+}
+
+void TForm1::BtnDeleteClick() {
+    const CutOffChoice choice = cutOffChoice();
+    PurgePlan plan;
+    {
+        TShellListView::Walk walk(*ShellListView1);
+        plan = planPurge(*ShellListView1, choice, DateColumn, SizeColumn);
+    }
+    struct Remover : ItemRemover {
+        TForm1& form;
+        explicit Remover(TForm1& f) : form(f) {}
+        RemoveOutcome KillItem(int row) override { return form.KillItem(row); }
+    } remover(*this);
+    const RemovalOutcomes outcomes = removeWithProgress(*this, plan.rows, remover, RemovalThreads);
+    if (plan.error)
+        std::rethrow_exception(plan.error);
+    const PurgeReport report = purgeReport(plan, outcomes);
+    showInformation(this, toQString(report.removedMessage));
+    showInformation(this, toQString(report.freedMessage));
+    ShellListView1->Refresh();
+    RefreshSum();
+}
+
+RemoveOutcome TForm1::KillItem(int index) {
+    return ShellListView1->source().remove(index);
 }
 
 void TForm1::CmbDaysChange() {

@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 
+#include "core/AgeAnalysis.h"
 #include "core/DateTime.h"
+#include "core/RemoveOutcome.h"
 #include "platform/ItemSource.h"
 
 class QComboBox;
@@ -64,6 +66,11 @@ public:
     void FormShow();
     void RefreshSum();
     void BtnAnalyseClick();
+    // The purge: removes every item deleted before the cut-off, reports what it removed and
+    // the space that freed, then re-reads the list and the totals.
+    void BtnDeleteClick();
+    // Removes the item of row `index` for good. Runs off the GUI thread, several at once.
+    RemoveOutcome KillItem(int index);
     void CmbDaysChange();
     void ShellListView1DblClick();
     void lblAboutClick();
@@ -79,6 +86,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    CutOffChoice cutOffChoice() const;
     void createControls(std::unique_ptr<ItemSource> source);
     void layoutGroups();
 

@@ -1,6 +1,11 @@
 // An item source held in memory: rows and columns set by the test, re-reads counted.
 #pragma once
 
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "platform/ItemSource.h"
@@ -55,16 +60,29 @@ public:
     }
     bool rename(int, const QString&) override { return false; }
     QStringList unavailableVolumes() const override { return unavailable; }
+    // Records the item's name and answers with the outcome chosen for its index (Removed unless
+    // told otherwise), after removeDelay.
+    RemoveOutcome remove(int i) override {
+        std::this_thread::sleep_for(removeDelay);
+        std::lock_guard lock(removeMutex_);
+        removedNames.append(at(i).name);
+        const auto it = outcomes.find(i);
+        return it == outcomes.end() ? RemoveOutcome::Removed : it->second;
+    }
 
     QStringList unavailable; // what every enumeration reports as unavailable
     int enumerations = 0;
     int detailRequests = 0;
+    std::map<int, RemoveOutcome> outcomes;
+    std::chrono::milliseconds removeDelay{0};
+    QStringList removedNames; // in the order the removals ended
 
 private:
     const FakeItem& at(int i) const { return items_.at(static_cast<std::size_t>(i)); }
     std::vector<FakeItem> items_;
     std::vector<FakeItem> next_;
     QList<ColumnInfo> columns_;
+    std::mutex removeMutex_;
 };
 
 } // namespace velmora::test

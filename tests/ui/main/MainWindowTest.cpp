@@ -15,8 +15,10 @@
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
 #include "ui/common/ClickLabel.h"
+#include "ui/common/InformationBox.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
+#include "ui/main/PurgeProgress.h"
 #include "ui/main/ShellListView.h"
 #include "ui/main/Unit1.h"
 
@@ -39,6 +41,10 @@ struct WindowFixture {
         setMessageBoxFunction([this](QWidget*, const QString& caption, const QString& text) {
             boxes.append(caption + u'|' + text);
         });
+        setInformationBoxFunction([this](QWidget* owner, const QString& text) {
+            boxes.append(text);
+            EXPECT_EQ(owner, form.get());
+        });
         auto owned = std::make_unique<FakeItemSource>(std::move(items), std::move(columns));
         source = owned.get();
         form = std::make_unique<TForm1>(std::move(owned), [today] { return today; });
@@ -51,6 +57,7 @@ struct WindowFixture {
         frmAbout = nullptr;
         frmAnalyze = nullptr;
         setMessageBoxFunction({});
+        setInformationBoxFunction({});
     }
 
     void show() {
@@ -340,6 +347,98 @@ TEST(MainWindowTest, AnalyseStopsAtAnUnreadableDayCount) {
     EXPECT_FALSE(f.analyse());
     EXPECT_EQ(f.dialog->StrMsg, QStringLiteral("before"));
     EXPECT_EQ(f.boxes, QStringList{QStringLiteral("Velmora|''3O'' is not a valid integer value.")});
+}
+
+// Today is 27 November 2020; the days box says 30, so the cut-off is 28 October 2020, 00:00.
+std::vector<FakeItem> purgeItems() {
+    return {test::trashItem("a", "2020/10/1 10:00", "1,234 KB"),
+            test::trashItem("b", "2020/10/28 00:00", "9 MB"),
+            test::trashItem("c", "2020/10/27 23:59", "2 MB"),
+            test::trashItem("d", "2020/9/1 10:00", "3.5 MB")};
+}
+
+TEST(MainWindowTest, ClearRemovesTheOldItemsReportsThemAndRereads) {
+    WindowFixture f(purgeItems());
+    f.show();
+    f.source->outcomes = {{2, RemoveOutcome::Stayed}};
+    f.source->setNextItems({purgeItems()[1], purgeItems()[2]});
+    f.form->CmbDays->setEditText(QStringLiteral("30"));
+    const int enumerations = f.source->enumerations;
+    QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+    QStringList removed = f.source->removedNames;
+    removed.sort();
+    EXPECT_EQ(removed, (QStringList{"a", "c", "d"}));
+    EXPECT_EQ(f.boxes, (QStringList{QStringLiteral("删除文件或文件夹：2项\n未能删除：1项"),
+                                    QStringLiteral("释放空间：4.71MB")}));
+    EXPECT_EQ(f.source->enumerations, enumerations + 1);
+    EXPECT_EQ(f.form->lblTotal->text(), QStringLiteral("2个"));
+    EXPECT_EQ(f.form->lblTotalSpace->text(), QStringLiteral("11MB"));
+}
+
+TEST(MainWindowTest, ClearEndsAtAnUnreadableDateAfterRemovingTheRowsBefore) {
+    std::vector<FakeItem> items = purgeItems();
+    items[2].details[1] = QStringLiteral("someday");
+    WindowFixture f(items);
+    f.show();
+    f.form->CmbDays->setEditText(QStringLiteral("30"));
+    const int enumerations = f.source->enumerations;
+    QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+    EXPECT_EQ(f.source->removedNames, QStringList{"a"});
+    EXPECT_EQ(f.boxes, QStringList{QStringLiteral(
+                           "Velmora|Could not convert variant of type (UnicodeString) into type "
+                           "(Date)")});
+    EXPECT_EQ(f.source->enumerations, enumerations);
+    EXPECT_EQ(f.form->ShellListView1->ItemIndex(), 0);
+}
+
+// A slow removal: the window keeps running its event loop, takes no input, and shows the
+// progress window, whose 取消 starts no new item.
+TEST(MainWindowTest, ClearShowsProgressAndCanBeCancelled) {
+    std::vector<FakeItem> items;
+    for (int i = 0; i < 400; ++i)
+        items.push_back(
+            test::trashItem(QStringLiteral("item %1").arg(i), "2020/10/1 10:00", "1 MB"));
+    WindowFixture f(items);
+    f.show();
+    f.source->removeDelay = std::chrono::milliseconds(60);
+    f.form->CmbDays->setEditText(QStringLiteral("30"));
+    const auto delay = PurgeProgressDelay;
+    PurgeProgressDelay = std::chrono::milliseconds(150);
+
+    TPurgeProgress* seen = nullptr;
+    QString caption, text;
+    bool modal = false;
+    int clicksWhileRunning = 0;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        // Input to the main window is dropped while the removal runs.
+        if (clicksWhileRunning++ == 0)
+            QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+        auto* dialog = f.form->findChild<TPurgeProgress*>();
+        if (!dialog || !dialog->isVisible() || seen)
+            return;
+        seen = dialog;
+        caption = dialog->windowTitle();
+        text = dialog->lblPurging->text();
+        modal = dialog->isModal();
+        QTest::mouseClick(dialog->BtnCancel, Qt::LeftButton);
+    });
+    poll.start();
+    QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+    poll.stop();
+    PurgeProgressDelay = delay;
+
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(caption, QStringLiteral("Velmora"));
+    EXPECT_EQ(text, QStringLiteral("正在清除…"));
+    EXPECT_TRUE(modal);
+    const auto removed = f.source->removedNames.size();
+    EXPECT_GT(removed, 0);
+    EXPECT_LT(removed, 400);
+    EXPECT_EQ(f.boxes, (QStringList{QStringLiteral("删除文件或文件夹：%1项").arg(removed),
+                                    QStringLiteral("释放空间：%1MB").arg(removed)}));
+    EXPECT_EQ(f.form->findChild<TPurgeProgress*>(), nullptr);
 }
 
 } // namespace

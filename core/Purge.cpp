@@ -1,0 +1,106 @@
+#include "Purge.h"
+
+#include <mutex>
+#include <thread>
+
+#include "Conversions.h"
+#include "NumberRules.h"
+
+namespace velmora {
+
+PurgePlan planPurge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn) {
+    const TDateTime cutOff =
+        AgeCutOff(choice.byDate, choice.pickerValue, choice.daysText, choice.today);
+    PurgePlan plan;
+    const int count = rows.rowCount();
+    try {
+        for (int row = 0; row < count; ++row) {
+            const TDateTime deleted = DateTextToDateTime(rows.subItemText(row, dateColumn));
+            if (!IsBeforeCutOff(deleted, cutOff))
+                continue;
+            rows.setItemIndex(row);
+            const double size = SizeTextToMB(rows.subItemText(row, sizeColumn));
+            plan.rows.push_back(row);
+            plan.sizes.push_back(size);
+        }
+    } catch (...) {
+        plan.error = std::current_exception();
+    }
+    return plan;
+}
+
+RemovalOutcomes removeRows(const std::vector<int>& rows, ItemRemover& remover, int threads,
+                           RemovalProgress* progress) {
+    RemovalOutcomes outcomes(rows.size());
+    std::atomic<std::size_t> next{0};
+    std::mutex errorMutex;
+    std::exception_ptr error;
+    auto work = [&] {
+        for (;;) {
+            if (progress && progress->cancel.load())
+                return;
+            {
+                std::lock_guard lock(errorMutex);
+                if (error)
+                    return;
+            }
+            const std::size_t i = next.fetch_add(1);
+            if (i >= rows.size())
+                return;
+            try {
+                const RemoveOutcome outcome = remover.KillItem(rows[i]);
+                outcomes[i] = outcome;
+                if (progress) {
+                    if (outcome == RemoveOutcome::Removed)
+                        progress->removed.fetch_add(1);
+                    progress->finished.fetch_add(1);
+                }
+            } catch (...) {
+                std::lock_guard lock(errorMutex);
+                if (!error)
+                    error = std::current_exception();
+                return;
+            }
+        }
+    };
+    const std::size_t helpers =
+        threads > 1 ? std::min(static_cast<std::size_t>(threads - 1), rows.size()) : 0;
+    std::vector<std::thread> pool;
+    pool.reserve(helpers);
+    for (std::size_t t = 0; t < helpers; ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool)
+        t.join();
+    if (error)
+        std::rethrow_exception(error);
+    return outcomes;
+}
+
+PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes) {
+    PurgeReport report;
+    for (std::size_t i = 0; i < plan.rows.size() && i < outcomes.size(); ++i) {
+        if (outcomes[i] == RemoveOutcome::Stayed) {
+            ++report.stayed;
+        } else if (outcomes[i] == RemoveOutcome::Removed) {
+            ++report.removed;
+            report.megabytes = RoundToHundredths(addExtended(report.megabytes, plan.sizes[i]));
+        }
+    }
+    report.removedMessage = u"删除文件或文件夹：" + decimalText(report.removed) + u"项";
+    if (report.stayed > 0)
+        report.removedMessage += u"\n未能删除：" + decimalText(report.stayed) + u"项";
+    report.freedMessage = u"释放空间：" + formatGeneral(report.megabytes) + u"MB";
+    return report;
+}
+
+PurgeReport purge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn,
+                  ItemRemover& remover, int threads, RemovalProgress* progress) {
+    const PurgePlan plan = planPurge(rows, choice, dateColumn, sizeColumn);
+    const RemovalOutcomes outcomes = removeRows(plan.rows, remover, threads, progress);
+    if (plan.error)
+        std::rethrow_exception(plan.error);
+    return purgeReport(plan, outcomes);
+}
+
+} // namespace velmora

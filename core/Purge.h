@@ -1,0 +1,71 @@
+// The purge: which rows go, their removal (on several threads when asked), and what it reports.
+#pragma once
+
+#include <atomic>
+#include <exception>
+#include <optional>
+#include <vector>
+
+#include "AgeAnalysis.h"
+#include "ListRows.h"
+#include "RemoveOutcome.h"
+
+namespace velmora {
+
+// Removes the item behind one row. Called from several threads at once when the removal runs
+// in parallel, each row at most once.
+class ItemRemover {
+public:
+    virtual ~ItemRemover() = default;
+    virtual RemoveOutcome KillItem(int row) = 0;
+};
+
+// The rows the purge removes, decided before anything is removed.
+struct PurgePlan {
+    std::vector<int> rows;     // the qualifying rows, from the first upwards
+    std::vector<double> sizes; // their sizes in megabytes
+    std::exception_ptr error;  // the conversion error that ended the walk, if any
+};
+
+// Computes the cut-off once (its error is thrown at once: no row is read), then visits the rows
+// from the first to the last: each row's date (at sub-item dateColumn) is read, each qualifying
+// row selected and its size (at sizeColumn) read. A text that cannot be read ends the walk there;
+// the rows before it are kept in the plan and the error with them, the selection left where the
+// walk put it.
+PurgePlan planPurge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn);
+
+// Shared with the threads of a removal: how far it is, and the request to start no new item.
+struct RemovalProgress {
+    std::atomic<int> finished{0};
+    std::atomic<int> removed{0};
+    std::atomic<bool> cancel{false};
+};
+
+// The outcome of each row, in the order given; nullopt for a row never started (cancelled).
+using RemovalOutcomes = std::vector<std::optional<RemoveOutcome>>;
+
+// Removes the rows through remover on `threads` threads (the calling one among them), taking
+// them in order. Once progress->cancel is set no new row is started; rows in flight finish.
+// An exception a removal throws is rethrown once every thread has stopped.
+RemovalOutcomes removeRows(const std::vector<int>& rows, ItemRemover& remover, int threads = 1,
+                           RemovalProgress* progress = nullptr);
+
+struct PurgeReport {
+    int removed = 0;      // items this purge removed
+    int stayed = 0;       // qualifying items that could not be removed (or not completely)
+    double megabytes = 0; // the sizes of the removed items, rounded after every one
+    Text removedMessage; // the first box: "删除文件或文件夹：N项", then "未能删除：N项" when some
+                         // stayed
+    Text freedMessage; // the second box: "释放空间：4.71MB"
+};
+
+// Counts the removed items and adds up their sizes row by row, as if they had been removed one
+// after the other. Items not there count nowhere.
+PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes);
+
+// The whole purge without a window: plans, removes, and either rethrows the walk's error (once
+// the rows before it are removed) or returns the report.
+PurgeReport purge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn,
+                  ItemRemover& remover, int threads = 1, RemovalProgress* progress = nullptr);
+
+} // namespace velmora

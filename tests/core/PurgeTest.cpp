@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <mutex>
+#include <set>
+
+#include "FakeRows.h"
+#include "ScopedFormatSettings.h"
+#include "TestHelpers.h"
+#include "core/Purge.h"
+
+namespace velmora {
+namespace {
+
+using test::errorOf;
+using test::FakeRows;
+
+// Records the rows it is asked to remove and answers with the outcome chosen for each (Removed
+// unless told otherwise). Safe to call from several threads.
+class FakeRemover : public ItemRemover {
+public:
+    explicit FakeRemover(std::map<int, RemoveOutcome> outcomes = {})
+        : outcomes_(std::move(outcomes)) {}
+    RemoveOutcome KillItem(int row) override {
+        std::lock_guard lock(mutex_);
+        asked.push_back(row);
+        if (cancelAfter && static_cast<int>(asked.size()) == cancelAfter)
+            progress->cancel = true;
+        const auto it = outcomes_.find(row);
+        return it == outcomes_.end() ? RemoveOutcome::Removed : it->second;
+    }
+    std::vector<int> asked;
+    int cancelAfter = 0;
+    RemovalProgress* progress = nullptr;
+
+private:
+    std::mutex mutex_;
+    std::map<int, RemoveOutcome> outcomes_;
+};
+
+std::vector<Text> row(Text date, Text size) {
+    return {u"/home/u", std::move(date), std::move(size)};
+}
+
+// Today is 27 November 2020; 30 days back is 28 October 2020, 00:00.
+CutOffChoice byDays(Text days) {
+    CutOffChoice choice;
+    choice.byDate = false;
+    choice.daysText = std::move(days);
+    choice.today = test::date(2020, 11, 27);
+    return choice;
+}
+
+const Text Old = u"2020/10/27 23:59";
+const Text Boundary = u"2020/10/28 00:00";
+
+class PurgeTest : public ::testing::Test {
+protected:
+    test::ScopedFormatSettings settings{test::chineseSettings()};
+};
+
+TEST_F(PurgeTest, RemovesTheQualifyingRowsAndReportsThem) {
+    struct Case {
+        const char* what;
+        std::vector<std::vector<Text>> rows;
+        std::map<int, RemoveOutcome> outcomes;
+        std::vector<int> asked;
+        Text removedMessage, freedMessage;
+    };
+    std::vector<std::vector<Text>> hundredKB(100, row(Old, u"1 KB"));
+    std::vector<int> hundred;
+    for (int i = 0; i < 100; ++i)
+        hundred.push_back(i);
+    const RemoveOutcome Stayed = RemoveOutcome::Stayed, NotThere = RemoveOutcome::NotThere;
+    const Case cases[] = {
+        {"empty list", {}, {}, {}, u"删除文件或文件夹：0项", u"释放空间：0MB"},
+        {"nothing qualifies",
+         {row(Boundary, u"5 MB"), row(u"2020/11/27 08:00", u"1 MB")},
+         {},
+         {},
+         u"删除文件或文件夹：0项",
+         u"释放空间：0MB"},
+        {"the boundary stays, a minute earlier goes",
+         {row(Boundary, u"5 MB"), row(Old, u"2 MB")},
+         {},
+         {1},
+         u"删除文件或文件夹：1项",
+         u"释放空间：2MB"},
+        {"1 KB rows are rounded away one by one",
+         hundredKB,
+         {},
+         hundred,
+         u"删除文件或文件夹：100项",
+         u"释放空间：0MB"},
+        {"1,234 KB then 3.5 MB",
+         {row(Old, u"1,234 KB"), row(Boundary, u"9 MB"), row(Old, u"3.5 MB")},
+         {},
+         {0, 2},
+         u"删除文件或文件夹：2项",
+         u"释放空间：4.71MB"},
+        {"another unit counts and adds nothing",
+         {row(Old, u"512 bytes"), row(Old, u"x.y GB"), row(Old, u"12.5 MB")},
+         {},
+         {0, 1, 2},
+         u"删除文件或文件夹：3项",
+         u"释放空间：12.5MB"},
+        {"what stayed is counted apart and frees nothing",
+         {row(Old, u"1 MB"), row(Old, u"2 MB"), row(Old, u"4 MB")},
+         {{1, Stayed}},
+         {0, 1, 2},
+         u"删除文件或文件夹：2项\n未能删除：1项",
+         u"释放空间：5MB"},
+        {"what was not there counts nowhere",
+         {row(Old, u"1 MB"), row(Old, u"2 MB"), row(Old, u"4 MB")},
+         {{0, NotThere}, {2, Stayed}},
+         {0, 1, 2},
+         u"删除文件或文件夹：1项\n未能删除：1项",
+         u"释放空间：2MB"},
+        {"the total rounds only over removed rows",
+         {row(Old, u"1,234 KB"), row(Old, u"1 MB"), row(Old, u"3.5 MB")},
+         {{1, NotThere}},
+         {0, 1, 2},
+         u"删除文件或文件夹：2项",
+         u"释放空间：4.71MB"},
+    };
+    for (const Case& c : cases) {
+        for (int threads : {1, 4}) {
+            FakeRows rows(c.rows);
+            FakeRemover remover(c.outcomes);
+            const PurgeReport report = purge(rows, byDays(u"30"), 1, 2, remover, threads);
+            std::multiset<int> asked(remover.asked.begin(), remover.asked.end());
+            EXPECT_EQ(asked, std::multiset<int>(c.asked.begin(), c.asked.end())) << c.what;
+            if (threads == 1) {
+                EXPECT_EQ(remover.asked, c.asked) << c.what;
+            }
+            EXPECT_EQ(report.removedMessage, c.removedMessage) << c.what;
+            EXPECT_EQ(report.freedMessage, c.freedMessage) << c.what;
+            // The selection rests on the last qualifying row, or never moved.
+            EXPECT_EQ(rows.selected, c.asked) << c.what;
+        }
+    }
+}
+
+TEST_F(PurgeTest, FreedSpaceUsesTheLocalesDecimalSeparator) {
+    test::ScopedFormatSettings german{test::germanSettings()};
+    PurgePlan plan;
+    plan.rows = {0, 1};
+    plan.sizes = {1.5, 3};
+    const PurgeReport report = purgeReport(plan, {RemoveOutcome::Removed, RemoveOutcome::Removed});
+    EXPECT_EQ(report.freedMessage, u"释放空间：4,5MB");
+}
+
+TEST_F(PurgeTest, AnErrorEndsThePurgeAfterRemovingWhatCameBefore) {
+    const Text notADate = u"Could not convert variant of type (UnicodeString) into type (Date)";
+    struct Case {
+        const char* what;
+        Text days;
+        std::vector<std::vector<Text>> rows;
+        Text message;
+        std::vector<int> asked, selected;
+    };
+    const Case cases[] = {
+        {"days text", u"30 ", {row(Old, u"1 MB")}, u"''30 '' is not a valid integer value", {}, {}},
+        {"an unreadable date, even of a row that would stay",
+         u"30",
+         {row(Old, u"1 MB"), row(u"someday", u"1 MB"), row(Old, u"1 MB")},
+         notADate,
+         {0},
+         {0}},
+        {"an unreadable size: the row is selected, not removed",
+         u"30",
+         {row(Old, u"1 MB"), row(Boundary, u"1 MB"), row(Old, u"1.2.3 MB"), row(Old, u"1 MB")},
+         u"'1.2.3' is not a valid floating point value",
+         {0},
+         {0, 2}},
+        {"a missing size column",
+         u"30",
+         {row(Old, u"1 MB"), {u"/home/u", Old}},
+         u"List index out of bounds (2)",
+         {0},
+         {0, 1}},
+    };
+    for (const Case& c : cases) {
+        for (int threads : {1, 3}) {
+            FakeRows rows(c.rows);
+            FakeRemover remover;
+            EXPECT_EQ(errorOf([&] { purge(rows, byDays(c.days), 1, 2, remover, threads); }),
+                      c.message)
+                << c.what;
+            EXPECT_EQ(remover.asked, c.asked) << c.what;
+            EXPECT_EQ(rows.selected, c.selected) << c.what;
+        }
+    }
+}
+
+TEST_F(PurgeTest, CancellingStartsNoNewItem) {
+    std::vector<std::vector<Text>> sizes;
+    for (int i = 0; i < 10; ++i)
+        sizes.push_back(row(Old, u"1 MB"));
+    FakeRows rows(sizes);
+    FakeRemover remover({{1, RemoveOutcome::Stayed}});
+    RemovalProgress progress;
+    remover.progress = &progress;
+    remover.cancelAfter = 3;
+    const PurgePlan plan = planPurge(rows, byDays(u"30"), 1, 2);
+    const RemovalOutcomes outcomes = removeRows(plan.rows, remover, 1, &progress);
+    EXPECT_EQ(remover.asked, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(progress.finished, 3);
+    EXPECT_EQ(progress.removed, 2);
+    const PurgeReport report = purgeReport(plan, outcomes);
+    EXPECT_EQ(report.removedMessage, u"删除文件或文件夹：2项\n未能删除：1项");
+    EXPECT_EQ(report.freedMessage, u"释放空间：2MB");
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,140 @@
+#include "ui/main/PurgeProgress.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+#include <thread>
+
+#include "ui/common/AppTitle.h"
+#include "ui/common/Named.h"
+
+namespace velmora {
+
+std::chrono::milliseconds PurgeProgressDelay{1000};
+
+TPurgeProgress::TPurgeProgress(QWidget* owner, int total, RemovalProgress& progress)
+    : FixedDialog(owner, QSize(320, 110), 0), total_(total), progress_(progress) {
+    setObjectName(QStringLiteral("frmPurgeProgress"));
+    setWindowTitle(applicationTitle());
+    setWindowModality(Qt::ApplicationModal);
+    QWidget* client = clientArea();
+    lblPurging = named(new QLabel(QStringLiteral("正在清除…"), client), "lblPurging",
+                       QRect(12, 10, 200, 16));
+    lblCount = named(new QLabel(client), "lblCount", QRect(208, 10, 100, 16));
+    lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ProgressBar1 = named(new QProgressBar(client), "ProgressBar1", QRect(12, 34, 296, 20));
+    ProgressBar1->setRange(0, std::max(total, 1));
+    ProgressBar1->setTextVisible(false);
+    BtnCancel =
+        named(new QPushButton(QStringLiteral("取消"), client), "BtnCancel", QRect(243, 72, 65, 25));
+    connect(BtnCancel, &QPushButton::clicked, this, &TPurgeProgress::reject);
+    showProgress();
+}
+
+void TPurgeProgress::showProgress() {
+    lblCount->setText(QStringLiteral("%1 / %2").arg(progress_.removed.load()).arg(total_));
+    ProgressBar1->setValue(std::min(progress_.finished.load(), ProgressBar1->maximum()));
+}
+
+void TPurgeProgress::reject() {
+    progress_.cancel = true;
+    BtnCancel->setEnabled(false);
+}
+
+namespace {
+
+// Drops the input meant for one window and its children, and keeps it from being closed.
+class InputBlocker : public QObject {
+public:
+    explicit InputBlocker(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+    ~InputBlocker() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget != &window_ && !window_.isAncestorOf(widget))
+            return false;
+        switch (event->type()) {
+        case QEvent::Close:
+            if (widget != &window_)
+                return false;
+            event->ignore();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget& window_;
+};
+
+} // namespace
+
+RemovalOutcomes removeWithProgress(QWidget& window, const std::vector<int>& rows,
+                                   ItemRemover& remover, int threads) {
+    if (rows.empty())
+        return {};
+    InputBlocker blocker(window);
+    RemovalProgress progress;
+    RemovalOutcomes outcomes;
+    std::exception_ptr error;
+    QEventLoop loop;
+    std::thread worker([&] {
+        try {
+            outcomes = removeRows(rows, remover, threads, &progress);
+        } catch (...) {
+            error = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+
+    std::unique_ptr<TPurgeProgress> dialog;
+    QTimer showTimer;
+    showTimer.setSingleShot(true);
+    QObject::connect(&showTimer, &QTimer::timeout, [&] {
+        dialog = std::make_unique<TPurgeProgress>(&window, static_cast<int>(rows.size()), progress);
+        dialog->show();
+    });
+    QTimer updateTimer;
+    QObject::connect(&updateTimer, &QTimer::timeout, [&] {
+        if (dialog)
+            dialog->showProgress();
+    });
+    showTimer.start(PurgeProgressDelay);
+    updateTimer.start(50);
+    loop.exec();
+    worker.join();
+    if (error)
+        std::rethrow_exception(error);
+    return outcomes;
+}
+
+} // namespace velmora
