@@ -10,7 +10,9 @@
 #include "core/Conversions.h"
 #include "core/Errors.h"
 #include "core/NumberReaders.h"
+#include "core/Purge.h"
 #include "platform/FileNames.h"
+#include "platform/ItemRemoval.h"
 #include "platform/LocaleSettings.h"
 #include "platform/PurgeLock.h"
 #include "platform/QtText.h"
@@ -44,6 +46,16 @@ QByteArray originalPath(ItemSource& source, const SourceRows& rows, int row) {
     const QString name = source.displayName(row);
     return fileNameToBytes(folder.endsWith(u'/') ? folder + name : folder + u'/' + name);
 }
+
+// Removes the item of a row through the source, on several threads at once.
+class SourceRemover final : public ItemRemover {
+public:
+    explicit SourceRemover(ItemSource& source) : source_(source) {}
+    RemoveOutcome KillItem(int row) override { return source_.remove(row); }
+
+private:
+    ItemSource& source_;
+};
 
 void write(std::FILE* stream, const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
@@ -81,8 +93,17 @@ PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun
     const int sizeColumn = rows.subItemOf(QStringLiteral("大小"), 2);
     PurgeOutput output;
     if (!dryRun) {
-        output.status = PurgeBadInput;
-        output.err = "velmora: the purge is not available yet\n";
+        SourceRemover remover(source);
+        try {
+            const PurgeReport report =
+                purge(rows, choice, dateColumn, sizeColumn, remover, RemovalThreads);
+            output.out = lines(report.removedMessage) + lines(report.freedMessage);
+            output.status = report.stayed > 0 ? PurgeSomeStayed : PurgeDone;
+        } catch (...) {
+            // The items before the row that could not be read are gone, as with the button.
+            output.status = PurgeConvertError;
+            output.err = errorLine(std::current_exception());
+        }
         return output;
     }
     try {

@@ -5,12 +5,14 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QSet>
 #include <cmath>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -21,6 +23,7 @@
 #include "app/PurgeCommand.h"
 #include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
+#include "core/NumberRules.h"
 #include "platform/LocaleSettings.h"
 #include "platform/QtText.h"
 
@@ -184,6 +187,73 @@ TEST(PurgeRun, AnUnreadableRowEndsTheDryRunWithStatus4) {
               "Could not convert variant of type (UnicodeString) into type (Date)\n");
 }
 
+// A purge reports what the button reports: the items removed and the space they freed, rounded
+// after every item, and how many stayed (status 1). Items that are no longer there count nowhere.
+TEST(PurgeRun, PurgeReportsLikeTheButton) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    const std::vector<FakeItem> items = {
+        trashItem(QStringLiteral("a"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("1,234 KB")),
+        trashItem(QStringLiteral("new"), QStringLiteral("2020/11/20 00:00"),
+                  QStringLiteral("8 KB")),
+        trashItem(QStringLiteral("b"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("3.5 MB")),
+        trashItem(QStringLiteral("c"), QStringLiteral("2019/01/01 00:00"), QStringLiteral("4 KB")),
+        trashItem(QStringLiteral("d"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("100 KB")),
+    };
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    struct Case {
+        std::map<int, RemoveOutcome> outcomes;
+        int status;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{}, PurgeDone, "删除文件或文件夹：4项\n释放空间：4.81MB\n"},
+        {{{3, RemoveOutcome::Stayed}},
+         PurgeSomeStayed,
+         "删除文件或文件夹：3项\n未能删除：1项\n释放空间：4.81MB\n"},
+        {{{4, RemoveOutcome::NotThere}}, PurgeDone, "删除文件或文件夹：3项\n释放空间：4.71MB\n"},
+    };
+    for (const Case& c : cases) {
+        FakeItemSource source(items);
+        source.enumerate();
+        source.outcomes = c.outcomes;
+        const PurgeOutput output = runPurge(source, choice, false);
+        EXPECT_EQ(output.status, c.status) << c.out;
+        EXPECT_EQ(output.out.toStdString(), c.out);
+        EXPECT_EQ(output.err.toStdString(), "");
+        QStringList removed = source.removedNames;
+        removed.sort();
+        EXPECT_EQ(removed, (QStringList{"a", "b", "c", "d"}));
+    }
+}
+
+// A date no reader accepts ends the purge with status 4 and its error text; the items before
+// it are removed, as the button removes them, and nothing after it.
+TEST(PurgeRun, AnUnreadableRowEndsThePurgeWithStatus4) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    FakeItemSource source({
+        trashItem(QStringLiteral("old.txt"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("4 KB")),
+        trashItem(QStringLiteral("odd.txt"), QStringLiteral("someday"), QStringLiteral("4 KB")),
+        trashItem(QStringLiteral("older.txt"), QStringLiteral("2018/01/01 00:00"),
+                  QStringLiteral("4 KB")),
+    });
+    source.enumerate();
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    const PurgeOutput output = runPurge(source, choice, false);
+    EXPECT_EQ(output.status, PurgeConvertError);
+    EXPECT_EQ(output.out.toStdString(), "");
+    EXPECT_EQ(output.err.toStdString(),
+              "Could not convert variant of type (UnicodeString) into type (Date)\n");
+    EXPECT_EQ(source.removedNames, QStringList{QStringLiteral("old.txt")});
+}
+
 // ---- The real program
 
 using test::makeTrash;
@@ -312,6 +382,8 @@ protected:
         return r;
     }
 
+    void expectPurgeRemovesItemsBefore(const QStringList& cutOff, const QString& moment);
+
     void holdLock(const char* name) {
         const QByteArray path = QFile::encodeName(runtimeDir() + u'/' + QString::fromLatin1(name));
         lock_ = ::open(path.constData(), O_RDWR | O_CREAT, 0600);
@@ -412,6 +484,147 @@ TEST_F(PurgeProcess, AHeldPurgeLockEndsWithStatus3) {
         EXPECT_EQ(r.err.toStdString(), "另一个清除正在进行\n");
     }
     EXPECT_EQ(treeState(), before);
+}
+
+// The freed space the purge reports for the items of a dry run's lines, in their order: each
+// item's size added and the total rounded to hundredths after every one.
+QByteArray freedSpace(const QList<QByteArray>& itemLines) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    double total = 0;
+    for (const QByteArray& line : itemLines)
+        total = RoundToHundredths(
+            addExtended(total, SizeTextToMB(toText(QString::fromUtf8(line.split('\t').value(1))))));
+    return "释放空间：" + toQString(formatGeneral(total)).toUtf8() + "MB";
+}
+
+// What make-trash --verify finds: the status of every item ("gone", "intact"…) by stored name,
+// and whether the canary outside the trash is intact.
+struct Verified {
+    QHash<QByteArray, QString> notGone; // stored name → status
+    QJsonObject counts;
+    bool canaryIntact = false;
+};
+
+Verified verifyTrash(const QString& dataHome, const QJsonObject& manifest) {
+    const test::Run r =
+        test::run(QStringLiteral("python3"),
+                  {test::makeTrashScript(), QStringLiteral("--verify"),
+                   QStringLiteral("--manifest"), dataHome + QStringLiteral("/manifest.json"),
+                   QStringLiteral("--json"), QStringLiteral("--show-all")});
+    Verified v;
+    const QJsonObject result = QJsonDocument::fromJson(r.out).object();
+    v.counts = result[QStringLiteral("counts")].toObject();
+    v.canaryIntact = r.exitCode == 0 && result[QStringLiteral("canary_intact")].toBool();
+    // The rows name items by their (display) trash name; map them back to stored names.
+    QHash<QString, QByteArray> stored;
+    for (const QJsonValue& e : manifest[QStringLiteral("items")].toArray())
+        stored.insert(e.toObject()[QStringLiteral("trash_name")].toString(),
+                      storedName(e.toObject()));
+    for (const QJsonValue& row : result[QStringLiteral("hard_items")].toArray()) {
+        const QJsonObject o = row.toObject();
+        if (o[QStringLiteral("status")] != QStringLiteral("gone"))
+            v.notGone.insert(stored.value(o[QStringLiteral("trash_name")].toString()),
+                             o[QStringLiteral("status")].toString());
+    }
+    return v;
+}
+
+// Runs a purge with the given cut-off on a fresh trash and checks that exactly the items deleted
+// before `moment` are gone, the others and the canary intact, and the texts it printed.
+void PurgeProcess::expectPurgeRemovesItemsBefore(const QStringList& cutOff, const QString& moment) {
+    const QJsonObject manifest = trash({QStringLiteral("--items"), QStringLiteral("80")});
+    const QSet<QByteArray> qualifying = deletedBefore(manifest, moment);
+    const int total = static_cast<int>(manifest[QStringLiteral("items")].toArray().size());
+    ASSERT_GT(qualifying.size(), 0);
+    ASSERT_LT(qualifying.size(), total);
+
+    const test::Run dry = velmora(cutOff + QStringList{QStringLiteral("--dry-run")});
+    ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    QList<QByteArray> itemLines = dry.out.split('\n').mid(2);
+    itemLines.removeAll(QByteArray());
+    ASSERT_EQ(itemLines.size(), qualifying.size());
+
+    const test::Run r = velmora(cutOff);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err.toStdString(), "");
+    EXPECT_EQ(r.out.toStdString(),
+              (QStringLiteral("删除文件或文件夹：%1项\n").arg(qualifying.size()).toUtf8() +
+               freedSpace(itemLines) + '\n')
+                  .toStdString());
+
+    const Verified v = verifyTrash(dataHome(), manifest);
+    EXPECT_TRUE(v.canaryIntact);
+    EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), qualifying.size());
+    EXPECT_EQ(v.counts[QStringLiteral("intact")].toInt(), total - qualifying.size());
+    for (const QJsonValue& e : manifest[QStringLiteral("items")].toArray()) {
+        const QByteArray name = storedName(e.toObject());
+        EXPECT_EQ(v.notGone.contains(name), !qualifying.contains(name)) << name.toStdString();
+    }
+}
+
+TEST_F(PurgeProcess, PurgeByDaysRemovesExactlyTheQualifyingItems) {
+    expectPurgeRemovesItemsBefore({QStringLiteral("--purge-days"), QStringLiteral("30")},
+                                  midnightDaysAgo(30));
+}
+
+TEST_F(PurgeProcess, PurgeByDateRemovesExactlyTheQualifyingItems) {
+    const QDate cutOff = QDate::currentDate().addDays(-90);
+    expectPurgeRemovesItemsBefore(
+        {QStringLiteral("--purge-before"), cutOff.toString(QStringLiteral("yyyy-MM-dd"))},
+        midnightDaysAgo(90));
+}
+
+// The hard trash as an ordinary user: read-only and locked folders, links into the canary, a
+// fifo, a deep tree, untidy info files. Everything old goes but one folder that holds a folder of
+// another user, which its owner cannot empty: status 1, and the counts say so.
+TEST_F(PurgeProcess, AsAnOrdinaryUserWhatCannotBeRemovedStaysAndIsCounted) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to run the purge as user 65534 (setpriv)";
+    const QJsonObject manifest =
+        trash({QStringLiteral("--items"), QStringLiteral("20"), QStringLiteral("--hard")});
+    const QString cutOff = midnightDaysAgo(30);
+    QByteArray blocked; // a qualifying ordinary folder item
+    for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
+        const QJsonObject e = v.toObject();
+        if (!e[QStringLiteral("hard")].toBool() && e[QStringLiteral("kind")] == "dir" &&
+            e[QStringLiteral("deletion_date")].toString() < cutOff) {
+            blocked = storedName(e);
+            break;
+        }
+    }
+    ASSERT_FALSE(blocked.isEmpty());
+    const QByteArray trashDir = QFile::encodeName(dataHome()) + "/Trash";
+    const QByteArray others = trashDir + "/files/" + blocked + "/others";
+    ASSERT_TRUE(test::makeDirs(others, 0755));
+    ASSERT_TRUE(test::writeFile(others + "/kept.txt", "root's"));
+    test::run(QStringLiteral("chown"),
+              {QStringLiteral("-R"), QStringLiteral("65534:65534"), dataHome(), runtimeDir()});
+    ASSERT_EQ(::chown(others.constData(), 0, 0), 0);
+    ASSERT_EQ(::chown((others + "/kept.txt").constData(), 0, 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(root_).constData(), 0755), 0);
+
+    const test::Run dry =
+        velmora({QStringLiteral("--purge-days"), QStringLiteral("30"), QStringLiteral("--dry-run")},
+                {}, true);
+    ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    const qsizetype qualifying = dry.out.count('\n') - 2;
+    ASSERT_GT(qualifying, 10);
+
+    const test::Run r = velmora({QStringLiteral("--purge-days"), QStringLiteral("30")}, {}, true);
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    EXPECT_EQ(r.err.toStdString(), "");
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("删除文件或文件夹：%1项\n未能删除：1项\n释放空间：")
+                                     .arg(qualifying - 1)
+                                     .toUtf8()))
+        << r.out.toStdString();
+
+    // The blocked item stays whole enough to be listed: its info file, and the other user's
+    // folder with its file; links were removed, never followed.
+    const Verified v = verifyTrash(dataHome(), manifest);
+    EXPECT_TRUE(v.canaryIntact);
+    EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), qualifying - 1);
+    EXPECT_TRUE(test::lstatOf(trashDir + "/info/" + blocked + ".trashinfo"));
+    EXPECT_EQ(test::readFile(others + "/kept.txt"), "root's");
 }
 
 } // namespace
