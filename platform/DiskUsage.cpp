@@ -48,8 +48,10 @@ public:
         if (top)
             *top = st;
         total_ = allocated(st);
-        if (!S_ISDIR(st.st_mode))
+        if (!S_ISDIR(st.st_mode)) {
+            apparent_ = st.st_size;
             return total_;
+        }
         rootDev_ = st.st_dev;
         const int fd = ::openat(dirFd, name, OpenDirFlags);
         if (fd < 0)
@@ -62,6 +64,8 @@ public:
         walk(fd, st.st_ino);
         return total_;
     }
+
+    TreeFigures figures() const { return {total_, apparent_, files_, folders_}; }
 
 private:
     struct Frame {
@@ -83,12 +87,15 @@ private:
                 continue;
             if (S_ISDIR(st.st_mode)) {
                 total_ += allocated(st);
+                ++folders_;
                 frame.subdirs.emplace_back(entryName);
                 continue;
             }
+            ++files_;
             if (st.st_nlink > 1 && !seen_.insert({st.st_dev, st.st_ino}).second)
                 continue;
             total_ += allocated(st);
+            apparent_ += st.st_size;
         }
         // A folder that cannot be read further is counted as far as it was read.
     }
@@ -155,6 +162,9 @@ private:
     std::unordered_set<FileId, FileIdHash> seen_;
     dev_t rootDev_ = 0;
     qint64 total_ = 0;
+    qint64 apparent_ = 0;
+    qint64 files_ = 0;
+    qint64 folders_ = 0;
 };
 
 } // namespace
@@ -162,6 +172,12 @@ private:
 qint64 diskUsage(int dirFd, const char* name, struct stat* top) {
     TreeWalker walker;
     return walker.measure(dirFd, name, top);
+}
+
+TreeFigures measureTree(int dirFd, const char* name) {
+    TreeWalker walker;
+    walker.measure(dirFd, name, nullptr);
+    return walker.figures();
 }
 
 } // namespace velmora

@@ -14,4 +14,15 @@ namespace velmora {
 // itself cannot be read; top, when given, receives the entry's own lstat (st_ino 0 when it failed).
 qint64 diskUsage(int dirFd, const char* name, struct stat* top = nullptr);
 
+// What the same walk finds: the bytes allocated, the lengths of the files (links and special
+// files included, hard links once), and the entries below a folder: its files (every name that
+// is not a folder) and its folders.
+struct TreeFigures {
+    qint64 allocated = 0;
+    qint64 apparent = 0;
+    qint64 files = 0;
+    qint64 folders = 0;
+};
+TreeFigures measureTree(int dirFd, const char* name);
+
 } // namespace velmora

@@ -7,6 +7,8 @@
 #include <Qt>
 
 #include "core/RemoveOutcome.h"
+#include "core/RestoreOutcome.h"
+#include "platform/ItemProperties.h"
 
 namespace velmora {
 
@@ -46,6 +48,20 @@ public:
 
     // Gives the item a new name under which it will be restored. False when it is refused.
     virtual bool rename(int index, const QString& newName) = 0;
+
+    // Whether the item's original location is known: only then can it be restored or renamed.
+    virtual bool hasOriginalPath(int) const { return false; }
+    // Moves the item back to its original location, never over an existing object. The item
+    // stays in the list until the next enumeration.
+    virtual RestoreOutcome restore(int) { return RestoreOutcome::InvalidTarget; }
+    // What the properties dialog shows; may measure a folder's tree.
+    virtual ItemProperties properties(int index) {
+        ItemProperties p;
+        p.name = displayName(index);
+        p.folder = isFolder(index);
+        p.storedPath = pathName(index);
+        return p;
+    }
 
     // The top directories of the volumes the last enumeration left out because they did not
     // answer in time.

@@ -21,6 +21,9 @@ struct TrashItemRef {
     bool hasInfo = false;
     dev_t infoDev = 0;
     ino_t infoIno = 0;
+    // A volume trash: the volume's top directory, from which relative Paths start and below
+    // which a restored item must land. Empty for the home trash, whose Paths are absolute.
+    QByteArray topDir{};
 };
 
 } // namespace velmora

@@ -31,6 +31,7 @@ struct HeldTrash {
     QString filesPath;  // dir/files as text (fileNameFromBytes)
     Fd fd, files, info; // info invalid when the trash has no info/
     dev_t filesDev = 0, infoDev = 0;
+    bool home = false; // the home trash, whose Paths are absolute; otherwise a volume's
 };
 
 // Kept for every item of an enumeration; the fields are ordered to keep it small.

@@ -31,6 +31,7 @@
 #include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
 #include "platform/ItemRemoval.h"
+#include "platform/ItemRestore.h"
 #include "platform/Parallel.h"
 #include "platform/PosixFiles.h"
 #include "platform/QtText.h"
@@ -191,6 +192,7 @@ void TrashSource::enumerate() {
 
         SortKeys keys;
         if (haveHome) {
+            home.trash.home = true;
             listTrash(home, options_.locale);
             if (options_.stepHook)
                 options_.stepHook("listed", home.trash.dir);
@@ -357,6 +359,8 @@ TrashItemRef TrashSource::itemRef(int index) const {
     ref.hasInfo = item.hasInfo;
     ref.infoDev = trash.infoDev;
     ref.infoIno = item.infoIno;
+    if (!trash.home)
+        ref.topDir = trash.top;
     return ref;
 }
 
@@ -521,11 +525,13 @@ bool TrashSource::rename(int index, const QString& newName) {
     if (!dir.valid())
         return false;
     const QByteArray infoName = item.stored + TrashInfoSuffix;
-    // The info file as it is now, in case another program changed it since the enumeration.
+    // The info file as it is now, and still the one the enumeration read: a new item trashed
+    // under the same name since is not renamed in its place.
     const Fd current(
         ::openat(dir.get(), infoName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat st {};
-    if (!current.valid() || ::fstat(current.get(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (!current.valid() || ::fstat(current.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_dev != trash.infoDev || st.st_ino != item.infoIno)
         return false;
     const QByteArray read = readAtMost(current.get(), MaxTrashInfoBytes + 1);
     if (read.size() > MaxTrashInfoBytes)
@@ -548,7 +554,42 @@ bool TrashSource::rename(int index, const QString& newName) {
     if (!replaceFileAtomically(dir.get(), infoName.constData(), content, &st.st_mtim))
         return false;
     item.name = displayTextFromBytes(fileNameToBytes(newName));
+    // The info file is a new one now: it is the item's, for a restore or removal to come.
+    struct stat written {};
+    item.infoIno = ::fstatat(dir.get(), infoName.constData(), &written, AT_SYMLINK_NOFOLLOW) == 0
+                       ? written.st_ino
+                       : 0;
     return true;
+}
+
+bool TrashSource::hasOriginalPath(int index) const {
+    const Item& item = items_[index];
+    return item.hasInfo && !item.name.isNull();
+}
+
+RestoreOutcome TrashSource::restore(int index) {
+    return restoreItem(itemRef(index));
+}
+
+ItemProperties TrashSource::properties(int index) {
+    const Item& item = items_[index];
+    const QStringList texts = details(index);
+    ItemProperties p;
+    p.name = displayName(index);
+    p.originalFolder = texts.value(int(TrashColumn::Folder) - 1);
+    p.deleted = texts.value(int(TrashColumn::Deleted) - 1);
+    p.size = texts.value(int(TrashColumn::Size) - 1);
+    p.type = texts.value(int(TrashColumn::Type) - 1);
+    p.modified = texts.value(int(TrashColumn::Modified) - 1);
+    p.folder = isFolder(index);
+    p.storedPath = pathName(index);
+    const TreeFigures figures =
+        measureTree(trashes_[item.trash].files.get(), item.stored.constData());
+    p.bytesOnDisk = figures.allocated;
+    p.apparentBytes = figures.apparent;
+    p.files = figures.files;
+    p.folders = figures.folders;
+    return p;
 }
 
 } // namespace velmora

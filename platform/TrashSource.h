@@ -93,6 +93,9 @@ public:
     // ItemRemoval::KillItem). The size cache loses a removed folder's line before the next
     // enumeration reads it.
     RemoveOutcome remove(int index) override;
+    bool hasOriginalPath(int index) const override;
+    RestoreOutcome restore(int index) override;
+    ItemProperties properties(int index) override;
 
     // One text of the columns after the name: the kept one once details() has loaded them,
     // otherwise written now without loading the others (the size column loads the sizes).

@@ -29,6 +29,7 @@
 #include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
+#include "ui/main/ItemMenu.h"
 #include "ui/main/PurgeProgress.h"
 #include "ui/main/ShellListFindRows.h"
 #include "ui/main/ShellListView.h"
@@ -105,6 +106,7 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
                         QRect(181, 61, 193, 13));
 
     ShellListView1 = named(new TShellListView(std::move(source), GroupBox2), "ShellListView1");
+    new TItemCommands(*ShellListView1); // the item menu and the rename, owned by the list
 
     Panel1 = named(new QFrame(GroupBox2), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);

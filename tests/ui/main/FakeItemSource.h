@@ -16,6 +16,7 @@ struct FakeItem {
     QString name;
     QStringList details; // texts of columns 1 onwards
     bool folder = false;
+    bool orphan = false; // no original location known: neither restored nor renamed
 };
 
 // Column headings as the trash shows them.
@@ -58,7 +59,28 @@ public:
         ++detailRequests;
         return at(i).details;
     }
-    bool rename(int, const QString&) override { return false; }
+    // Accepted unless renameAccepted is false; an accepted name becomes the item's name.
+    bool rename(int i, const QString& newName) override {
+        renameRequests.append(newName);
+        if (!renameAccepted)
+            return false;
+        items_.at(static_cast<std::size_t>(i)).name = newName;
+        return true;
+    }
+    bool hasOriginalPath(int i) const override { return !at(i).orphan; }
+    RestoreOutcome restore(int i) override {
+        restoredNames.append(at(i).name);
+        return restoreOutcome;
+    }
+    ItemProperties properties(int i) override {
+        ItemProperties p = ItemSource::properties(i);
+        p.size = at(i).details.value(2);
+        p.bytesOnDisk = 4096;
+        p.apparentBytes = 10;
+        p.files = p.folder ? 3 : 0;
+        p.folders = p.folder ? 1 : 0;
+        return p;
+    }
     QStringList unavailableVolumes() const override { return unavailable; }
     // Records the item's name and answers with the outcome chosen for its index (Removed unless
     // told otherwise), after removeDelay.
@@ -76,6 +98,10 @@ public:
     std::map<int, RemoveOutcome> outcomes;
     std::chrono::milliseconds removeDelay{0};
     QStringList removedNames; // in the order the removals ended
+    bool renameAccepted = true;
+    QStringList renameRequests;
+    RestoreOutcome restoreOutcome = RestoreOutcome::Restored;
+    QStringList restoredNames;
 
 private:
     const FakeItem& at(int i) const { return items_.at(static_cast<std::size_t>(i)); }

@@ -1,0 +1,323 @@
+// The item menu, its commands on the selected row, and the in-place edit of a name.
+#include "ui/main/ItemMenu.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "core/Errors.h"
+#include "core/Purge.h"
+#include "platform/QtText.h"
+#include "ui/common/HandlerGuard.h"
+#include "ui/dialogs/PropertiesDialog.h"
+#include "ui/main/ItemBoxes.h"
+#include "ui/main/PurgeProgress.h"
+#include "ui/main/ShellListView.h"
+
+namespace velmora {
+
+namespace {
+QString quoted(const QString& name) {
+    return u'“' + name + u'”';
+}
+
+// Digits grouped by ",", as the list writes its sizes, and 字节.
+QString byteText(qint64 bytes) {
+    const QString digits = QString::number(std::max<qint64>(bytes, 0));
+    QString out;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += u',';
+        out += digits[i];
+    }
+    return out + QStringLiteral(" 字节");
+}
+
+// A file's name is edited without its extension selected, as file managers do.
+qsizetype selectedLength(const QString& name, bool folder) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return folder || dot <= 0 ? name.size() : dot;
+}
+} // namespace
+
+ItemMenu::ItemMenu(QWidget* parent, bool restorable) : QMenu(parent) {
+    setObjectName(QStringLiteral("ItemMenu"));
+    auto action = [this](const char* name, const QString& text) {
+        QAction* a = addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    ActRestore = action("ActRestore", QStringLiteral("还原"));
+    ActRestore->setEnabled(restorable);
+    addSeparator();
+    ActDelete = action("ActDelete", QStringLiteral("删除"));
+    ActRename = action("ActRename", QStringLiteral("重命名"));
+    addSeparator();
+    ActProperties = action("ActProperties", QStringLiteral("属性"));
+    setDefaultAction(ActRestore->isEnabled() ? ActRestore : nullptr);
+}
+
+TItemCommands::TItemCommands(TShellListView& list) : QObject(&list), list_(list) {
+    setObjectName(QStringLiteral("ItemCommands"));
+    // The purge's removal, with its progress window when it takes a while.
+    remove_ = [this](QWidget& window, int row) {
+        struct Remover : ItemRemover {
+            ItemSource& source;
+            explicit Remover(ItemSource& s) : source(s) {}
+            RemoveOutcome KillItem(int r) override { return source.remove(r); }
+        } remover(list_.source());
+        const RemovalOutcomes outcomes = removeWithProgress(window, {row}, remover, 1);
+        // Never started (cancelled at once): nothing was touched.
+        return outcomes.empty() || !outcomes.front() ? RemoveOutcome::NotThere : *outcomes.front();
+    };
+    renameTimer_.setSingleShot(true);
+    connect(&renameTimer_, &QTimer::timeout, this, guard([this] {
+        if (pendingRow_ >= 0 && pendingRow_ == list_.ItemIndex())
+            StartRename(pendingRow_);
+        pendingRow_ = -1;
+    }));
+    connect(list_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { placeEditor(); });
+    connect(list_.horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { placeEditor(); });
+    list_.installEventFilter(this);
+    list_.viewport()->installEventFilter(this);
+}
+
+QPoint TItemCommands::selectedRowPoint() const {
+    const QRect rect = list_.visualRect(list_.model()->index(list_.ItemIndex(), 0));
+    return list_.viewport()->mapToGlobal(
+        QPoint(rect.left() + list_.iconSize().width(), rect.center().y()));
+}
+
+bool TItemCommands::Popup(const QPoint& globalPos) {
+    const int row = list_.ItemIndex();
+    if (row < 0 || menu_)
+        return false;
+    if (editor_)
+        EndRename(true);
+    auto* menu = new ItemMenu(&list_, list_.source().hasOriginalPath(row));
+    menu_ = menu;
+    // A command runs once the menu has closed, on the row the menu was opened for.
+    connect(menu->ActRestore, &QAction::triggered, this,
+            [this, row] { runCommand(&TItemCommands::Restore, row); });
+    connect(menu->ActDelete, &QAction::triggered, this,
+            [this, row] { runCommand(&TItemCommands::Delete, row); });
+    connect(menu->ActRename, &QAction::triggered, this,
+            [this, row] { runCommand(&TItemCommands::StartRename, row); });
+    connect(menu->ActProperties, &QAction::triggered, this,
+            [this, row] { runCommand(&TItemCommands::ShowProperties, row); });
+    connect(menu, &QMenu::aboutToHide, this, [this, menu] {
+        menu->deleteLater();
+        if (menu_ == menu)
+            menu_ = nullptr;
+    });
+    menu->popup(globalPos);
+    return true;
+}
+
+void TItemCommands::runCommand(void (TItemCommands::*command)(int), int row) {
+    QTimer::singleShot(0, this, [this, command, row] {
+        guarded([&] {
+            if (row < list_.rowCount())
+                (this->*command)(row);
+        });
+    });
+}
+
+void TItemCommands::Restore(int row) {
+    ItemSource& source = list_.source();
+    if (!source.hasOriginalPath(row))
+        return;
+    const QString name = source.displayName(row);
+    // The row stays until the next re-read, whatever the outcome.
+    switch (source.restore(row)) {
+    case RestoreOutcome::Restored:
+        return;
+    case RestoreOutcome::TargetExists:
+        showErrorBox(list_.window(), QStringLiteral("无法还原") + quoted(name) +
+                                         QStringLiteral("：原位置已存在同名项目。"));
+        return;
+    case RestoreOutcome::InvalidTarget:
+        showErrorBox(list_.window(),
+                     QStringLiteral("无法还原") + quoted(name) + QStringLiteral("：原位置无效。"));
+        return;
+    case RestoreOutcome::NotThere:
+    case RestoreOutcome::Failed:
+        showErrorBox(list_.window(), QStringLiteral("无法还原") + quoted(name) + u'。');
+        return;
+    }
+}
+
+void TItemCommands::Delete(int row) {
+    const QString name = list_.source().displayName(row);
+    if (!askQuestion(list_.window(), QStringLiteral("确实要永久删除此项吗？\n\n") + name))
+        return;
+    const RemoveOutcome outcome = remove_(*list_.window(), row);
+    // Part of an item that stayed may be gone: the list is read again all the same. So it is
+    // when the item had gone or changed meanwhile: the row no longer shows what is there.
+    if (outcome == RemoveOutcome::Stayed)
+        showErrorBox(list_.window(), QStringLiteral("无法完全删除") + quoted(name) + u'。');
+    list_.Refresh();
+}
+
+void TItemCommands::StartRename(int row) {
+    if (editor_)
+        EndRename(true);
+    if (row < 0 || row >= list_.rowCount())
+        return;
+    const QModelIndex index = list_.model()->index(row, 0);
+    list_.scrollTo(index);
+    editRow_ = row;
+    editName_ = list_.source().displayName(row);
+    auto* editor = new QLineEdit(editName_, list_.viewport());
+    editor->setObjectName(QStringLiteral("NameEditor"));
+    editor->setFont(list_.font());
+    editor->setSelection(0, int(selectedLength(editName_, list_.source().isFolder(row))));
+    editor->installEventFilter(this);
+    editor_ = editor;
+    placeEditor();
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+void TItemCommands::placeEditor() {
+    if (!editor_)
+        return;
+    const QRect rect = list_.visualRect(list_.model()->index(editRow_, 0));
+    const int indent = list_.iconSize().width() + 4;
+    editor_->setGeometry(rect.left() + indent, rect.top(), std::max(60, rect.width() - indent),
+                         rect.height());
+}
+
+void TItemCommands::EndRename(bool keepText) {
+    if (!editor_)
+        return;
+    QLineEdit* editor = editor_;
+    const QString text = editor->text();
+    const int row = editRow_;
+    editor_ = nullptr;
+    editRow_ = -1;
+    editor->removeEventFilter(this);
+    editor->hide();
+    editor->deleteLater();
+    if (list_.isVisible())
+        list_.setFocus(Qt::OtherFocusReason);
+    if (keepText)
+        guarded([&] { rename(row, text); });
+}
+
+void TItemCommands::rename(int row, const QString& text) {
+    if (row < 0 || row >= list_.rowCount())
+        return;
+    // An unchanged name renames nothing: a name whose bytes are not UTF-8 is shown with
+    // stand-ins that must not replace its bytes.
+    if (text == editName_)
+        return;
+    ItemSource& source = list_.source();
+    // An item that cannot be renamed keeps its name, and nothing is shown.
+    const bool renamed = !source.hasOriginalPath(row) || source.rename(row, text);
+    list_.viewport()->update();
+    if (!renamed)
+        throw VelmoraError(u"Rename to " + toText(text) + u" failed");
+}
+
+void TItemCommands::ShowProperties(int row) {
+    const ItemProperties p = list_.source().properties(row);
+    QList<PropertyField> fields{
+        {QStringLiteral("edtName"), QStringLiteral("名称"), p.name},
+        {QStringLiteral("edtLocation"), QStringLiteral("原位置"), p.originalFolder},
+        {QStringLiteral("edtDeleted"), QStringLiteral("删除日期"), p.deleted},
+        {QStringLiteral("edtType"), QStringLiteral("类型"), p.type},
+        {QStringLiteral("edtSize"), QStringLiteral("大小"), p.size},
+        {QStringLiteral("edtOnDisk"), QStringLiteral("占用空间"), byteText(p.bytesOnDisk)},
+        {QStringLiteral("edtApparent"), QStringLiteral("实际大小"), byteText(p.apparentBytes)},
+    };
+    if (p.folder)
+        fields.append({QStringLiteral("edtContents"), QStringLiteral("包含"),
+                       QStringLiteral("%1 个文件，%2 个文件夹").arg(p.files).arg(p.folders)});
+    fields.append({QStringLiteral("edtModified"), QStringLiteral("修改日期"), p.modified});
+    fields.append({QStringLiteral("edtStored"), QStringLiteral("存储位置"), p.storedPath});
+    TfrmProperties dialog(list_.window(), p.name, fields);
+    dialog.exec();
+}
+
+bool TItemCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (editor_ && watched == editor_) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+                EndRename(key != Qt::Key_Escape);
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Leaving the field ends the edit with its text; a menu or box opening over it
+            // does not.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                EndRename(true);
+        }
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::ContextMenu: {
+        auto* e = static_cast<QContextMenuEvent*>(event);
+        guarded([&] {
+            Popup(e->reason() == QContextMenuEvent::Mouse ? e->globalPos() : selectedRowPoint());
+        });
+        return true;
+    }
+    case QEvent::KeyPress: {
+        if (watched != &list_)
+            return false;
+        auto* e = static_cast<QKeyEvent*>(event);
+        const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+        if (e->key() == Qt::Key_Menu || (e->key() == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+            guarded([&] { Popup(selectedRowPoint()); });
+            return true;
+        }
+        if (e->key() == Qt::Key_F2 && mods == Qt::NoModifier) {
+            guarded([&] { StartRename(list_.ItemIndex()); });
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonPress: {
+        if (watched != list_.viewport())
+            return false;
+        auto* e = static_cast<QMouseEvent*>(event);
+        renameTimer_.stop();
+        const QModelIndex index = list_.indexAt(e->position().toPoint());
+        const QRect rect = list_.visualRect(index);
+        // A click on the name of the row that was already selected.
+        const bool onName = index.isValid() && index.column() == 0 &&
+                            e->position().x() >= rect.left() + list_.iconSize().width();
+        pressedRow_ = e->button() == Qt::LeftButton && e->modifiers() == Qt::NoModifier && onName &&
+                              index.row() == list_.ItemIndex()
+                          ? index.row()
+                          : -1;
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        if (watched != list_.viewport())
+            return false;
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (pressedRow_ >= 0 && list_.indexAt(e->position().toPoint()).row() == pressedRow_) {
+            pendingRow_ = pressedRow_;
+            renameTimer_.start(QApplication::doubleClickInterval());
+        }
+        pressedRow_ = -1;
+        return false;
+    }
+    case QEvent::MouseButtonDblClick:
+        renameTimer_.stop();
+        pressedRow_ = pendingRow_ = -1;
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace velmora
