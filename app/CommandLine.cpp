@@ -1,5 +1,5 @@
-// The command line: read before anything else starts, so that --version and --help need neither
-// a display nor the single-instance guard.
+// The command line: read before anything else starts, so that --version, --help and the purge
+// need neither a display nor the single-instance guard.
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
@@ -16,8 +16,25 @@ const QString usage = QStringLiteral(
     "Clears the trash selectively, by deletion date. Without options it opens the main window.\n"
     "\n"
     "选项 / Options:\n"
-    "  -h, --help     显示本帮助并退出 / show this help and exit\n"
-    "  -v, --version  显示版本并退出 / show the version and exit\n"
+    "  -h, --help            显示本帮助并退出 / show this help and exit\n"
+    "  -v, --version         显示版本并退出 / show the version and exit\n"
+    "  --purge-days N        不打开窗口，永久删除 N 天前删除的项目\n"
+    "                        remove for good, without a window, the items deleted more than\n"
+    "                        N days ago (N as in the days box; not negative)\n"
+    "  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目\n"
+    "                        remove for good, without a window, the items deleted before DATE\n"
+    "                        (2026-11-01, or the locale's short date)\n"
+    "  --dry-run             只列出将被删除的项目，不删除任何东西\n"
+    "                        remove nothing: print the analysis, then one line per item that\n"
+    "                        would go: deletion date, size, original path (tab-separated)\n"
+    "\n"
+    "清除的退出状态 / Exit status of a purge:\n"
+    "  0 全部删除 / every qualifying item is gone (--dry-run: the analysis succeeded)\n"
+    "  1 有项目未能删除 / some items stayed\n"
+    "  2 选项、天数或日期有误，未删除任何东西 / bad option, day count or date; nothing removed\n"
+    "  3 另一个清除正在进行 / another purge is running\n"
+    "  4 某项的文字无法转换；之前的项目已删除 / a row's text could not be converted part-way;\n"
+    "    the items before it are removed\n"
     "\n"
     "也接受 Qt 的选项，如 -platform、-style。\n"
     "Qt's own options, such as -platform and -style, are accepted too.\n");
@@ -58,6 +75,13 @@ QString asWritten(const QString& name, const QStringList& arguments) {
     return QStringLiteral("--") + name;
 }
 
+CommandLineRequest answer(CommandLineRequest::Action action, const QString& text) {
+    CommandLineRequest request;
+    request.action = action;
+    request.text = text;
+    return request;
+}
+
 } // namespace
 
 QStringList argumentList(int argc, char** argv) {
@@ -79,8 +103,16 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption purgeDays(QStringLiteral("purge-days"), QString(),
+                                       QStringLiteral("N"));
+    const QCommandLineOption purgeBefore(QStringLiteral("purge-before"), QString(),
+                                         QStringLiteral("DATE"));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(purgeDays);
+    parser.addOption(purgeBefore);
+    parser.addOption(dryRun);
     for (const char* name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -98,26 +130,51 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString option = asWritten(unknown.first(), arguments);
-            return {CommandLineRequest::Action::Fail,
-                    QStringLiteral("velmora: 未知选项 “%1”\nvelmora: unknown option '%1'\n")
-                            .arg(option) +
-                        tryHelp};
+            return answer(CommandLineRequest::Action::Fail,
+                          QStringLiteral("velmora: 未知选项 “%1”\nvelmora: unknown option '%1'\n")
+                                  .arg(option) +
+                              tryHelp);
         }
-        return {CommandLineRequest::Action::Fail,
-                QStringLiteral("velmora: %1\n").arg(parser.errorText()) + tryHelp};
+        return answer(CommandLineRequest::Action::Fail,
+                      QStringLiteral("velmora: %1\n").arg(parser.errorText()) + tryHelp);
     }
     if (!parser.positionalArguments().isEmpty()) {
         const QString argument = parser.positionalArguments().first();
-        return {CommandLineRequest::Action::Fail,
-                QStringLiteral("velmora: 多余的参数 “%1”\nvelmora: unexpected argument '%1'\n")
-                        .arg(argument) +
-                    tryHelp};
+        return answer(
+            CommandLineRequest::Action::Fail,
+            QStringLiteral("velmora: 多余的参数 “%1”\nvelmora: unexpected argument '%1'\n")
+                    .arg(argument) +
+                tryHelp);
     }
     if (parser.isSet(help))
-        return {CommandLineRequest::Action::Print, usage};
+        return answer(CommandLineRequest::Action::Print, usage);
     if (parser.isSet(version))
-        return {CommandLineRequest::Action::Print, versionText() + u'\n'};
-    return {};
+        return answer(CommandLineRequest::Action::Print, versionText() + u'\n');
+
+    // Exactly one cut-off, given once: an unattended purge never guesses which was meant.
+    const qsizetype cutOffs = parser.values(purgeDays).size() + parser.values(purgeBefore).size();
+    if (cutOffs > 1)
+        return answer(
+            CommandLineRequest::Action::Fail,
+            QStringLiteral("velmora: --purge-days 和 --purge-before 只能给出一个，且只能一次\n"
+                           "velmora: give one of --purge-days and --purge-before, once\n") +
+                tryHelp);
+    if (cutOffs == 0) {
+        if (parser.isSet(dryRun))
+            return answer(
+                CommandLineRequest::Action::Fail,
+                QStringLiteral("velmora: --dry-run 需要 --purge-days 或 --purge-before\n"
+                               "velmora: --dry-run needs --purge-days or --purge-before\n") +
+                    tryHelp);
+        return {};
+    }
+    CommandLineRequest request;
+    request.action = CommandLineRequest::Action::Purge;
+    request.purge.byDate = parser.isSet(purgeBefore);
+    request.purge.days = parser.value(purgeDays);
+    request.purge.before = parser.value(purgeBefore);
+    request.purge.dryRun = parser.isSet(dryRun);
+    return request;
 }
 
 int finishRequest(const CommandLineRequest& request) {

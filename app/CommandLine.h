@@ -1,5 +1,5 @@
-// The command line: read before anything else starts, so that --version and --help need neither
-// a display nor the single-instance guard.
+// The command line: read before anything else starts, so that --version, --help and the purge
+// need neither a display nor the single-instance guard.
 #pragma once
 
 #include <QString>
@@ -7,15 +7,25 @@
 
 namespace velmora {
 
+// A purge without a window: its cut-off as given (read later, in the user's locale).
+struct PurgeRequest {
+    bool byDate = false; // --purge-before, otherwise --purge-days
+    QString days;        // the text after --purge-days
+    QString before;      // the text after --purge-before
+    bool dryRun = false; // --dry-run: report what would go, remove nothing
+};
+
 // What the process was asked to do.
 struct CommandLineRequest {
     enum class Action {
         OpenWindow, // no option of Velmora's own: the usual start-up (Qt's options pass through)
         Print,      // print `text` on standard output and end with status 0
         Fail,       // print `text` on standard error and end with status 2
+        Purge,      // run `purge` without a window
     };
     Action action = Action::OpenWindow;
     QString text;
+    PurgeRequest purge;
 };
 
 // The arguments as QStrings (argv[0] included), without needing an application object.

@@ -28,18 +28,7 @@ void setMessageBoxFunction(MessageBoxFunction show) {
 }
 
 QString errorText(std::exception_ptr error) {
-    Text message;
-    try {
-        std::rethrow_exception(error);
-    } catch (const VelmoraError& e) {
-        message = e.message();
-    } catch (const std::exception& e) {
-        message = fromUtf8(e.what());
-    } catch (...) {
-        message = u"Unknown error";
-    }
-    const Text shown = withClosingPeriod(message);
-    return toQString(shown);
+    return toQString(shownErrorText(error));
 }
 
 void showError(std::exception_ptr error) {

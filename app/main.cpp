@@ -1,10 +1,13 @@
-// Process entry of Velmora: the command line; one copy per user; the windows; the message loop.
+// Process entry of Velmora: the command line and the purge without a window; one copy per user;
+// the windows; the message loop.
 #include <QApplication>
 #include <QIcon>
 
 #include "app/CommandLine.h"
 #include "app/ErrorHandler.h"
+#include "app/PurgeCommand.h"
 #include "app/SingleInstance.h"
+#include "app/TrashEnvironment.h"
 #include "platform/InstanceMarker.h"
 #include "platform/LocaleSettings.h"
 #include "platform/TrashSource.h"
@@ -15,9 +18,11 @@
 
 int main(int argc, char* argv[]) {
     using namespace velmora;
-    // --version, --help and mistakes on the command line end here, before the single-instance
-    // guard and without a display.
+    // --version, --help, mistakes on the command line and the purge end here, before the
+    // single-instance guard and without a display.
     const CommandLineRequest request = readCommandLine(argumentList(argc, argv));
+    if (request.action == CommandLineRequest::Action::Purge)
+        return runPurgeCommand(request.purge, argc, argv);
     if (request.action != CommandLineRequest::Action::OpenWindow)
         return finishRequest(request);
 
@@ -37,14 +42,7 @@ int main(int argc, char* argv[]) {
     loadSystemFormatSettings();
     installErrorHandler();
 
-    // VELMORA_TRASH_VOLUMES (colon-separated top directories, empty for none) replaces the
-    // volumes of the mount table, so that tests and demonstrations stay off real volumes.
-    TrashSourceOptions options;
-    if (qEnvironmentVariableIsSet("VELMORA_TRASH_VOLUMES"))
-        options.volumeRoots =
-            qEnvironmentVariable("VELMORA_TRASH_VOLUMES").split(u':', Qt::SkipEmptyParts);
-
-    TForm1 form1(std::make_unique<TrashSource>(options));
+    TForm1 form1(std::make_unique<TrashSource>(trashSourceOptionsFromEnvironment()));
     TfrmAbout about(&form1);
     TfrmAnalyze analyze(&form1);
     frmAbout = &about;

@@ -15,4 +15,18 @@ Text withClosingPeriod(TextView message) {
     return out;
 }
 
+Text shownErrorText(std::exception_ptr error) {
+    Text message;
+    try {
+        std::rethrow_exception(error);
+    } catch (const VelmoraError& e) {
+        message = e.message();
+    } catch (const std::exception& e) {
+        message = fromUtf8(e.what());
+    } catch (...) {
+        message = u"Unknown error";
+    }
+    return withClosingPeriod(message);
+}
+
 } // namespace velmora

@@ -35,4 +35,8 @@ public:
 // Appends "." to an error text whose last character's code is above that of ".".
 Text withClosingPeriod(TextView message);
 
+// The text shown for an error: the message of a VelmoraError, or what() of another exception
+// (read as UTF-8), or "Unknown error"; then the "." rule.
+Text shownErrorText(std::exception_ptr error);
+
 } // namespace velmora

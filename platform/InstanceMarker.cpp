@@ -159,28 +159,43 @@ QString privateInstanceFolderPath() {
     return QDir::tempPath() + QStringLiteral("/velmora-") + QString::number(::getuid());
 }
 
-bool IsAlreadyRunning() {
-    ProcessGuard& guard = processGuard();
-    if (!guard.folder.isValid())
-        return false;
-    // Not blocking on a special file in the lock's place; anything but a file of ours is refused.
-    const int fd = ::openat(guard.folder.fd(), LockName,
-                            O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
-    if (fd < 0)
-        return false;
+LockAttempt lockFileIn(const InstanceFolder& folder, const char* name, int& fd) {
+    fd = -1;
+    if (!folder.isValid())
+        return LockAttempt::Failed;
+    const int file =
+        ::openat(folder.fd(), name, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    if (file < 0)
+        return LockAttempt::Failed;
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid()) {
-        qCInfo(lcMarker) << "running without the instance guard: the lock file is not ours";
-        ::close(fd);
-        return false;
+    if (::fstat(file, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid()) {
+        qCInfo(lcMarker) << "the lock file" << name << "is not ours";
+        ::close(file);
+        return LockAttempt::Failed;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        guard.lockHeld = true;
-        return false; // the lock is ours until the process ends; fd stays open on purpose
+    if (::flock(file, LOCK_EX | LOCK_NB) == 0) {
+        fd = file;
+        return LockAttempt::Taken;
     }
     const bool held = errno == EWOULDBLOCK;
-    ::close(fd);
-    return held;
+    ::close(file);
+    return held ? LockAttempt::HeldElsewhere : LockAttempt::Failed;
+}
+
+bool IsAlreadyRunning() {
+    ProcessGuard& guard = processGuard();
+    int fd = -1;
+    switch (lockFileIn(guard.folder, LockName, fd)) {
+    case LockAttempt::Taken:
+        guard.lockHeld = true;
+        return false; // the lock is ours until the process ends; fd stays open on purpose
+    case LockAttempt::HeldElsewhere:
+        return true;
+    case LockAttempt::Failed:
+        qCInfo(lcMarker) << "running without the instance guard";
+        return false;
+    }
+    return false;
 }
 
 bool askRunningCopyToComeForward() {

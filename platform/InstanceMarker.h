@@ -42,6 +42,13 @@ private:
 // The private folder under the temporary directory: "velmora-<uid>".
 QString privateInstanceFolderPath();
 
+// Takes the lock file `name` in the folder with flock, without waiting, and without blocking on
+// a special file in its place. Taken: `fd` holds it until closed. HeldElsewhere: another process
+// holds it. Failed: the folder is invalid, or the file cannot be opened or is not a regular
+// file of ours.
+enum class LockAttempt { Taken, HeldElsewhere, Failed };
+LockAttempt lockFileIn(const InstanceFolder& folder, const char* name, int& fd);
+
 // Takes the lock file "Ostrevane" and keeps it for the life of the process. True only when
 // another process holds it; any other failure counts as being the first copy.
 bool IsAlreadyRunning();

@@ -305,7 +305,7 @@ void listTrash(TrashListing& listing, const QLocale& locale) {
 }
 
 void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& trashes,
-                  const std::vector<qsizetype>& itemsPerTrash) {
+                  const std::vector<qsizetype>& itemsPerTrash, bool updateCache) {
     const std::size_t trashCount = trashes.size();
     std::vector<SizeCache> caches(trashCount);
     std::vector<char> cacheRead(trashCount, 0);
@@ -379,7 +379,7 @@ void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& 
             cache.record(item.stored, item.bytes, *infoMtimes[k]);
     }
     for (std::size_t t = 0; t < trashCount; ++t)
-        if (cacheRead[t])
+        if (cacheRead[t] && updateCache)
             caches[t].rewrite(trashes[t]->fd.get());
 }
 

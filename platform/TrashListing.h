@@ -83,10 +83,11 @@ void listTrash(TrashListing& listing, const QLocale& locale);
 
 // Gives every item of `items` not statted yet its size and modification time: folders from the
 // trash's directorysizes where an entry is valid, the others measured, all at once and in
-// parallel; each trash whose folders had to be measured gets its cache rewritten. trashes are
-// indexed by TrashItem::trash; itemsPerTrash bounds what each cache may cost to read.
+// parallel; each trash whose folders had to be measured gets its cache rewritten, unless
+// updateCache is false. trashes are indexed by TrashItem::trash; itemsPerTrash bounds what each
+// cache may cost to read.
 void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& trashes,
-                  const std::vector<qsizetype>& itemsPerTrash);
+                  const std::vector<qsizetype>& itemsPerTrash, bool updateCache = true);
 
 // Never an unreadable date that counts as old: a time that cannot be written is taken as now.
 TDateTime localTimeOr(const struct timespec& t, TDateTime fallback);

@@ -77,7 +77,8 @@ struct VolumeReads {
 using StepHook = std::function<void(const char*, const QByteArray&)>;
 
 void readVolumeTrash(const std::shared_ptr<VolumeReads>& reads, std::size_t index,
-                     TrashLocation location, uid_t uid, QLocale locale, StepHook hook) {
+                     TrashLocation location, uid_t uid, QLocale locale, bool updateSizeCache,
+                     StepHook hook) {
     std::optional<TrashListing> result;
     try {
         if (hook)
@@ -88,7 +89,7 @@ void readVolumeTrash(const std::shared_ptr<VolumeReads>& reads, std::size_t inde
             listTrash(listing, locale);
             if (hook)
                 hook("listed", location.trashDir);
-            measureSizes(listing.items, {&listing.trash}, {listing.items.size()});
+            measureSizes(listing.items, {&listing.trash}, {listing.items.size()}, updateSizeCache);
             for (TrashItem& item : listing.items) {
                 item.statted = true;
                 if (item.bytes < 0)
@@ -181,7 +182,7 @@ void TrashSource::enumerate() {
                 continue; // still being read since an earlier enumeration
             try {
                 std::thread(readVolumeTrash, reads, std::size_t(k), location, options_.uid,
-                            options_.locale, options_.stepHook)
+                            options_.locale, options_.updateSizeCache, options_.stepHook)
                     .detach();
                 started[std::size_t(k)] = 1;
             } catch (...) {
@@ -489,7 +490,7 @@ void TrashSource::loadSizes() {
         std::vector<qsizetype> itemsPerTrash(trashes_.size(), 0);
         for (const Item& item : items_)
             ++itemsPerTrash[item.trash];
-        measureSizes(items_, trashes, itemsPerTrash);
+        measureSizes(items_, trashes, itemsPerTrash, options_.updateSizeCache);
     } catch (...) {
         // Out of memory: the sizes not found stay unknown and are shown as 0.
     }

@@ -54,6 +54,9 @@ struct TrashSourceOptions {
     std::function<void(const char* step, const QByteArray& trashDir)> stepHook;
     // The order of the names.
     QLocale locale = QLocale::system();
+    // Whether the sizes of folders that had to be measured are written to directorysizes; a
+    // reader that promises to change nothing (the purge's dry run) leaves the cache as it is.
+    bool updateSizeCache = true;
 };
 
 // The columns of the trash list, in the order of columns().

@@ -9,6 +9,7 @@ packages=(
     xvfb xauth x11-utils imagemagick
     python3 trash-cli libglib2.0-bin
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
+    systemd # systemd-analyze verifies the daily purge's user units
 )
 
 missing=()

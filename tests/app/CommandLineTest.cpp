@@ -39,6 +39,13 @@ TEST(CommandLine, ReadsVelmorasOptionsAndLetsQtsThrough) {
         {{"--version=2"}, Action::Fail, "--version"},
         {{"-platform"}, Action::Fail, "Missing value after '-platform'"},
         {{"somefile"}, Action::Fail, "unexpected argument 'somefile'"},
+        {{"--purge-days", "30", "--purge-before", "2026-11-01"}, Action::Fail, "once"},
+        {{"--purge-days", "30", "--purge-days", "40"}, Action::Fail, "give one of"},
+        {{"--dry-run"}, Action::Fail, "--dry-run needs --purge-days or --purge-before"},
+        {{"--purge-days"}, Action::Fail, "Missing value after '--purge-days'"},
+        {{"--purge-before"}, Action::Fail, "Missing value after '--purge-before'"},
+        {{"--purge-days", "30", "extra"}, Action::Fail, "unexpected argument 'extra'"},
+        {{"--purge-days", "30", "--help"}, Action::Print, "--purge-days N"},
     };
     for (const Case& c : cases) {
         const CommandLineRequest request =
@@ -49,6 +56,37 @@ TEST(CommandLine, ReadsVelmorasOptionsAndLetsQtsThrough) {
         if (c.action == Action::Fail) {
             EXPECT_TRUE(request.text.contains(QStringLiteral("velmora --help"))) << where;
         }
+    }
+}
+
+TEST(CommandLine, ReadsThePurgesCutOffAsGiven) {
+    struct Case {
+        QStringList arguments;
+        bool byDate;
+        const char* days;
+        const char* before;
+        bool dryRun;
+    };
+    // The texts are kept as typed: the purge reads them later, in the user's locale.
+    const Case cases[] = {
+        {{"--purge-days", "30"}, false, "30", "", false},
+        {{"--purge-days=30", "--dry-run"}, false, "30", "", true},
+        {{"--dry-run", "--purge-days", " 0x1E"}, false, " 0x1E", "", true},
+        {{"--purge-days", "-5"}, false, "-5", "", false},
+        {{"--purge-days", ""}, false, "", "", false},
+        {{"--purge-before", "2026-11-01"}, true, "", "2026-11-01", false},
+        {{"--purge-before=1.11.2026", "--dry-run"}, true, "", "1.11.2026", true},
+        {{"-platform", "offscreen", "--purge-days", "7"}, false, "7", "", false},
+    };
+    for (const Case& c : cases) {
+        const CommandLineRequest request =
+            readCommandLine(QStringList{QStringLiteral("velmora")} + c.arguments);
+        const std::string where = c.arguments.join(u' ').toStdString();
+        ASSERT_EQ(request.action, Action::Purge) << where << ": " << request.text.toStdString();
+        EXPECT_EQ(request.purge.byDate, c.byDate) << where;
+        EXPECT_EQ(request.purge.days, QString::fromUtf8(c.days)) << where;
+        EXPECT_EQ(request.purge.before, QString::fromUtf8(c.before)) << where;
+        EXPECT_EQ(request.purge.dryRun, c.dryRun) << where;
     }
 }
 

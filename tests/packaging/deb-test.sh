@@ -33,6 +33,8 @@ expect=(
     ./usr/share/metainfo/$id.metainfo.xml
     ./usr/share/icons/hicolor/scalable/apps/$id.svg
     ./usr/share/doc/velmora/copyright
+    ./usr/lib/systemd/user/velmora-purge.service
+    ./usr/lib/systemd/user/velmora-purge.timer
 )
 for size in 16 22 32 48 64 128 256; do
     expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -45,10 +47,18 @@ while read -r owner path; do
     case $path in
     ./ | ./usr/ | ./usr/bin/ | ./usr/bin/velmora | ./usr/share/ | ./usr/share/applications/* | \
         ./usr/share/metainfo/* | ./usr/share/icons/* | ./usr/share/doc/ | \
-        ./usr/share/doc/velmora/* | ./usr/share/velmora/*) ;;
+        ./usr/share/doc/velmora/* | ./usr/share/velmora/* | ./usr/lib/ | ./usr/lib/systemd/ | \
+        ./usr/lib/systemd/user/ | ./usr/lib/systemd/user/velmora-purge.*) ;;
     *) fail "unexpected file in the package: $path ($owner)" ;;
     esac
 done <<<"$files"
+
+# The timer's service runs the packaged program; the package enables nothing (no scripts).
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/lib/systemd/user/velmora-purge.service |
+    grep -qx "ExecStart=/usr/bin/velmora --purge-days 30" ||
+    fail "the packaged service does not run /usr/bin/velmora --purge-days 30"
+control=$(dpkg-deb -I "$deb")
+grep -Eq " (postinst|prerm|postrm|preinst) " <<<"$control" && fail "the package has maintainer scripts"
 
 [ "$failures" -eq 0 ] && echo "package checked: $(basename "$deb"), $(wc -l <<<"$files") entries"
 exit $((failures > 0))

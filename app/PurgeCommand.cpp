@@ -1,0 +1,157 @@
+// The purge without a window: cut-off, lock, walk, and the texts it prints.
+#include "app/PurgeCommand.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <cstdint>
+#include <cstdio>
+
+#include "app/TrashEnvironment.h"
+#include "core/Conversions.h"
+#include "core/Errors.h"
+#include "core/NumberReaders.h"
+#include "core/Purge.h"
+#include "platform/FileNames.h"
+#include "platform/ItemRemoval.h"
+#include "platform/LocaleSettings.h"
+#include "platform/PurgeLock.h"
+#include "platform/QtText.h"
+#include "platform/SourceRows.h"
+#include "platform/TrashSource.h"
+
+namespace velmora {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcPurge, "velmora.purge", QtWarningMsg)
+
+// One line of output: the text with its carriage returns as line breaks, then a line break.
+QByteArray lines(TextView text) {
+    QString s = toQString(text);
+    s.replace(u'\r', u'\n');
+    return s.toUtf8() + '\n';
+}
+
+QByteArray errorLine(std::exception_ptr error) {
+    return lines(shownErrorText(error));
+}
+
+// Where the item was before it was trashed; the stored object's path when that is not known
+// (an orphan, an unreadable Path). Names keep their bytes.
+QByteArray originalPath(ItemSource& source, const SourceRows& rows, int row) {
+    const QString folder =
+        toQString(rows.subItemText(row, rows.subItemOf(QStringLiteral("原位置"), 0)));
+    if (folder.isEmpty())
+        return fileNameToBytes(source.pathName(row));
+    const QString name = source.displayName(row);
+    return fileNameToBytes(folder.endsWith(u'/') ? folder + name : folder + u'/' + name);
+}
+
+// Removes the item of a row through the source, on several threads at once.
+class SourceRemover final : public ItemRemover {
+public:
+    explicit SourceRemover(ItemSource& source) : source_(source) {}
+    RemoveOutcome KillItem(int row) override { return source_.remove(row); }
+
+private:
+    ItemSource& source_;
+};
+
+void write(std::FILE* stream, const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice,
+                QString& error) {
+    choice.today = today;
+    choice.byDate = request.byDate;
+    try {
+        if (request.byDate) {
+            choice.pickerValue = DateTextToDateTime(toText(request.before));
+        } else {
+            choice.daysText = toText(request.days);
+            std::int32_t days = 0;
+            if (tryReadWholeNumber(choice.daysText, days) && days < 0) {
+                error = QStringLiteral("天数不能为负数");
+                return false;
+            }
+            AgeCutOff(false, 0, choice.daysText, today); // its errors, before anything is read
+        }
+    } catch (...) {
+        error = toQString(shownErrorText(std::current_exception()));
+        return false;
+    }
+    return true;
+}
+
+PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun) {
+    SourceRows rows(source);
+    const int dateColumn = rows.subItemOf(QStringLiteral("删除日期"), 1);
+    const int sizeColumn = rows.subItemOf(QStringLiteral("大小"), 2);
+    PurgeOutput output;
+    if (!dryRun) {
+        SourceRemover remover(source);
+        try {
+            const PurgeReport report =
+                purge(rows, choice, dateColumn, sizeColumn, remover, RemovalThreads);
+            output.out = lines(report.removedMessage) + lines(report.freedMessage);
+            output.status = report.stayed > 0 ? PurgeSomeStayed : PurgeDone;
+        } catch (...) {
+            // The items before the row that could not be read are gone, as with the button.
+            output.status = PurgeConvertError;
+            output.err = errorLine(std::current_exception());
+        }
+        return output;
+    }
+    try {
+        const AgeAnalysis analysis = analyseAge(rows, choice, dateColumn, sizeColumn);
+        output.out = lines(analysis.message);
+        for (const int row : rows.selectedRows()) {
+            output.out += toQString(rows.subItemText(row, dateColumn)).toUtf8() + '\t' +
+                          toQString(rows.subItemText(row, sizeColumn)).toUtf8() + '\t' +
+                          originalPath(source, rows, row) + '\n';
+        }
+    } catch (...) {
+        output.status = PurgeConvertError;
+        output.out.clear();
+        output.err = errorLine(std::current_exception());
+    }
+    return output;
+}
+
+int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv) {
+    // The core application only: no platform plugin, so no display is needed.
+    QCoreApplication app(argc, argv);
+    loadSystemFormatSettings();
+
+    CutOffChoice choice;
+    QString error;
+    if (!readCutOff(request, today(), choice, error)) {
+        write(stderr, error.toUtf8() + '\n');
+        return PurgeBadInput;
+    }
+
+    // Not the window's guard: a purge while the window is open is safe, since removal checks
+    // that each item is still the one listed. Two purges at once are not run.
+    const PurgeLock lock;
+    if (lock.state() == PurgeLock::State::Busy) {
+        write(stderr, QStringLiteral("另一个清除正在进行\n").toUtf8());
+        return PurgeBusy;
+    }
+    if (lock.state() == PurgeLock::State::Unavailable)
+        qCWarning(lcPurge) << "running without the purge lock: no private folder of ours for it";
+
+    TrashSourceOptions options = trashSourceOptionsFromEnvironment();
+    options.updateSizeCache = !request.dryRun; // a dry run changes nothing, not even the cache
+    TrashSource source(options);
+    source.enumerate();
+    const PurgeOutput output = runPurge(source, choice, request.dryRun);
+    write(stdout, output.out);
+    write(stderr, output.err);
+    return output.status;
+}
+
+} // namespace velmora

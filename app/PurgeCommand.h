@@ -1,0 +1,44 @@
+// The purge without a window (--purge-days, --purge-before, --dry-run): the cut-off read from the
+// command line, the walk over the user's trash, and the texts the window would show, printed.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "app/CommandLine.h"
+#include "core/AgeAnalysis.h"
+#include "platform/ItemSource.h"
+
+namespace velmora {
+
+// Exit statuses of a purge.
+enum PurgeStatus {
+    PurgeDone = 0,        // every qualifying item is gone (a dry run: the analysis succeeded)
+    PurgeSomeStayed = 1,  // some qualifying items could not be removed
+    PurgeBadInput = 2,    // a bad option, day count or date: nothing was read or removed
+    PurgeBusy = 3,        // another purge holds the lock
+    PurgeConvertError = 4 // a row's text could not be converted; the items before it are gone
+};
+
+// What a purge prints, and its exit status.
+struct PurgeOutput {
+    int status = PurgeDone;
+    QByteArray out; // standard output
+    QByteArray err; // standard error
+};
+
+// Reads the request's cut-off in the locale of FormatSettings: the days with the days box's rule
+// (its error texts; a negative count is refused, since it would empty the whole trash), or the
+// date with the program's date reader. False with the error text when it cannot be read.
+bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice, QString& error);
+
+// Runs the walk on the source's rows (enumerated already). A dry run prints the analysis, then
+// each qualifying item's deletion date, size and original path, tab-separated. A purge removes
+// the qualifying items through ItemSource::remove and prints what it removed and what that freed.
+PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun);
+
+// The whole run: an application object without a display, the user's locale, the cut-off, the
+// purge lock, the user's trash. Prints what it has to say and returns the exit status.
+int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv);
+
+} // namespace velmora

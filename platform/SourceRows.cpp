@@ -1,0 +1,35 @@
+// The rows of an item source for the walks, without a list widget.
+#include "platform/SourceRows.h"
+
+#include "core/Errors.h"
+#include "platform/QtText.h"
+
+namespace velmora {
+
+int SourceRows::rowCount() const {
+    return source_.count();
+}
+
+Text SourceRows::subItemText(int row, int subItem) const {
+    if (row < 0 || row >= source_.count())
+        throw ListIndexError(row);
+    const QStringList texts = source_.details(row);
+    if (subItem < 0 || subItem >= texts.size())
+        throw ListIndexError(subItem);
+    return toText(texts[subItem]);
+}
+
+void SourceRows::setItemIndex(int row) {
+    selected_.push_back(row);
+}
+
+int SourceRows::subItemOf(const QString& heading, int fallback) const {
+    const QList<ColumnInfo> columns = source_.columns();
+    for (int i = 1; i < columns.size(); ++i) {
+        if (columns[i].heading.contains(heading))
+            return i - 1;
+    }
+    return fallback;
+}
+
+} // namespace velmora

@@ -1,0 +1,631 @@
+// The purge without a window: its cut-off, its output, and the real program on make-trash trashes
+// (XDG_DATA_HOME temporary, VELMORA_TRASH_VOLUMES empty, no display).
+#include <QDate>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QSet>
+#include <cmath>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <map>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "../platform/TrashFixture.h"
+#include "../ui/main/FakeItemSource.h"
+#include "ScopedFormatSettings.h"
+#include "TestHelpers.h"
+#include "app/PurgeCommand.h"
+#include "core/Conversions.h"
+#include "core/DateTimeFormat.h"
+#include "core/NumberRules.h"
+#include "platform/LocaleSettings.h"
+#include "platform/QtText.h"
+
+namespace velmora {
+namespace {
+
+using test::date;
+using test::FakeItem;
+using test::FakeItemSource;
+using test::trashItem;
+
+PurgeRequest byDays(const char* days, bool dryRun = false) {
+    PurgeRequest r;
+    r.days = QString::fromUtf8(days);
+    r.dryRun = dryRun;
+    return r;
+}
+
+PurgeRequest byDate(const QString& before, bool dryRun = false) {
+    PurgeRequest r;
+    r.byDate = true;
+    r.before = before;
+    r.dryRun = dryRun;
+    return r;
+}
+
+// The days are read as the days box reads them, with its error texts; a negative count is
+// refused before anything else, since its cut-off lies in the future.
+TEST(PurgeCutOff, DaysAreReadLikeTheDaysBox) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    const TDateTime today = date(2020, 11, 27);
+    struct Case {
+        const char* days;
+        const char* error; // empty: accepted
+        TDateTime cutOff;
+    };
+    const Case cases[] = {
+        {"30", "", date(2020, 10, 28)},
+        {" 30", "", date(2020, 10, 28)},
+        {"0x1E", "", date(2020, 10, 28)},
+        {"$1E", "", date(2020, 10, 28)},
+        {"+30", "", date(2020, 10, 28)},
+        {"0", "", date(2020, 11, 27)},
+        {"-0", "", date(2020, 11, 27)},
+        {"-5", "天数不能为负数", 0},
+        {"-2147483648", "天数不能为负数", 0},
+        {"0xFFFFFFFF", "天数不能为负数", 0}, // two's complement: -1
+        {"30 ", "''30 '' is not a valid integer value.", 0},
+        {"1.5", "''1.5'' is not a valid integer value.", 0},
+        {"", "'''' is not a valid integer value.", 0},
+        {"2147483648", "''2147483648'' is not a valid integer value.", 0},
+    };
+    for (const Case& c : cases) {
+        CutOffChoice choice;
+        QString error;
+        const bool ok = readCutOff(byDays(c.days), today, choice, error);
+        EXPECT_EQ(error, QString::fromUtf8(c.error)) << c.days;
+        EXPECT_EQ(ok, !*c.error) << c.days;
+        if (ok) {
+            EXPECT_FALSE(choice.byDate);
+            EXPECT_EQ(choice.daysText, toText(QString::fromUtf8(c.days))) << c.days;
+            EXPECT_EQ(AgeCutOff(false, 0, choice.daysText, today), c.cutOff) << c.days;
+        }
+    }
+    // A count that moves the cut-off out of range fails with the cut-off's own error.
+    CutOffChoice choice;
+    QString error;
+    EXPECT_FALSE(readCutOff(byDays("2147483647"), today, choice, error));
+    EXPECT_EQ(error, toQString(withClosingPeriod(
+                         test::errorOf([&] { AgeCutOff(false, 0, u"2147483647", today); }))));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+// A date is read by the program's date reader: ISO 8601 and the locale's short date, in every
+// locale Qt knows; what it cannot read gives its error text.
+TEST(PurgeCutOff, DatesReadInEveryLocale) {
+    const FormatSettings saved = formatSettings();
+    const TDateTime expected = date(2026, 11, 1);
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(locales.size(), 100);
+    for (const QLocale& locale : locales) {
+        setFormatSettings(formatSettingsFor(locale));
+        const QString shortDate =
+            toQString(formatDateTime(formatSettings().ShortDateFormat, expected));
+        for (const QString& text : {QStringLiteral("2026-11-01"), shortDate}) {
+            CutOffChoice choice;
+            QString error;
+            EXPECT_TRUE(readCutOff(byDate(text), 0, choice, error))
+                << locale.name().toStdString() << " " << text.toStdString() << ": "
+                << error.toStdString();
+            EXPECT_TRUE(choice.byDate);
+            EXPECT_EQ(choice.pickerValue, expected)
+                << locale.name().toStdString() << " " << text.toStdString();
+        }
+        CutOffChoice choice;
+        QString error;
+        EXPECT_FALSE(readCutOff(byDate(QStringLiteral("soon")), 0, choice, error));
+        EXPECT_EQ(error, QStringLiteral("Could not convert variant of type (UnicodeString) into "
+                                        "type (Date)"))
+            << locale.name().toStdString();
+    }
+    setFormatSettings(saved);
+}
+
+// A dry run prints the analysis dialog's message, then each qualifying item in the order of the
+// list: deletion date, size, original path.
+TEST(PurgeRun, DryRunPrintsTheAnalysisAndTheItems) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    std::vector<FakeItem> items = {
+        trashItem(QStringLiteral("new.txt"), QStringLiteral("2020/11/01 10:00"),
+                  QStringLiteral("8 KB")),
+        trashItem(QStringLiteral("old.txt"), QStringLiteral("2020/10/27 23:59"),
+                  QStringLiteral("1,234 KB")),
+        trashItem(QStringLiteral("edge.txt"), QStringLiteral("2020/10/28 00:00"),
+                  QStringLiteral("4 KB")),
+        trashItem(QStringLiteral("big"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("3.5 MB")),
+        trashItem(QStringLiteral("stored name"), QStringLiteral("2019/01/02 00:00"),
+                  QStringLiteral("4 KB")),
+    };
+    items[3].details[0] = QStringLiteral("/");
+    items[4].details[0].clear(); // an orphan: no original folder
+    FakeItemSource source(items);
+    source.enumerate();
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays(" 30", true), date(2020, 11, 27), choice, error));
+    const PurgeOutput output = runPurge(source, choice, true);
+    EXPECT_EQ(output.status, PurgeDone);
+    EXPECT_EQ(output.err.toStdString(), "");
+    EXPECT_EQ(output.out.toStdString(), "回收站中有  30 天前删除文件或文件夹：3项\n"
+                                        "合计占用空间：5MB\n"
+                                        "2020/10/27 23:59\t1,234 KB\t/home/user/old.txt\n"
+                                        "2019/01/01 00:00\t3.5 MB\t/big\n"
+                                        "2019/01/02 00:00\t4 KB\t/trash/files/stored name\n");
+
+    // By date, the message names the date as the analysis does.
+    ASSERT_TRUE(readCutOff(byDate(QStringLiteral("2020-10-28"), true), 0, choice, error));
+    EXPECT_TRUE(runPurge(source, choice, true)
+                    .out.startsWith("回收站中有 2020/10/28 前删除文件或文件夹：3项\n"));
+}
+
+// A date no reader accepts ends the walk with its error text and status 4; nothing is printed
+// on standard output.
+TEST(PurgeRun, AnUnreadableRowEndsTheDryRunWithStatus4) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    FakeItemSource source({
+        trashItem(QStringLiteral("old.txt"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("4 KB")),
+        trashItem(QStringLiteral("odd.txt"), QStringLiteral("someday"), QStringLiteral("4 KB")),
+    });
+    source.enumerate();
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30", true), date(2020, 11, 27), choice, error));
+    const PurgeOutput output = runPurge(source, choice, true);
+    EXPECT_EQ(output.status, PurgeConvertError);
+    EXPECT_EQ(output.out.toStdString(), "");
+    EXPECT_EQ(output.err.toStdString(),
+              "Could not convert variant of type (UnicodeString) into type (Date)\n");
+}
+
+// A purge reports what the button reports: the items removed and the space they freed, rounded
+// after every item, and how many stayed (status 1). Items that are no longer there count nowhere.
+TEST(PurgeRun, PurgeReportsLikeTheButton) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    const std::vector<FakeItem> items = {
+        trashItem(QStringLiteral("a"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("1,234 KB")),
+        trashItem(QStringLiteral("new"), QStringLiteral("2020/11/20 00:00"),
+                  QStringLiteral("8 KB")),
+        trashItem(QStringLiteral("b"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("3.5 MB")),
+        trashItem(QStringLiteral("c"), QStringLiteral("2019/01/01 00:00"), QStringLiteral("4 KB")),
+        trashItem(QStringLiteral("d"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("100 KB")),
+    };
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    struct Case {
+        std::map<int, RemoveOutcome> outcomes;
+        int status;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{}, PurgeDone, "删除文件或文件夹：4项\n释放空间：4.81MB\n"},
+        {{{3, RemoveOutcome::Stayed}},
+         PurgeSomeStayed,
+         "删除文件或文件夹：3项\n未能删除：1项\n释放空间：4.81MB\n"},
+        {{{4, RemoveOutcome::NotThere}}, PurgeDone, "删除文件或文件夹：3项\n释放空间：4.71MB\n"},
+    };
+    for (const Case& c : cases) {
+        FakeItemSource source(items);
+        source.enumerate();
+        source.outcomes = c.outcomes;
+        const PurgeOutput output = runPurge(source, choice, false);
+        EXPECT_EQ(output.status, c.status) << c.out;
+        EXPECT_EQ(output.out.toStdString(), c.out);
+        EXPECT_EQ(output.err.toStdString(), "");
+        QStringList removed = source.removedNames;
+        removed.sort();
+        EXPECT_EQ(removed, (QStringList{"a", "b", "c", "d"}));
+    }
+}
+
+// A date no reader accepts ends the purge with status 4 and its error text; the items before
+// it are removed, as the button removes them, and nothing after it.
+TEST(PurgeRun, AnUnreadableRowEndsThePurgeWithStatus4) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    FakeItemSource source({
+        trashItem(QStringLiteral("old.txt"), QStringLiteral("2019/01/01 00:00"),
+                  QStringLiteral("4 KB")),
+        trashItem(QStringLiteral("odd.txt"), QStringLiteral("someday"), QStringLiteral("4 KB")),
+        trashItem(QStringLiteral("older.txt"), QStringLiteral("2018/01/01 00:00"),
+                  QStringLiteral("4 KB")),
+    });
+    source.enumerate();
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    const PurgeOutput output = runPurge(source, choice, false);
+    EXPECT_EQ(output.status, PurgeConvertError);
+    EXPECT_EQ(output.out.toStdString(), "");
+    EXPECT_EQ(output.err.toStdString(),
+              "Could not convert variant of type (UnicodeString) into type (Date)\n");
+    EXPECT_EQ(source.removedNames, QStringList{QStringLiteral("old.txt")});
+}
+
+// ---- The real program
+
+using test::makeTrash;
+
+using test::storedName;
+using test::TempTree;
+
+// Moments as make-trash writes them in its manifest: local time, "yyyy-MM-ddTHH:mm:ss".
+QString midnightDaysAgo(int days) {
+    return QDate::currentDate().addDays(-days).toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral("T00:00:00");
+}
+
+// The items of a manifest deleted strictly before the moment, by stored name.
+QSet<QByteArray> deletedBefore(const QJsonObject& manifest, const QString& moment) {
+    QSet<QByteArray> names;
+    for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
+        const QJsonObject e = v.toObject();
+        const QJsonValue deleted = e[QStringLiteral("deletion_date")];
+        if (!e[QStringLiteral("files")].isNull() && deleted.isString() &&
+            deleted.toString() < moment)
+            names.insert(storedName(e));
+    }
+    return names;
+}
+
+// The whole-megabyte text of the analysis for the given items: each item's size in whole
+// kilobytes, rounded once to hundredths, then to a whole number.
+QByteArray wholeMegabytes(const QJsonObject& manifest, const QSet<QByteArray>& names) {
+    double megabytes = 0;
+    for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
+        const QJsonObject e = v.toObject();
+        if (names.contains(storedName(e)))
+            megabytes += std::ceil(e[QStringLiteral("disk_bytes")].toDouble() / 1024) / 1024;
+    }
+    megabytes = std::round(megabytes * 100) / 100;
+    if (megabytes == 0)
+        return "0";
+    const auto whole = static_cast<long long>(std::floor(megabytes + 0.5));
+    return whole == 0 ? QByteArray() : QLocale::c().toString(whole).toUtf8();
+}
+
+// The list's size text: whole kilobytes rounded up, digits grouped by ",".
+QByteArray kilobytes(double bytes) {
+    const auto kb = static_cast<qint64>(std::ceil(bytes / 1024));
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(kb).toUtf8() + " KB";
+}
+
+class PurgeProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        root_ = dir_.path();
+        ASSERT_TRUE(QDir().mkpath(runtimeDir()));
+        ASSERT_EQ(::chmod(QFile::encodeName(runtimeDir()).constData(), 0700), 0);
+    }
+    void TearDown() override {
+        if (lock_ >= 0)
+            ::close(lock_);
+    }
+
+    QString dataHome() const { return root_ + QStringLiteral("/data"); }
+    QString runtimeDir() const { return root_ + QStringLiteral("/run"); }
+
+    // make-trash with the current moment, so that the program's today is the trash's.
+    QJsonObject trash(QStringList options) {
+        options << QStringLiteral("--now")
+                << QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+        return makeTrash(dataHome(), options);
+    }
+
+    // Every entry under the data home with its type, mode, owner, size, mtime and link target,
+    // and the content of every file.
+    QByteArray treeState() const {
+        const test::Run r = test::run(
+            QStringLiteral("bash"),
+            {QStringLiteral("-c"),
+             QStringLiteral("cd \"$1\" && find . -printf '%p\\t%y\\t%m\\t%U\\t%s\\t%T@\\t%l\\n' | "
+                            "LC_ALL=C sort && find . -type f -print0 | LC_ALL=C sort -z | "
+                            "xargs -0 -r sha256sum"),
+             QStringLiteral("_"), dataHome()});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return r.out;
+    }
+
+    // Runs the program without a display: no DISPLAY, no WAYLAND_DISPLAY, and QT_QPA_PLATFORM
+    // unset unless given. `user` runs it as user 65534 from a copy that user can reach.
+    test::Run velmora(const QStringList& arguments, const QString& platform = QString(),
+                      bool asNobody = false) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        if (!platform.isEmpty())
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+        env.insert(QStringLiteral("VELMORA_TRASH_VOLUMES"), QString());
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        QString program = QStringLiteral(VELMORA_BINARY);
+        QStringList args = arguments;
+        if (asNobody) {
+            const QString copy = root_ + QStringLiteral("/velmora");
+            if (!QFileInfo::exists(copy)) {
+                EXPECT_TRUE(QFile::copy(program, copy));
+                ::chmod(QFile::encodeName(copy).constData(), 0755);
+            }
+            env.insert(QStringLiteral("HOME"), root_);
+            args = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                               QStringLiteral("--clear-groups"), copy} +
+                   arguments;
+            program = QStringLiteral("setpriv");
+        }
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(program, args);
+        test::Run r;
+        EXPECT_TRUE(p.waitForStarted(10000));
+        if (!p.waitForFinished(120000)) {
+            p.kill();
+            p.waitForFinished();
+            ADD_FAILURE() << "velmora did not finish";
+        }
+        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = p.readAllStandardOutput();
+        r.err = p.readAllStandardError();
+        return r;
+    }
+
+    void expectPurgeRemovesItemsBefore(const QStringList& cutOff, const QString& moment);
+
+    void holdLock(const char* name) {
+        const QByteArray path = QFile::encodeName(runtimeDir() + u'/' + QString::fromLatin1(name));
+        lock_ = ::open(path.constData(), O_RDWR | O_CREAT, 0600);
+        ASSERT_GE(lock_, 0);
+        ASSERT_EQ(::flock(lock_, LOCK_EX | LOCK_NB), 0);
+    }
+
+    TempTree dir_;
+    QString root_;
+    int lock_ = -1;
+};
+
+// A dry run changes nothing (not even the size cache, though it measures every folder) and
+// prints the analysis of the same cut-off, then exactly the qualifying items; without a display
+// and without a platform plugin, and while the window's instance lock is held.
+TEST_F(PurgeProcess, DryRunChangesNothingAndPrintsTheAnalysis) {
+    const QJsonObject manifest = trash({QStringLiteral("--items"), QStringLiteral("60")});
+    holdLock("Ostrevane");
+    const QByteArray before = treeState();
+    const QSet<QByteArray> qualifying = deletedBefore(manifest, midnightDaysAgo(30));
+    ASSERT_GT(qualifying.size(), 0);
+    ASSERT_LT(qualifying.size(), manifest[QStringLiteral("items")].toArray().size());
+
+    // xcb without a display would end the process if a GUI application were created.
+    for (const QString& platform : {QString(), QStringLiteral("xcb")}) {
+        const test::Run r = velmora(
+            {QStringLiteral("--purge-days"), QStringLiteral("30"), QStringLiteral("--dry-run")},
+            platform);
+        const std::string where = "QT_QPA_PLATFORM=" + platform.toStdString();
+        ASSERT_EQ(r.exitCode, 0) << where << r.err.toStdString();
+        EXPECT_EQ(r.err.toStdString(), "") << where;
+        QList<QByteArray> lines = r.out.split('\n');
+        ASSERT_EQ(lines.takeLast(), QByteArray()) << where;
+        ASSERT_GE(lines.size(), 2) << where;
+        EXPECT_EQ(lines[0].toStdString(), QStringLiteral("回收站中有 30 天前删除文件或文件夹：%1项")
+                                              .arg(qualifying.size())
+                                              .toStdString());
+        EXPECT_EQ(lines[1].toStdString(),
+                  ("合计占用空间：" + wholeMegabytes(manifest, qualifying) + "MB").toStdString());
+        QMultiHash<QByteArray, QByteArray> expected; // original path → size text
+        for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
+            const QJsonObject e = v.toObject();
+            if (qualifying.contains(storedName(e)))
+                expected.insert(e[QStringLiteral("original_path")].toString().toUtf8(),
+                                kilobytes(e[QStringLiteral("disk_bytes")].toDouble()));
+        }
+        QMultiHash<QByteArray, QByteArray> printed;
+        for (const QByteArray& line : lines.mid(2)) {
+            const QList<QByteArray> fields = line.split('\t');
+            ASSERT_EQ(fields.size(), 3) << line.toStdString();
+            printed.insert(fields[2], fields[1]);
+        }
+        EXPECT_EQ(printed, expected) << where;
+    }
+    EXPECT_EQ(treeState(), before);
+}
+
+// Whatever cannot be read ends the run with status 2 before the trash is read: nothing changes.
+TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
+    trash({QStringLiteral("--items"), QStringLiteral("10")});
+    const QByteArray before = treeState();
+    struct Case {
+        QStringList arguments;
+        const char* err; // found in standard error
+    };
+    const Case cases[] = {
+        {{"--purge-days", "abc"}, "''abc'' is not a valid integer value.\n"},
+        {{"--purge-days=-5"}, "天数不能为负数\n"},
+        {{"--purge-days", "-1", "--dry-run"}, "天数不能为负数\n"},
+        {{"--purge-days", "2147483647"}, "Overflow"},
+        {{"--purge-before", "31/02/2026"},
+         "Could not convert variant of type (UnicodeString) into type (Date)\n"},
+        {{"--purge-days", "30", "--purge-before", "2026-01-01"}, "give one of"},
+        {{"--dry-run"}, "--dry-run needs"},
+    };
+    for (const Case& c : cases) {
+        const test::Run r = velmora(c.arguments);
+        const std::string where = c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(r.exitCode, 2) << where;
+        EXPECT_EQ(r.out.toStdString(), "") << where;
+        EXPECT_TRUE(r.err.contains(c.err)) << where << ": " << r.err.toStdString();
+    }
+    EXPECT_EQ(treeState(), before);
+}
+
+// A second purge while one holds the lock ends with status 3 and touches nothing.
+TEST_F(PurgeProcess, AHeldPurgeLockEndsWithStatus3) {
+    trash({QStringLiteral("--items"), QStringLiteral("10")});
+    const QByteArray before = treeState();
+    holdLock("velmoraPurge");
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--purge-days"), QStringLiteral("0")},
+          QStringList{QStringLiteral("--purge-days"), QStringLiteral("0"),
+                      QStringLiteral("--dry-run")}}) {
+        const test::Run r = velmora(arguments);
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_EQ(r.out.toStdString(), "");
+        EXPECT_EQ(r.err.toStdString(), "另一个清除正在进行\n");
+    }
+    EXPECT_EQ(treeState(), before);
+}
+
+// The freed space the purge reports for the items of a dry run's lines, in their order: each
+// item's size added and the total rounded to hundredths after every one.
+QByteArray freedSpace(const QList<QByteArray>& itemLines) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    double total = 0;
+    for (const QByteArray& line : itemLines)
+        total = RoundToHundredths(
+            addExtended(total, SizeTextToMB(toText(QString::fromUtf8(line.split('\t').value(1))))));
+    return "释放空间：" + toQString(formatGeneral(total)).toUtf8() + "MB";
+}
+
+// What make-trash --verify finds: the status of every item ("gone", "intact"…) by stored name,
+// and whether the canary outside the trash is intact.
+struct Verified {
+    QHash<QByteArray, QString> notGone; // stored name → status
+    QJsonObject counts;
+    bool canaryIntact = false;
+};
+
+Verified verifyTrash(const QString& dataHome, const QJsonObject& manifest) {
+    const test::Run r =
+        test::run(QStringLiteral("python3"),
+                  {test::makeTrashScript(), QStringLiteral("--verify"),
+                   QStringLiteral("--manifest"), dataHome + QStringLiteral("/manifest.json"),
+                   QStringLiteral("--json"), QStringLiteral("--show-all")});
+    Verified v;
+    const QJsonObject result = QJsonDocument::fromJson(r.out).object();
+    v.counts = result[QStringLiteral("counts")].toObject();
+    v.canaryIntact = r.exitCode == 0 && result[QStringLiteral("canary_intact")].toBool();
+    // The rows name items by their (display) trash name; map them back to stored names.
+    QHash<QString, QByteArray> stored;
+    for (const QJsonValue& e : manifest[QStringLiteral("items")].toArray())
+        stored.insert(e.toObject()[QStringLiteral("trash_name")].toString(),
+                      storedName(e.toObject()));
+    for (const QJsonValue& row : result[QStringLiteral("hard_items")].toArray()) {
+        const QJsonObject o = row.toObject();
+        if (o[QStringLiteral("status")] != QStringLiteral("gone"))
+            v.notGone.insert(stored.value(o[QStringLiteral("trash_name")].toString()),
+                             o[QStringLiteral("status")].toString());
+    }
+    return v;
+}
+
+// Runs a purge with the given cut-off on a fresh trash and checks that exactly the items deleted
+// before `moment` are gone, the others and the canary intact, and the texts it printed.
+void PurgeProcess::expectPurgeRemovesItemsBefore(const QStringList& cutOff, const QString& moment) {
+    const QJsonObject manifest = trash({QStringLiteral("--items"), QStringLiteral("80")});
+    const QSet<QByteArray> qualifying = deletedBefore(manifest, moment);
+    const int total = static_cast<int>(manifest[QStringLiteral("items")].toArray().size());
+    ASSERT_GT(qualifying.size(), 0);
+    ASSERT_LT(qualifying.size(), total);
+
+    const test::Run dry = velmora(cutOff + QStringList{QStringLiteral("--dry-run")});
+    ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    QList<QByteArray> itemLines = dry.out.split('\n').mid(2);
+    itemLines.removeAll(QByteArray());
+    ASSERT_EQ(itemLines.size(), qualifying.size());
+
+    const test::Run r = velmora(cutOff);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err.toStdString(), "");
+    EXPECT_EQ(r.out.toStdString(),
+              (QStringLiteral("删除文件或文件夹：%1项\n").arg(qualifying.size()).toUtf8() +
+               freedSpace(itemLines) + '\n')
+                  .toStdString());
+
+    const Verified v = verifyTrash(dataHome(), manifest);
+    EXPECT_TRUE(v.canaryIntact);
+    EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), qualifying.size());
+    EXPECT_EQ(v.counts[QStringLiteral("intact")].toInt(), total - qualifying.size());
+    for (const QJsonValue& e : manifest[QStringLiteral("items")].toArray()) {
+        const QByteArray name = storedName(e.toObject());
+        EXPECT_EQ(v.notGone.contains(name), !qualifying.contains(name)) << name.toStdString();
+    }
+}
+
+TEST_F(PurgeProcess, PurgeByDaysRemovesExactlyTheQualifyingItems) {
+    expectPurgeRemovesItemsBefore({QStringLiteral("--purge-days"), QStringLiteral("30")},
+                                  midnightDaysAgo(30));
+}
+
+TEST_F(PurgeProcess, PurgeByDateRemovesExactlyTheQualifyingItems) {
+    const QDate cutOff = QDate::currentDate().addDays(-90);
+    expectPurgeRemovesItemsBefore(
+        {QStringLiteral("--purge-before"), cutOff.toString(QStringLiteral("yyyy-MM-dd"))},
+        midnightDaysAgo(90));
+}
+
+// The hard trash as an ordinary user: read-only and locked folders, links into the canary, a
+// fifo, a deep tree, untidy info files. Everything old goes but one folder that holds a folder of
+// another user, which its owner cannot empty: status 1, and the counts say so.
+TEST_F(PurgeProcess, AsAnOrdinaryUserWhatCannotBeRemovedStaysAndIsCounted) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to run the purge as user 65534 (setpriv)";
+    const QJsonObject manifest =
+        trash({QStringLiteral("--items"), QStringLiteral("20"), QStringLiteral("--hard")});
+    const QString cutOff = midnightDaysAgo(30);
+    QByteArray blocked; // a qualifying ordinary folder item
+    for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
+        const QJsonObject e = v.toObject();
+        if (!e[QStringLiteral("hard")].toBool() && e[QStringLiteral("kind")] == "dir" &&
+            e[QStringLiteral("deletion_date")].toString() < cutOff) {
+            blocked = storedName(e);
+            break;
+        }
+    }
+    ASSERT_FALSE(blocked.isEmpty());
+    const QByteArray trashDir = QFile::encodeName(dataHome()) + "/Trash";
+    const QByteArray others = trashDir + "/files/" + blocked + "/others";
+    ASSERT_TRUE(test::makeDirs(others, 0755));
+    ASSERT_TRUE(test::writeFile(others + "/kept.txt", "root's"));
+    test::run(QStringLiteral("chown"),
+              {QStringLiteral("-R"), QStringLiteral("65534:65534"), dataHome(), runtimeDir()});
+    ASSERT_EQ(::chown(others.constData(), 0, 0), 0);
+    ASSERT_EQ(::chown((others + "/kept.txt").constData(), 0, 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(root_).constData(), 0755), 0);
+
+    const test::Run dry =
+        velmora({QStringLiteral("--purge-days"), QStringLiteral("30"), QStringLiteral("--dry-run")},
+                {}, true);
+    ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    const qsizetype qualifying = dry.out.count('\n') - 2;
+    ASSERT_GT(qualifying, 10);
+
+    const test::Run r = velmora({QStringLiteral("--purge-days"), QStringLiteral("30")}, {}, true);
+    EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+    EXPECT_EQ(r.err.toStdString(), "");
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("删除文件或文件夹：%1项\n未能删除：1项\n释放空间：")
+                                     .arg(qualifying - 1)
+                                     .toUtf8()))
+        << r.out.toStdString();
+
+    // The blocked item stays whole enough to be listed: its info file, and the other user's
+    // folder with its file; links were removed, never followed.
+    const Verified v = verifyTrash(dataHome(), manifest);
+    EXPECT_TRUE(v.canaryIntact);
+    EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), qualifying - 1);
+    EXPECT_TRUE(test::lstatOf(trashDir + "/info/" + blocked + ".trashinfo"));
+    EXPECT_EQ(test::readFile(others + "/kept.txt"), "root's");
+}
+
+} // namespace
+} // namespace velmora
