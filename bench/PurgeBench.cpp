@@ -33,6 +33,7 @@
 #include <optional>
 #include <vector>
 
+#include "HandItemRefs.h"
 #include "core/ListRows.h"
 #include "core/Purge.h"
 #include "platform/ItemRemoval.h"
@@ -131,28 +132,7 @@ PurgeRun purgeCopy(const QString& dataHome, int threads) {
     base.trashFd = ::open(trash.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     base.filesFd = ::openat(base.trashFd, "files", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     base.infoFd = ::openat(base.trashFd, "info", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    std::vector<TrashItemRef> items;
-    {
-        DirectoryReader reader(base.filesFd);
-        const char* name = nullptr;
-        unsigned char type = 0;
-        while (reader.next(name, type)) {
-            TrashItemRef item = base;
-            item.stored = name;
-            struct stat st {};
-            if (::fstatat(base.filesFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            item.dev = st.st_dev;
-            item.ino = st.st_ino;
-            const QByteArray info = item.stored + ".trashinfo";
-            if (::fstatat(base.infoFd, info.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
-                item.hasInfo = true;
-                item.infoDev = st.st_dev;
-                item.infoIno = st.st_ino;
-            }
-            items.push_back(item);
-        }
-    }
+    const std::vector<TrashItemRef> items = test::listItemRefs(base);
     result.listing = t.nsecsElapsed() / 1e9;
 
     QWidget window;

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "HandItemRefs.h"
 #include "platform/ItemRemoval.h"
 #include "platform/PosixFiles.h"
 
@@ -37,27 +38,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The listing: every files/ entry with the identity of its object and of its info file.
-    std::vector<TrashItemRef> items;
-    DirectoryReader reader(base.filesFd);
-    const char* name = nullptr;
-    unsigned char type = 0;
-    while (reader.next(name, type)) {
-        TrashItemRef item = base;
-        item.stored = name;
-        struct stat st {};
-        if (::fstatat(base.filesFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        item.dev = st.st_dev;
-        item.ino = st.st_ino;
-        const QByteArray info = item.stored + ".trashinfo";
-        if (base.infoFd >= 0 &&
-            ::fstatat(base.infoFd, info.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
-            item.hasInfo = true;
-            item.infoDev = st.st_dev;
-            item.infoIno = st.st_ino;
-        }
-        items.push_back(item);
-    }
+    const std::vector<TrashItemRef> items = test::listItemRefs(base);
 
     std::vector<RemoveOutcome> outcomes(items.size());
     {
