@@ -1,3 +1,4 @@
+// The single-instance guard: handing over to the running copy, and coming forward when asked.
 #include "app/SingleInstance.h"
 
 #include <QLoggingCategory>

@@ -1,3 +1,4 @@
+// Writing a TDateTime by a format of FormatSettings.
 #include "DateTimeFormat.h"
 
 #include "FormatSettings.h"

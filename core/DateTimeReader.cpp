@@ -1,3 +1,4 @@
+// The locale-aware reader of date and time texts, and the text clean-up that precedes it.
 #include "DateTimeReader.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The purge: which rows go, their removal, and what it reports.
 #include "Purge.h"
 
 #include <mutex>

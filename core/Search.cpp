@@ -1,3 +1,4 @@
+// The search of the list by name, downwards or upwards from a remembered row.
 #include "Search.h"
 
 namespace velmora {

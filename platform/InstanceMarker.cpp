@@ -1,3 +1,4 @@
+// The marker of a running copy and the line to it, in a folder only this user can enter.
 #include "platform/InstanceMarker.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// Removing trash items for good, relative to held descriptors, never following a link.
 #include "platform/ItemRemoval.h"
 
 #include <dirent.h>
@@ -20,7 +21,6 @@ namespace {
 constexpr int OpenDirFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 // Descriptors one walk keeps open at most; deeper levels are reopened through "..".
 constexpr std::size_t MaxOpenLevels = 64;
-// A size cache larger than this is left as it is.
 
 enum class TreeResult { Gone, Stayed, Vanished };
 

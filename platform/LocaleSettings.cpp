@@ -1,3 +1,4 @@
+// Fills the process-wide FormatSettings from a Qt locale, with list dates every locale reads back.
 #include "platform/LocaleSettings.h"
 
 #include <QList>

@@ -1,3 +1,4 @@
+// The display format of a date picker that writes dates as the list does.
 #include "ui/common/DateEditFormat.h"
 
 #include <QCalendarWidget>

@@ -1,3 +1,4 @@
+// The program's own information message boxes, replaceable in tests.
 #include "ui/common/InformationBox.h"
 
 #include <QMessageBox>

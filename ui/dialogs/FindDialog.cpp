@@ -1,3 +1,4 @@
+// The modeless Find dialog and its controls.
 #include "ui/dialogs/FindDialog.h"
 #include "ui/common/Named.h"
 

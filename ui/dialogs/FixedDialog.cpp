@@ -1,3 +1,4 @@
+// What the program's dialogs share: frame, margin, colours, font, and their first place.
 #include "ui/dialogs/FixedDialog.h"
 
 #include <QGuiApplication>

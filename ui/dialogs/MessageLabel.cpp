@@ -1,3 +1,4 @@
+// A word-wrapped label whose height follows its text at a fixed pitch per line.
 #include "ui/dialogs/MessageLabel.h"
 
 #include <QFontMetrics>

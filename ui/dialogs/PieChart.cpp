@@ -1,3 +1,4 @@
+// Painting the pie chart from its computed layout.
 #include "ui/dialogs/PieChart.h"
 
 #include <QFontMetrics>

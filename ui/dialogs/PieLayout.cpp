@@ -1,3 +1,4 @@
+// What a pie chart shows, worked out apart from the painting.
 #include "ui/dialogs/PieLayout.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// A rectangle shape: a one-pixel black outline around a white fill.
 #include "ui/dialogs/Shape.h"
 
 #include <QPainter>

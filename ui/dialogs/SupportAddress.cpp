@@ -1,3 +1,4 @@
+// The address of the support page that the about dialog shows and opens.
 #include "ui/dialogs/SupportAddress.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// The about dialog: its controls, and the link that opens the support page.
 #include "ui/dialogs/Unit2.h"
 
 #include <QDesktopServices>

@@ -1,3 +1,4 @@
+// The analysis dialog: the message over the pie chart, filled at every showing.
 #include "ui/dialogs/Unit3.h"
 
 #include <QShowEvent>

@@ -1,3 +1,4 @@
+// The purge's removal off the GUI thread, with its progress window.
 #include "ui/main/PurgeProgress.h"
 
 #include <QApplication>

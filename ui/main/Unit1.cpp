@@ -1,3 +1,4 @@
+// The main window: its controls, their layout, and the handlers behind them.
 #include "ui/main/Unit1.h"
 
 #include <cmath>
