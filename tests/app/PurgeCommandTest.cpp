@@ -16,10 +16,10 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "../platform/TrashFixture.h"
-#include "../ui/main/FakeItemSource.h"
+#include "FakeItemSource.h"
 #include "ScopedFormatSettings.h"
 #include "TestHelpers.h"
+#include "TrashFixture.h"
 #include "app/PurgeCommand.h"
 #include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
@@ -572,6 +572,54 @@ TEST_F(PurgeProcess, PurgeByDateRemovesExactlyTheQualifyingItems) {
     expectPurgeRemovesItemsBefore(
         {QStringLiteral("--purge-before"), cutOff.toString(QStringLiteral("yyyy-MM-dd"))},
         midnightDaysAgo(90));
+}
+
+// On the hard trash (links, a fifo, a deep tree, untidy and orphaned info files, names that are
+// not UTF-8, dates on the cut-off), the items a dry run lists are exactly the items the purge
+// then removes, as make-trash --verify finds them: the dry run lists the purge's own plan.
+TEST_F(PurgeProcess, TheDryRunListsExactlyWhatThePurgeRemoves) {
+    const QJsonObject manifest =
+        trash({QStringLiteral("--items"), QStringLiteral("40"), QStringLiteral("--hard")});
+    const QStringList cutOff{QStringLiteral("--purge-days"), QStringLiteral("30")};
+    const test::Run dry = velmora(cutOff + QStringList{QStringLiteral("--dry-run")});
+    ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    QList<QByteArray> itemLines = dry.out.split('\n').mid(2);
+    itemLines.removeAll(QByteArray());
+    QMultiHash<QByteArray, int> listed; // printed path → how often
+    for (const QByteArray& line : itemLines) {
+        const QList<QByteArray> fields = line.split('\t');
+        ASSERT_EQ(fields.size(), 3) << line.toStdString();
+        listed.insert(fields[2], 1);
+    }
+    ASSERT_GT(itemLines.size(), 10);
+
+    const test::Run r = velmora(cutOff);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(
+        QStringLiteral("删除文件或文件夹：%1项\n释放空间：").arg(itemLines.size()).toUtf8()))
+        << r.out.toStdString();
+
+    // Each removed item as the dry run names it: its original path, or its stored object's path
+    // where that could not be read.
+    const Verified v = verifyTrash(dataHome(), manifest);
+    EXPECT_TRUE(v.canaryIntact);
+    const QByteArray files = QFile::encodeName(dataHome()) + "/Trash/files/";
+    QMultiHash<QByteArray, int> removed;
+    for (const QJsonValue& value : manifest[QStringLiteral("items")].toArray()) {
+        const QJsonObject e = value.toObject();
+        if (e[QStringLiteral("files")].isNull())
+            continue; // an info file without its object: never listed, never removed
+        const QByteArray stored = storedName(e);
+        if (v.notGone.contains(stored))
+            continue;
+        const QByteArray original =
+            QByteArray::fromPercentEncoding(e[QStringLiteral("path_encoded")].toString().toUtf8());
+        removed.insert(listed.contains(original) ? original : files + stored, 1);
+    }
+    EXPECT_EQ(removed.size(), itemLines.size());
+    EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), itemLines.size());
+    for (auto it = listed.keyBegin(); it != listed.keyEnd(); ++it)
+        EXPECT_EQ(removed.count(*it), listed.count(*it)) << it->toStdString();
 }
 
 // The hard trash as an ordinary user: read-only and locked folders, links into the canary, a

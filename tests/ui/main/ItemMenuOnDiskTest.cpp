@@ -5,8 +5,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "../../platform/TrashFixture.h"
 #include "TestHelpers.h"
+#include "TrashFixture.h"
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
 #include "platform/LocaleSettings.h"
@@ -38,7 +38,7 @@ struct OnDisk {
     std::unique_ptr<TfrmAbout> about;
     std::unique_ptr<TfrmAnalyze> analyze;
     TShellListView* list = nullptr;
-    TItemCommands* commands = nullptr;
+    ItemCommands* commands = nullptr;
 
     OnDisk() {
         EXPECT_TRUE(test::makeDirs(data) && test::makeDirs(docs + "/tree/ro", 0755));
@@ -71,7 +71,7 @@ struct OnDisk {
         frmAnalyze = analyze.get();
         form->show();
         list = form->ShellListView1;
-        commands = list->findChild<TItemCommands*>();
+        commands = list->findChild<ItemCommands*>();
     }
     ~OnDisk() {
         frmAbout = nullptr;

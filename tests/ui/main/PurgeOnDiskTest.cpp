@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "../../platform/TrashFixture.h"
 #include "TestHelpers.h"
+#include "TrashFixture.h"
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
 #include "platform/LocaleSettings.h"

@@ -68,8 +68,11 @@ public:
         return true;
     }
     bool hasOriginalPath(int i) const override { return !at(i).orphan; }
+    // Records the item's name and the thread it ran on, after restoreDelay.
     RestoreOutcome restore(int i) override {
+        std::this_thread::sleep_for(restoreDelay);
         restoredNames.append(at(i).name);
+        restoreThread = std::this_thread::get_id();
         return restoreOutcome;
     }
     ItemProperties properties(int i) override {
@@ -101,7 +104,9 @@ public:
     bool renameAccepted = true;
     QStringList renameRequests;
     RestoreOutcome restoreOutcome = RestoreOutcome::Restored;
+    std::chrono::milliseconds restoreDelay{0};
     QStringList restoredNames;
+    std::thread::id restoreThread;
 
 private:
     const FakeItem& at(int i) const { return items_.at(static_cast<std::size_t>(i)); }
