@@ -18,13 +18,13 @@
 #include "platform/PosixFiles.h"
 #include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
+#include "platform/TrashInfoFile.h"
 
 namespace velmora {
 
 namespace {
 
 constexpr int DirFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-constexpr qsizetype MaxInfoBytes = 64 * 1024;
 
 bool sameObject(const struct stat& st, dev_t dev, ino_t ino) {
     return st.st_dev == dev && st.st_ino == ino;
@@ -252,20 +252,22 @@ RestoreOutcome restoreItem(const TrashItemRef& item, const RestoreOptions& optio
         return RestoreOutcome::InvalidTarget; // an orphan: no original location known
 
     // The info file as it is now, and still the one the listing read.
-    const QByteArray infoName = item.stored + ".trashinfo";
-    TrashInfo info;
-    {
-        const Fd infoFile(::openat(item.infoFd, infoName.constData(),
-                                   O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (!infoFile.valid())
-            return errno == ENOENT || errno == ELOOP ? RestoreOutcome::NotThere
-                                                     : RestoreOutcome::Failed;
-        struct stat st {};
-        if (::fstat(infoFile.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-            !sameObject(st, item.infoDev, item.infoIno))
-            return RestoreOutcome::NotThere;
-        info = parseTrashInfo(readAtMost(infoFile.get(), MaxInfoBytes));
+    const QByteArray infoName = item.stored + TrashInfoSuffix;
+    const ListedInfoFile listed{item.infoDev, item.infoIno};
+    const InfoFileRead read = readInfoFile(item.infoFd, infoName.constData(), &listed);
+    switch (read.state) {
+    case InfoFileRead::State::Missing:
+        return RestoreOutcome::NotThere;
+    case InfoFileRead::State::Unopenable:
+        return read.openError == ELOOP ? RestoreOutcome::NotThere : RestoreOutcome::Failed;
+    case InfoFileRead::State::NotListed:
+        return RestoreOutcome::NotThere;
+    case InfoFileRead::State::Unreadable: // a Path cut short is never restored to
+        return RestoreOutcome::InvalidTarget;
+    case InfoFileRead::State::Read:
+        break;
     }
+    const TrashInfo& info = read.info;
     if (!info.hasPath)
         return RestoreOutcome::InvalidTarget;
     const std::optional<QList<QByteArray>> segments = restoreSegments(info.path, item.topDir);

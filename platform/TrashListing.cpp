@@ -20,6 +20,7 @@
 #include "platform/Parallel.h"
 #include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
+#include "platform/TrashInfoFile.h"
 
 namespace velmora {
 
@@ -102,12 +103,12 @@ bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name, 
         std::memcpy(infoName, name, nameLength);
         std::memcpy(infoName + nameLength, TrashInfoSuffix, sizeof TrashInfoSuffix);
     }
-    int fd = -1;
+    InfoFileRead read;
     if (infoFd >= 0 && fits) {
-        fd = ::openat(infoFd, infoName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        read = readInfoFile(infoFd, infoName);
         // An info file that exists but cannot be read (a link, no permission) makes the item
         // one with an unreadable Path and date.
-        item.hasInfo = fd >= 0 || errno != ENOENT;
+        item.hasInfo = read.state != InfoFileRead::State::Missing;
     }
     if (!item.hasInfo) {
         // An orphan: listed under its stored name, dated when it entered the trash.
@@ -116,27 +117,9 @@ bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name, 
         item.deleted = localTimeOr(st.st_ctim, localNowDateTime());
         return true;
     }
-    TrashInfo parsed;
-    struct stat infoStat {};
-    bool haveInfoStat = false;
-    if (fd >= 0) {
-        const Fd closer(fd);
-        // Info files are small: one read into the stack, mostly. One larger than the limit is
-        // unreadable as a whole: half of it could carry a Path cut short.
-        char buffer[4096];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n >= 0 && std::size_t(n) < sizeof buffer) {
-            parsed = parseTrashInfo(QByteArrayView(buffer, n));
-        } else if (n >= 0) {
-            const QByteArray whole =
-                QByteArrayView(buffer, n).toByteArray() + readAtMost(fd, MaxTrashInfoBytes + 1 - n);
-            if (whole.size() <= MaxTrashInfoBytes)
-                parsed = parseTrashInfo(whole);
-        }
-        haveInfoStat = ::fstat(fd, &infoStat) == 0;
-    } else {
-        haveInfoStat = ::fstatat(infoFd, infoName, &infoStat, AT_SYMLINK_NOFOLLOW) == 0;
-    }
+    const TrashInfo& parsed = read.info;
+    const bool haveInfoStat = read.haveStat;
+    const struct stat& infoStat = read.st;
     if (haveInfoStat)
         item.infoIno = infoStat.st_ino;
     QByteArrayView originalName;

@@ -1,4 +1,4 @@
-// The user's trash as the list shows it: the enumeration, the sort, the texts and rename.
+// The user's trash as the list shows it: the enumeration, the sort and the texts.
 #include "platform/TrashSource.h"
 
 #include <dirent.h>
@@ -12,7 +12,6 @@
 #include <QSet>
 
 #include <chrono>
-#include <condition_variable>
 #include <functional>
 
 #include <algorithm>
@@ -20,7 +19,6 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <mutex>
 #include <numeric>
 #include <optional>
 #include <thread>
@@ -31,12 +29,14 @@
 #include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
 #include "platform/ItemRemoval.h"
+#include "platform/ItemRename.h"
 #include "platform/ItemRestore.h"
 #include "platform/Parallel.h"
 #include "platform/PosixFiles.h"
 #include "platform/QtText.h"
 #include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
+#include "platform/VolumeReads.h"
 #include "platform/Volumes.h"
 
 namespace velmora {
@@ -60,59 +60,6 @@ QString defaultDataHome() {
         home += '/';
     return fileNameFromBytes(home + ".local/share");
 }
-
-namespace {
-
-// The volume trash directories of one enumeration, each read on a thread of its own. What a
-// reading that ends after the enumeration stopped waiting produces is dropped.
-struct VolumeReads {
-    std::mutex mutex;
-    std::condition_variable answered;
-    std::vector<std::optional<TrashListing>> results; // unset while running or after a failure
-    std::vector<char> finished;
-    qsizetype finishedCount = 0;
-    bool abandoned = false;
-};
-
-using StepHook = std::function<void(const char*, const QByteArray&)>;
-
-void readVolumeTrash(const std::shared_ptr<VolumeReads>& reads, std::size_t index,
-                     TrashLocation location, uid_t uid, QLocale locale, bool updateSizeCache,
-                     StepHook hook) {
-    std::optional<TrashListing> result;
-    try {
-        if (hook)
-            hook("open", location.trashDir);
-        Fd fd = openVolumeTrash(location, uid);
-        TrashListing listing;
-        if (fd.valid() && holdTrash(std::move(fd), location, listing.trash)) {
-            listTrash(listing, locale);
-            if (hook)
-                hook("listed", location.trashDir);
-            measureSizes(listing.items, {&listing.trash}, {listing.items.size()}, updateSizeCache);
-            for (TrashItem& item : listing.items) {
-                item.statted = true;
-                if (item.bytes < 0)
-                    item.bytes = 0;
-            }
-            result = std::move(listing);
-        } else {
-            result.emplace(); // no trash there after all: nothing to list, nothing unavailable
-        }
-    } catch (...) {
-        result.reset(); // out of memory: the volume is unavailable this time
-    }
-    PendingVolumeWork::trashReads().release(location.trashDir);
-    const std::lock_guard lock(reads->mutex);
-    if (reads->abandoned)
-        return; // dropped, with its descriptors
-    reads->results[index] = std::move(result);
-    reads->finished[index] = 1;
-    ++reads->finishedCount;
-    reads->answered.notify_all();
-}
-
-} // namespace
 
 TrashSource::TrashSource(TrashSourceOptions options)
     : options_(std::move(options)), removal_(std::make_unique<ItemRemoval>()) {
@@ -172,23 +119,8 @@ void TrashSource::enumerate() {
             }
         }
         const auto until = std::chrono::steady_clock::now() + options_.volumeDeadline;
-        auto reads = std::make_shared<VolumeReads>();
-        reads->results.resize(std::size_t(locations.size()));
-        reads->finished.resize(std::size_t(locations.size()), 0);
-        std::vector<char> started(std::size_t(locations.size()), 0);
-        for (qsizetype k = 0; k < locations.size(); ++k) {
-            const TrashLocation& location = locations[k];
-            if (!PendingVolumeWork::trashReads().claim(location.trashDir))
-                continue; // still being read since an earlier enumeration
-            try {
-                std::thread(readVolumeTrash, reads, std::size_t(k), location, options_.uid,
-                            options_.locale, options_.updateSizeCache, options_.stepHook)
-                    .detach();
-                started[std::size_t(k)] = 1;
-            } catch (...) {
-                PendingVolumeWork::trashReads().release(location.trashDir);
-            }
-        }
+        VolumeReads reads(locations, {options_.uid, options_.locale, options_.updateSizeCache,
+                                      options_.stepHook});
 
         SortKeys keys;
         if (haveHome) {
@@ -199,19 +131,9 @@ void TrashSource::enumerate() {
             adopt(std::move(home), keys);
         }
 
-        std::vector<std::optional<TrashListing>> results;
-        std::vector<char> finished;
-        {
-            std::unique_lock lock(reads->mutex);
-            reads->answered.wait_until(lock, until, [&] {
-                return reads->finishedCount == std::count(started.begin(), started.end(), 1);
-            });
-            reads->abandoned = true;
-            results = std::move(reads->results);
-            finished = std::move(reads->finished);
-        }
+        std::vector<std::optional<TrashListing>> results = reads.wait(until);
         for (std::size_t k = 0; k < results.size(); ++k) {
-            if (finished[k] && results[k]) {
+            if (results[k]) {
                 if (!results[k]->items.isEmpty() && trashes_.size() < 0xFFFF)
                     adopt(std::move(*results[k]), keys);
             } else {
@@ -517,48 +439,16 @@ void TrashSource::loadSizes() {
 
 bool TrashSource::rename(int index, const QString& newName) {
     Item& item = items_[index];
-    if (newName.isEmpty() || newName.contains(u'/') || newName.contains(QChar(0)) ||
-        newName == QStringLiteral(".") || newName == QStringLiteral("..") || !item.hasInfo)
+    if (!item.hasInfo)
         return false;
     const HeldTrash& trash = trashes_[item.trash];
-    const Fd& dir = trash.info;
-    if (!dir.valid())
-        return false;
-    const QByteArray infoName = item.stored + TrashInfoSuffix;
-    // The info file as it is now, and still the one the enumeration read: a new item trashed
-    // under the same name since is not renamed in its place.
-    const Fd current(
-        ::openat(dir.get(), infoName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat st {};
-    if (!current.valid() || ::fstat(current.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        st.st_dev != trash.infoDev || st.st_ino != item.infoIno)
-        return false;
-    const QByteArray read = readAtMost(current.get(), MaxTrashInfoBytes + 1);
-    if (read.size() > MaxTrashInfoBytes)
-        return false;
-    const TrashInfo info = parseTrashInfo(read);
-    QByteArrayView originalName;
-    QByteArray folder;
-    if (!info.hasPath || !splitOriginalPath(info.path, trash.top, originalName, folder))
-        return false;
-    // The new name replaces the last segment of Path; a relative Path stays relative.
-    QByteArrayView path = info.path;
-    while (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray newPath = path.first(slash + 1).toByteArray() + fileNameToBytes(newName);
-    // A date that could not be read is written as the one the list shows; the modification
-    // time is kept, so that the directorysizes entry stays valid.
-    const QByteArray content =
-        trashInfoContent(newPath, info.hasDate ? info.deletionDate : item.deleted);
-    if (!replaceFileAtomically(dir.get(), infoName.constData(), content, &st.st_mtim))
+    const RenamedItem renamed{
+        trash.info.get(), item.stored, {trash.infoDev, item.infoIno}, trash.top, item.deleted};
+    ino_t infoIno = 0;
+    if (!renameItem(renamed, newName, infoIno))
         return false;
     item.name = displayTextFromBytes(fileNameToBytes(newName));
-    // The info file is a new one now: it is the item's, for a restore or removal to come.
-    struct stat written {};
-    item.infoIno = ::fstatat(dir.get(), infoName.constData(), &written, AT_SYMLINK_NOFOLLOW) == 0
-                       ? written.st_ino
-                       : 0;
+    item.infoIno = infoIno;
     return true;
 }
 

@@ -309,5 +309,39 @@ TEST_F(TrashHandlesTest, AnInfoFileOverTheReadLimitIsUnreadable) {
     EXPECT_FALSE(source.rename(big, QStringLiteral("new.txt")));
 }
 
+// The info file that grows past the read limit after the listing (the same file, so the identity
+// check passes) is refused by the rename and by the restore alike: neither reads the part before
+// the limit, whose Path may be cut short. Nothing is renamed, moved or created.
+TEST_F(TrashHandlesTest, AnInfoFileGrownOverTheReadLimitIsRefusedByRenameAndRestore) {
+    const HandTrash home{dataHome_ + "/Trash"};
+    ASSERT_TRUE(home.create());
+    const QByteArray original = root_ + "/restored/a.txt";
+    ASSERT_TRUE(home.addFile("a.txt", HandTrash::info(original)));
+    TrashSource source(options());
+    source.enumerate();
+    const int row = rowOf(source, home.filesEntry("a.txt"));
+    ASSERT_GE(row, 0);
+    ASSERT_TRUE(source.hasOriginalPath(row));
+    const QByteArray info = readFile(home.infoFile("a.txt"));
+    {
+        const int fd = ::open(home.infoFile("a.txt").constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        const QByteArray padding = "# " + QByteArray(MaxTrashInfoBytes, 'x') + "\n";
+        ASSERT_EQ(::write(fd, padding.constData(), std::size_t(padding.size())),
+                  ssize_t(padding.size()));
+        ::close(fd);
+    }
+    const QByteArray grown = readFile(home.infoFile("a.txt"));
+    ASSERT_GT(grown.size(), MaxTrashInfoBytes);
+
+    EXPECT_FALSE(source.rename(row, QStringLiteral("b.txt")));
+    EXPECT_EQ(source.restore(row), RestoreOutcome::InvalidTarget);
+    EXPECT_EQ(readFile(home.infoFile("a.txt")), grown);
+    EXPECT_TRUE(lstatOf(home.filesEntry("a.txt")));
+    EXPECT_FALSE(lstatOf(original));
+    EXPECT_FALSE(lstatOf(root_ + "/restored"));
+    EXPECT_TRUE(info.startsWith("[Trash Info]"));
+}
+
 } // namespace
 } // namespace velmora
