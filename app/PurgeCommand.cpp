@@ -47,16 +47,6 @@ QByteArray originalPath(ItemSource& source, const SourceRows& rows, int row) {
     return fileNameToBytes(folder.endsWith(u'/') ? folder + name : folder + u'/' + name);
 }
 
-// Removes the item of a row through the source, on several threads at once.
-class SourceRemover final : public ItemRemover {
-public:
-    explicit SourceRemover(ItemSource& source) : source_(source) {}
-    RemoveOutcome KillItem(int row) override { return source_.remove(row); }
-
-private:
-    ItemSource& source_;
-};
-
 void write(std::FILE* stream, const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
@@ -89,14 +79,14 @@ bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choi
 
 PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun) {
     SourceRows rows(source);
-    const int dateColumn = rows.subItemOf(QStringLiteral("删除日期"), 1);
-    const int sizeColumn = rows.subItemOf(QStringLiteral("大小"), 2);
+    const DetailColumns columns = rows.detailColumns();
     PurgeOutput output;
     if (!dryRun) {
         SourceRemover remover(source);
+        PlainRemovalRunner runner(RemovalThreads);
         try {
             const PurgeReport report =
-                purge(rows, choice, dateColumn, sizeColumn, remover, RemovalThreads);
+                purge(rows, choice, columns.date, columns.size, remover, runner);
             output.out = lines(report.removedMessage) + lines(report.freedMessage);
             output.status = report.stayed > 0 ? PurgeSomeStayed : PurgeDone;
         } catch (...) {
@@ -107,11 +97,16 @@ PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun
         return output;
     }
     try {
-        const AgeAnalysis analysis = analyseAge(rows, choice, dateColumn, sizeColumn);
+        // The analysis message first, then the purge's own plan: what the purge would remove.
+        SourceRows analysed(source);
+        const AgeAnalysis analysis = analyseAge(analysed, choice, columns.date, columns.size);
         output.out = lines(analysis.message);
-        for (const int row : rows.selectedRows()) {
-            output.out += toQString(rows.subItemText(row, dateColumn)).toUtf8() + '\t' +
-                          toQString(rows.subItemText(row, sizeColumn)).toUtf8() + '\t' +
+        const PurgePlan plan = planPurge(rows, choice, columns.date, columns.size);
+        if (plan.error)
+            std::rethrow_exception(plan.error);
+        for (const int row : plan.rows) {
+            output.out += toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
+                          toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
                           originalPath(source, rows, row) + '\n';
         }
     } catch (...) {

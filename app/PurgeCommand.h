@@ -33,8 +33,9 @@ struct PurgeOutput {
 bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice, QString& error);
 
 // Runs the walk on the source's rows (enumerated already). A dry run prints the analysis, then
-// each qualifying item's deletion date, size and original path, tab-separated. A purge removes
-// the qualifying items through ItemSource::remove and prints what it removed and what that freed.
+// each item of the purge's plan (planPurge): its deletion date, size and original path,
+// tab-separated. A purge removes the plan's items through removePlan with a SourceRemover and
+// prints what it removed and what that freed.
 PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun);
 
 // The whole run: an application object without a display, the user's locale, the cut-off, the

@@ -8,13 +8,12 @@
 //
 // The trash is generated under PARENT (default /tmp) with tools/make-trash, copied once per
 // contestant with cp -a, and everything is deleted at the end unless --keep is given. Every item
-// is removed: the cut-off lies after every deletion date. The listing (opening the trash and
-// reading each item's identity) is timed apart; the timed span is the click's walk and the
-// removal, with the directorysizes rewrite.
+// is removed: the cut-off lies after every deletion date. The listing (the trash source's
+// enumeration with every size and text) is timed apart; the timed span is the click's walk and
+// removal through the trash source, with the directorysizes rewrite and the re-read of the
+// emptied trash.
 
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -33,12 +32,11 @@
 #include <optional>
 #include <vector>
 
-#include "HandItemRefs.h"
-#include "core/ListRows.h"
+#include "core/DetailColumns.h"
 #include "core/Purge.h"
-#include "platform/ItemRemoval.h"
-#include "platform/PosixFiles.h"
-#include "ui/main/PurgeProgress.h"
+#include "platform/SourceRows.h"
+#include "platform/TrashSource.h"
+#include "ui/main/PurgeProgressWindow.h"
 
 using namespace velmora;
 
@@ -89,33 +87,6 @@ Times timeCommand(const QString& program, const QStringList& args, const QString
     return {t.nsecsElapsed() / 1e9, cpuOf(RUSAGE_CHILDREN) - cpu0};
 }
 
-// The rows of the list as the purge reads them: every item dated long ago, 4 KB.
-class AllOldRows : public ListRows {
-public:
-    explicit AllOldRows(int count) : count_(count) {}
-    int rowCount() const override { return count_; }
-    Text subItemText(int, int subItem) const override {
-        return subItem == 1 ? Text(u"2020/1/1 10:00") : Text(u"4 KB");
-    }
-    void setItemIndex(int) override {}
-
-private:
-    int count_;
-};
-
-class Remover : public ItemRemover {
-public:
-    Remover(ItemRemoval& removal, const std::vector<TrashItemRef>& items)
-        : removal_(removal), items_(items) {}
-    RemoveOutcome KillItem(int row) override {
-        return removal_.KillItem(items_[static_cast<std::size_t>(row)]);
-    }
-
-private:
-    ItemRemoval& removal_;
-    const std::vector<TrashItemRef>& items_;
-};
-
 struct PurgeRun {
     Times times;
     double listing = 0;
@@ -127,42 +98,46 @@ PurgeRun purgeCopy(const QString& dataHome, int threads) {
     PurgeRun result;
     QElapsedTimer t;
     t.start();
-    const QByteArray trash = QFile::encodeName(dataHome) + "/Trash";
-    TrashItemRef base;
-    base.trashFd = ::open(trash.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    base.filesFd = ::openat(base.trashFd, "files", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    base.infoFd = ::openat(base.trashFd, "info", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    const std::vector<TrashItemRef> items = test::listItemRefs(base);
-    result.listing = t.nsecsElapsed() / 1e9;
-
     QWidget window;
-    QElapsedTimer tick;
-    QTimer lateness;
-    lateness.setInterval(50);
-    QObject::connect(&lateness, &QTimer::timeout, [&] {
-        result.worstLateMs = std::max(result.worstLateMs, tick.nsecsElapsed() / 1e6 - 50);
-        tick.restart();
-    });
-    ::sync();
-    const double cpu0 = cpuOf(RUSAGE_SELF);
-    t.restart();
-    tick.start();
-    lateness.start();
     {
-        ItemRemoval removal;
-        Remover remover(removal, items);
-        AllOldRows rows(static_cast<int>(items.size()));
-        CutOffChoice choice;
-        choice.byDate = true;
-        choice.pickerValue = 1e6; // far in the future
-        const PurgePlan plan = planPurge(rows, choice, 1, 2);
-        const RemovalOutcomes outcomes = removeWithProgress(window, plan.rows, remover, threads);
-        result.removed = purgeReport(plan, outcomes).removed;
+        // The listing, with every size and text read, as the window has them before a click.
+        TrashSourceOptions options;
+        options.dataHome = dataHome;
+        options.scanVolumes = false;
+        TrashSource source(options);
+        source.enumerate();
+        if (source.count() > 0)
+            source.details(0);
+        result.listing = t.nsecsElapsed() / 1e9;
+
+        QElapsedTimer tick;
+        QTimer lateness;
+        lateness.setInterval(50);
+        QObject::connect(&lateness, &QTimer::timeout, [&] {
+            result.worstLateMs = std::max(result.worstLateMs, tick.nsecsElapsed() / 1e6 - 50);
+            tick.restart();
+        });
+        ::sync();
+        const double cpu0 = cpuOf(RUSAGE_SELF);
+        t.restart();
+        tick.start();
+        lateness.start();
+        {
+            // The click's walk and removal, as 清除 runs them.
+            SourceRows rows(source);
+            const DetailColumns columns = rows.detailColumns();
+            CutOffChoice choice;
+            choice.byDate = true;
+            choice.pickerValue = 1e6; // far in the future: every item goes
+            SourceRemover remover(source);
+            WindowRemovalRunner runner(window, threads);
+            result.removed =
+                purge(rows, choice, columns.date, columns.size, remover, runner).removed;
+            source.enumerate(); // ends the removal: the size cache rewritten
+        }
+        lateness.stop();
+        result.times = {t.nsecsElapsed() / 1e9, cpuOf(RUSAGE_SELF) - cpu0};
     }
-    lateness.stop();
-    result.times = {t.nsecsElapsed() / 1e9, cpuOf(RUSAGE_SELF) - cpu0};
-    for (int fd : {base.infoFd, base.filesFd, base.trashFd})
-        ::close(fd);
     return result;
 }
 

@@ -7,21 +7,28 @@
 
 namespace velmora {
 
-AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn) {
-    const TDateTime cutOff =
-        AgeCutOff(choice.byDate, choice.pickerValue, choice.daysText, choice.today);
-
-    AgeAnalysis result;
-    double sum = 0;
+void forEachDeletedBefore(ListRows& rows, TDateTime cutOff, int dateColumn, int sizeColumn,
+                          const std::function<void(int row, double megabytes)>& found) {
     const int count = rows.rowCount();
     for (int row = 0; row < count; ++row) {
         const TDateTime deleted = DateTextToDateTime(rows.subItemText(row, dateColumn));
         if (!IsBeforeCutOff(deleted, cutOff))
             continue;
         rows.setItemIndex(row);
-        sum = addExtended(sum, SizeTextToMB(rows.subItemText(row, sizeColumn)));
-        ++result.count;
+        found(row, SizeTextToMB(rows.subItemText(row, sizeColumn)));
     }
+}
+
+AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn) {
+    const TDateTime cutOff =
+        AgeCutOff(choice.byDate, choice.pickerValue, choice.daysText, choice.today);
+
+    AgeAnalysis result;
+    double sum = 0;
+    forEachDeletedBefore(rows, cutOff, dateColumn, sizeColumn, [&](int, double megabytes) {
+        sum = addExtended(sum, megabytes);
+        ++result.count;
+    });
     result.megabytes = RoundToHundredths(sum);
 
     Text& m = result.message;

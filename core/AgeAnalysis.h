@@ -1,6 +1,8 @@
 // The age analysis: how many items were deleted before the cut-off and how much space they take.
 #pragma once
 
+#include <functional>
+
 #include "DateTime.h"
 #include "ListRows.h"
 
@@ -19,6 +21,14 @@ struct AgeAnalysis {
     double megabytes = 0; // rounded to hundredths once, after the walk
     Text message;         // two lines separated by a carriage return
 };
+
+// The walk the analysis and the purge's plan share. Visits the rows from the first to the last:
+// every row's date (at sub-item dateColumn) is read, and each row deleted before cutOff is
+// selected, its size (at sizeColumn) read in megabytes and handed to found(row, megabytes). A text
+// that cannot be read throws its conversion error at once, the selection left where the walk put
+// it.
+void forEachDeletedBefore(ListRows& rows, TDateTime cutOff, int dateColumn, int sizeColumn,
+                          const std::function<void(int row, double megabytes)>& found);
 
 // Computes the cut-off, then visits the rows from the first to the last: every row's date (at
 // sub-item dateColumn) is read, and each qualifying row is selected and its size (at sizeColumn)

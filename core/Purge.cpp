@@ -13,17 +13,11 @@ PurgePlan planPurge(ListRows& rows, const CutOffChoice& choice, int dateColumn, 
     const TDateTime cutOff =
         AgeCutOff(choice.byDate, choice.pickerValue, choice.daysText, choice.today);
     PurgePlan plan;
-    const int count = rows.rowCount();
     try {
-        for (int row = 0; row < count; ++row) {
-            const TDateTime deleted = DateTextToDateTime(rows.subItemText(row, dateColumn));
-            if (!IsBeforeCutOff(deleted, cutOff))
-                continue;
-            rows.setItemIndex(row);
-            const double size = SizeTextToMB(rows.subItemText(row, sizeColumn));
+        forEachDeletedBefore(rows, cutOff, dateColumn, sizeColumn, [&](int row, double megabytes) {
             plan.rows.push_back(row);
-            plan.sizes.push_back(size);
-        }
+            plan.sizes.push_back(megabytes);
+        });
     } catch (...) {
         plan.error = std::current_exception();
     }
@@ -95,13 +89,28 @@ PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes) 
     return report;
 }
 
-PurgeReport purge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn,
-                  ItemRemover& remover, int threads, RemovalProgress* progress) {
-    const PurgePlan plan = planPurge(rows, choice, dateColumn, sizeColumn);
-    const RemovalOutcomes outcomes = removeRows(plan.rows, remover, threads, progress);
+PurgePlan rowPlan(int row) {
+    PurgePlan plan;
+    plan.rows = {row};
+    plan.sizes = {0};
+    return plan;
+}
+
+RemovalOutcomes PlainRemovalRunner::run(const std::vector<int>& rows, ItemRemover& remover) {
+    return removeRows(rows, remover, threads_);
+}
+
+PurgeReport removePlan(const PurgePlan& plan, ItemRemover& remover, RemovalRunner& runner) {
+    const RemovalOutcomes outcomes =
+        plan.rows.empty() ? RemovalOutcomes{} : runner.run(plan.rows, remover);
     if (plan.error)
         std::rethrow_exception(plan.error);
     return purgeReport(plan, outcomes);
+}
+
+PurgeReport purge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn,
+                  ItemRemover& remover, RemovalRunner& runner) {
+    return removePlan(planPurge(rows, choice, dateColumn, sizeColumn), remover, runner);
 }
 
 } // namespace velmora

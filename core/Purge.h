@@ -27,12 +27,14 @@ struct PurgePlan {
     std::exception_ptr error;  // the conversion error that ended the walk, if any
 };
 
-// Computes the cut-off once (its error is thrown at once: no row is read), then visits the rows
-// from the first to the last: each row's date (at sub-item dateColumn) is read, each qualifying
-// row selected and its size (at sizeColumn) read. A text that cannot be read ends the walk there;
-// the rows before it are kept in the plan and the error with them, the selection left where the
-// walk put it.
+// Computes the cut-off once (its error is thrown at once: no row is read), then walks the rows
+// with forEachDeletedBefore: each qualifying row is selected and its size read. A text that
+// cannot be read ends the walk there; the rows before it are kept in the plan and the error with
+// them, the selection left where the walk put it.
 PurgePlan planPurge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn);
+
+// The plan of one row (the item menu's 删除), its size not counted.
+PurgePlan rowPlan(int row);
 
 // Shared with the threads of a removal: how far it is, and the request to start no new item.
 struct RemovalProgress {
@@ -63,9 +65,34 @@ struct PurgeReport {
 // after the other. Items not there count nowhere.
 PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes);
 
-// The whole purge without a window: plans, removes, and either rethrows the walk's error (once
-// the rows before it are removed) or returns the report.
+// How a removal runs: the window runs it off the GUI thread with its progress window and cancel
+// button, the command line on the calling thread.
+class RemovalRunner {
+public:
+    virtual ~RemovalRunner() = default;
+    // Removes the rows (never empty) through remover with removeRows, on threads and with a
+    // RemovalProgress of the runner's choosing, and returns their outcomes in the order given.
+    // An exception a removal throws is rethrown once the removal has stopped.
+    virtual RemovalOutcomes run(const std::vector<int>& rows, ItemRemover& remover) = 0;
+};
+
+// Runs the removal on the calling thread and threads - 1 helpers, without progress or cancel.
+class PlainRemovalRunner final : public RemovalRunner {
+public:
+    explicit PlainRemovalRunner(int threads = 1) : threads_(threads) {}
+    RemovalOutcomes run(const std::vector<int>& rows, ItemRemover& remover) override;
+
+private:
+    int threads_;
+};
+
+// The one removal call of 清除, the item menu's 删除 and the command line. Removes the plan's rows
+// through remover as runner runs them (nothing runs for an empty plan), then either rethrows the
+// plan's walk error (the rows before it are removed by then) or returns the report.
+PurgeReport removePlan(const PurgePlan& plan, ItemRemover& remover, RemovalRunner& runner);
+
+// planPurge, then removePlan.
 PurgeReport purge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn,
-                  ItemRemover& remover, int threads = 1, RemovalProgress* progress = nullptr);
+                  ItemRemover& remover, RemovalRunner& runner);
 
 } // namespace velmora

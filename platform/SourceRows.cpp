@@ -24,12 +24,19 @@ void SourceRows::setItemIndex(int row) {
 }
 
 int SourceRows::subItemOf(const QString& heading, int fallback) const {
-    const QList<ColumnInfo> columns = source_.columns();
-    for (int i = 1; i < columns.size(); ++i) {
-        if (columns[i].heading.contains(heading))
-            return i - 1;
-    }
-    return fallback;
+    return subItemOfHeading(headingsOf(source_.columns()), toText(heading), fallback);
+}
+
+DetailColumns SourceRows::detailColumns() const {
+    return findDetailColumns(headingsOf(source_.columns()));
+}
+
+std::vector<Text> headingsOf(const QList<ColumnInfo>& columns) {
+    std::vector<Text> headings;
+    headings.reserve(static_cast<std::size_t>(columns.size()));
+    for (const ColumnInfo& column : columns)
+        headings.push_back(toText(column.heading));
+    return headings;
 }
 
 } // namespace velmora

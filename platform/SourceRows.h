@@ -1,10 +1,13 @@
-// The rows of an item source as the walks of the cleaning logic read them, without a list
-// widget: sub-item k of a row is the text of column k + 1, and selecting a row only records it.
+// An item source as the cleaning logic's interfaces see it, without a list widget: its rows
+// (sub-item k of a row is the text of column k + 1, and selecting a row only records it) and the
+// removal of its items.
 #pragma once
 
 #include <vector>
 
+#include "core/DetailColumns.h"
 #include "core/ListRows.h"
+#include "core/Purge.h"
 #include "platform/ItemSource.h"
 
 namespace velmora {
@@ -21,12 +24,29 @@ public:
     // The rows the walk selected, in the order it selected them.
     const std::vector<int>& selectedRows() const { return selected_; }
 
-    // The sub-item index of the first column whose heading contains `heading`, or `fallback`.
+    // The sub-item index of the last column whose heading contains `heading`, or `fallback`
+    // (subItemOfHeading over the source's columns).
     int subItemOf(const QString& heading, int fallback) const;
+    // The date and size columns (findDetailColumns over the source's columns).
+    DetailColumns detailColumns() const;
 
 private:
     ItemSource& source_;
     std::vector<int> selected_;
+};
+
+// The headings of the columns, in order, for subItemOfHeading and findDetailColumns.
+std::vector<Text> headingsOf(const QList<ColumnInfo>& columns);
+
+// Removes the item of a row through ItemSource::remove: the remover of 清除, 删除 and the command
+// line. Safe on several threads as far as the source's remove() is.
+class SourceRemover final : public ItemRemover {
+public:
+    explicit SourceRemover(ItemSource& source) : source_(source) {}
+    RemoveOutcome KillItem(int row) override { return source_.remove(row); }
+
+private:
+    ItemSource& source_;
 };
 
 } // namespace velmora

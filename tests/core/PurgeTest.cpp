@@ -7,6 +7,7 @@
 #include "FakeRows.h"
 #include "ScopedFormatSettings.h"
 #include "TestHelpers.h"
+#include "core/AgeAnalysis.h"
 #include "core/Purge.h"
 
 namespace velmora {
@@ -127,7 +128,8 @@ TEST_F(PurgeTest, RemovesTheQualifyingRowsAndReportsThem) {
         for (int threads : {1, 4}) {
             FakeRows rows(c.rows);
             FakeRemover remover(c.outcomes);
-            const PurgeReport report = purge(rows, byDays(u"30"), 1, 2, remover, threads);
+            PlainRemovalRunner runner(threads);
+            const PurgeReport report = purge(rows, byDays(u"30"), 1, 2, remover, runner);
             std::multiset<int> asked(remover.asked.begin(), remover.asked.end());
             EXPECT_EQ(asked, std::multiset<int>(c.asked.begin(), c.asked.end())) << c.what;
             if (threads == 1) {
@@ -184,7 +186,8 @@ TEST_F(PurgeTest, AnErrorEndsThePurgeAfterRemovingWhatCameBefore) {
         for (int threads : {1, 3}) {
             FakeRows rows(c.rows);
             FakeRemover remover;
-            EXPECT_EQ(errorOf([&] { purge(rows, byDays(c.days), 1, 2, remover, threads); }),
+            PlainRemovalRunner runner(threads);
+            EXPECT_EQ(errorOf([&] { purge(rows, byDays(c.days), 1, 2, remover, runner); }),
                       c.message)
                 << c.what;
             EXPECT_EQ(remover.asked, c.asked) << c.what;
@@ -210,6 +213,64 @@ TEST_F(PurgeTest, CancellingStartsNoNewItem) {
     const PurgeReport report = purgeReport(plan, outcomes);
     EXPECT_EQ(report.removedMessage, u"删除文件或文件夹：2项\n未能删除：1项");
     EXPECT_EQ(report.freedMessage, u"释放空间：2MB");
+}
+
+// The plan takes exactly the rows the analysis counts, and the sizes it adds up: both walk the
+// rows with the same loop.
+TEST_F(PurgeTest, ThePlanTakesTheRowsTheAnalysisCounts) {
+    const std::vector<std::vector<std::vector<Text>>> lists = {
+        {},
+        {row(Old, u"1 MB"), row(Boundary, u"2 MB"), row(Old, u"4 KB"),
+         row(u"2020/11/1 9:00", u"1 MB")},
+        {row(Boundary, u"1 MB"), row(u"2020/11/27 23:59", u"8 MB")},
+        {row(Old, u"1,234 KB"), row(Old, u"3.5 MB")},
+    };
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        FakeRows analysed(lists[i]), planned(lists[i]);
+        const AgeAnalysis analysis = analyseAge(analysed, byDays(u"30"), 1, 2);
+        const PurgePlan plan = planPurge(planned, byDays(u"30"), 1, 2);
+        EXPECT_EQ(planned.selected, analysed.selected) << i;
+        EXPECT_EQ(plan.rows, analysed.selected) << i;
+        EXPECT_EQ(static_cast<int>(plan.rows.size()), analysis.count) << i;
+        EXPECT_FALSE(plan.error) << i;
+    }
+}
+
+// Records what the removal was asked to run, and runs it plainly.
+class RecordingRunner : public RemovalRunner {
+public:
+    RemovalOutcomes run(const std::vector<int>& rows, ItemRemover& remover) override {
+        runs.push_back(rows);
+        return removeRows(rows, remover);
+    }
+    std::vector<std::vector<int>> runs;
+};
+
+// removePlan hands the plan's rows to the runner once, none for an empty plan, and rethrows the
+// plan's error after removing the rows before it.
+TEST_F(PurgeTest, RemovePlanRunsThePlanThroughTheRunner) {
+    FakeRemover remover({{4, RemoveOutcome::Stayed}});
+    {
+        RecordingRunner runner;
+        const PurgeReport report = removePlan(PurgePlan{}, remover, runner);
+        EXPECT_TRUE(runner.runs.empty());
+        EXPECT_EQ(report.removedMessage, u"删除文件或文件夹：0项");
+        EXPECT_EQ(report.freedMessage, u"释放空间：0MB");
+    }
+    {
+        RecordingRunner runner;
+        const PurgeReport report = removePlan(rowPlan(4), remover, runner);
+        EXPECT_EQ(runner.runs, (std::vector<std::vector<int>>{{4}}));
+        EXPECT_EQ(report.stayed, 1);
+        EXPECT_EQ(report.removed, 0);
+    }
+    {
+        RecordingRunner runner;
+        FakeRows rows({row(Old, u"1 MB"), row(u"someday", u"1 MB")});
+        EXPECT_EQ(errorOf([&] { purge(rows, byDays(u"30"), 1, 2, remover, runner); }),
+                  u"Could not convert variant of type (UnicodeString) into type (Date)");
+        EXPECT_EQ(runner.runs, (std::vector<std::vector<int>>{{0}}));
+    }
 }
 
 } // namespace

@@ -9,12 +9,14 @@
 #include <QScrollBar>
 
 #include "core/Errors.h"
+#include "core/NumberRules.h"
 #include "core/Purge.h"
 #include "platform/QtText.h"
+#include "platform/SourceRows.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/main/ItemBoxes.h"
-#include "ui/main/PurgeProgress.h"
+#include "ui/main/PurgeProgressWindow.h"
 #include "ui/main/ShellListView.h"
 
 namespace velmora {
@@ -26,14 +28,8 @@ QString quoted(const QString& name) {
 
 // Digits grouped by ",", as the list writes its sizes, and 字节.
 QString byteText(qint64 bytes) {
-    const QString digits = QString::number(std::max<qint64>(bytes, 0));
-    QString out;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += u',';
-        out += digits[i];
-    }
-    return out + QStringLiteral(" 字节");
+    const std::string digits = std::to_string(std::max<qint64>(bytes, 0));
+    return toQString(groupThousands(digits, u",")) + QStringLiteral(" 字节");
 }
 
 // A file's name is edited without its extension selected, as file managers do.
@@ -60,19 +56,8 @@ ItemMenu::ItemMenu(QWidget* parent, bool restorable) : QMenu(parent) {
     setDefaultAction(ActRestore->isEnabled() ? ActRestore : nullptr);
 }
 
-TItemCommands::TItemCommands(TShellListView& list) : QObject(&list), list_(list) {
+ItemCommands::ItemCommands(TShellListView& list) : QObject(&list), list_(list) {
     setObjectName(QStringLiteral("ItemCommands"));
-    // The purge's removal, with its progress window when it takes a while.
-    remove_ = [this](QWidget& window, int row) {
-        struct Remover : ItemRemover {
-            ItemSource& source;
-            explicit Remover(ItemSource& s) : source(s) {}
-            RemoveOutcome KillItem(int r) override { return source.remove(r); }
-        } remover(list_.source());
-        const RemovalOutcomes outcomes = removeWithProgress(window, {row}, remover, 1);
-        // Never started (cancelled at once): nothing was touched.
-        return outcomes.empty() || !outcomes.front() ? RemoveOutcome::NotThere : *outcomes.front();
-    };
     renameTimer_.setSingleShot(true);
     connect(&renameTimer_, &QTimer::timeout, this, guard([this] {
         if (pendingRow_ >= 0 && pendingRow_ == list_.ItemIndex())
@@ -86,13 +71,13 @@ TItemCommands::TItemCommands(TShellListView& list) : QObject(&list), list_(list)
     list_.viewport()->installEventFilter(this);
 }
 
-QPoint TItemCommands::selectedRowPoint() const {
+QPoint ItemCommands::selectedRowPoint() const {
     const QRect rect = list_.visualRect(list_.model()->index(list_.ItemIndex(), 0));
     return list_.viewport()->mapToGlobal(
         QPoint(rect.left() + list_.iconSize().width(), rect.center().y()));
 }
 
-bool TItemCommands::Popup(const QPoint& globalPos) {
+bool ItemCommands::Popup(const QPoint& globalPos) {
     const int row = list_.ItemIndex();
     if (row < 0 || menu_)
         return false;
@@ -102,13 +87,13 @@ bool TItemCommands::Popup(const QPoint& globalPos) {
     menu_ = menu;
     // A command runs once the menu has closed, on the row the menu was opened for.
     connect(menu->ActRestore, &QAction::triggered, this,
-            [this, row] { runCommand(&TItemCommands::Restore, row); });
+            [this, row] { runCommand(&ItemCommands::Restore, row); });
     connect(menu->ActDelete, &QAction::triggered, this,
-            [this, row] { runCommand(&TItemCommands::Delete, row); });
+            [this, row] { runCommand(&ItemCommands::Delete, row); });
     connect(menu->ActRename, &QAction::triggered, this,
-            [this, row] { runCommand(&TItemCommands::StartRename, row); });
+            [this, row] { runCommand(&ItemCommands::StartRename, row); });
     connect(menu->ActProperties, &QAction::triggered, this,
-            [this, row] { runCommand(&TItemCommands::ShowProperties, row); });
+            [this, row] { runCommand(&ItemCommands::ShowProperties, row); });
     connect(menu, &QMenu::aboutToHide, this, [this, menu] {
         menu->deleteLater();
         if (menu_ == menu)
@@ -118,7 +103,7 @@ bool TItemCommands::Popup(const QPoint& globalPos) {
     return true;
 }
 
-void TItemCommands::runCommand(void (TItemCommands::*command)(int), int row) {
+void ItemCommands::runCommand(void (ItemCommands::*command)(int), int row) {
     QTimer::singleShot(0, this, [this, command, row] {
         guarded([&] {
             if (row < list_.rowCount())
@@ -127,13 +112,22 @@ void TItemCommands::runCommand(void (TItemCommands::*command)(int), int row) {
     });
 }
 
-void TItemCommands::Restore(int row) {
+void ItemCommands::Restore(int row) {
     ItemSource& source = list_.source();
     if (!source.hasOriginalPath(row))
         return;
     const QString name = source.displayName(row);
+    // Off the GUI thread: a restore across file systems copies the whole item.
+    RestoreOutcome outcome = RestoreOutcome::Failed;
+    RemovalProgress progress;
+    runWithProgressWindow(*list_.window(), {QStringLiteral("正在还原…"), 1, false}, progress, [&] {
+        outcome = source.restore(row);
+        if (outcome == RestoreOutcome::Restored)
+            progress.removed = 1;
+        progress.finished = 1;
+    });
     // The row stays until the next re-read, whatever the outcome.
-    switch (source.restore(row)) {
+    switch (outcome) {
     case RestoreOutcome::Restored:
         return;
     case RestoreOutcome::TargetExists:
@@ -151,19 +145,23 @@ void TItemCommands::Restore(int row) {
     }
 }
 
-void TItemCommands::Delete(int row) {
+void ItemCommands::Delete(int row) {
     const QString name = list_.source().displayName(row);
     if (!askQuestion(list_.window(), QStringLiteral("确实要永久删除此项吗？\n\n") + name))
         return;
-    const RemoveOutcome outcome = remove_(*list_.window(), row);
+    // The purge's removal of a one-row plan, with its progress window when it takes a while.
+    SourceRemover remover(list_.source());
+    WindowRemovalRunner runner(*list_.window(), 1);
+    const PurgeReport report = removePlan(rowPlan(row), remover, runner);
     // Part of an item that stayed may be gone: the list is read again all the same. So it is
-    // when the item had gone or changed meanwhile: the row no longer shows what is there.
-    if (outcome == RemoveOutcome::Stayed)
+    // when the item had gone or changed meanwhile (or was never started, cancelled at once):
+    // the row no longer shows what is there.
+    if (report.stayed > 0)
         showErrorBox(list_.window(), QStringLiteral("无法完全删除") + quoted(name) + u'。');
     list_.Refresh();
 }
 
-void TItemCommands::StartRename(int row) {
+void ItemCommands::StartRename(int row) {
     if (editor_)
         EndRename(true);
     if (row < 0 || row >= list_.rowCount())
@@ -183,7 +181,7 @@ void TItemCommands::StartRename(int row) {
     editor->setFocus(Qt::OtherFocusReason);
 }
 
-void TItemCommands::placeEditor() {
+void ItemCommands::placeEditor() {
     if (!editor_)
         return;
     const QRect rect = list_.visualRect(list_.model()->index(editRow_, 0));
@@ -192,7 +190,7 @@ void TItemCommands::placeEditor() {
                          rect.height());
 }
 
-void TItemCommands::EndRename(bool keepText) {
+void ItemCommands::EndRename(bool keepText) {
     if (!editor_)
         return;
     QLineEdit* editor = editor_;
@@ -209,7 +207,7 @@ void TItemCommands::EndRename(bool keepText) {
         guarded([&] { rename(row, text); });
 }
 
-void TItemCommands::rename(int row, const QString& text) {
+void ItemCommands::rename(int row, const QString& text) {
     if (row < 0 || row >= list_.rowCount())
         return;
     // An unchanged name renames nothing: a name whose bytes are not UTF-8 is shown with
@@ -224,7 +222,7 @@ void TItemCommands::rename(int row, const QString& text) {
         throw VelmoraError(u"Rename to " + toText(text) + u" failed");
 }
 
-void TItemCommands::ShowProperties(int row) {
+void ItemCommands::ShowProperties(int row) {
     const ItemProperties p = list_.source().properties(row);
     QList<PropertyField> fields{
         {QStringLiteral("edtName"), QStringLiteral("名称"), p.name},
@@ -244,7 +242,7 @@ void TItemCommands::ShowProperties(int row) {
     dialog.exec();
 }
 
-bool TItemCommands::eventFilter(QObject* watched, QEvent* event) {
+bool ItemCommands::eventFilter(QObject* watched, QEvent* event) {
     if (editor_ && watched == editor_) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();

@@ -7,9 +7,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-#include <functional>
-
-#include "core/RemoveOutcome.h"
 
 namespace velmora {
 
@@ -33,14 +30,11 @@ public:
 // the menu has closed. A second click on the selected row's name, F2 or 重命名 starts the edit
 // of its name: Enter or leaving the field ends it with its text, Escape cancels it. Only a
 // successful 删除 re-reads the list; no command recomputes the totals.
-class TItemCommands : public QObject {
+class ItemCommands : public QObject {
     Q_OBJECT
 public:
-    // Removes the item of a row for good, the window owning whatever it shows meanwhile.
-    using RemoveFunction = std::function<RemoveOutcome(QWidget& window, int row)>;
-
     // Watches the list's events; owned by the list.
-    explicit TItemCommands(TShellListView& list);
+    explicit ItemCommands(TShellListView& list);
 
     // Opens the selected row's menu at globalPos. False, and nothing opens, without a selected
     // row or while a menu is open.
@@ -48,7 +42,9 @@ public:
     // The open menu, or null.
     ItemMenu* Menu() const { return menu_; }
 
-    // The commands, on the given row.
+    // The commands, on the given row. 还原 and 删除 run off the GUI thread, with the purge's
+    // progress window when they take a while (runWithProgressWindow); 删除 removes through
+    // removePlan, like the purge.
     void Restore(int row);
     void Delete(int row);
     void StartRename(int row);
@@ -59,16 +55,12 @@ public:
     // Ends the edit: with the field's text when keepText, cancelled otherwise.
     void EndRename(bool keepText);
 
-    // How 删除 removes the item; by default the source's removal off the GUI thread, with the
-    // purge's progress window when it takes a while.
-    void setRemoveFunction(RemoveFunction remove) { remove_ = std::move(remove); }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPoint selectedRowPoint() const;
-    void runCommand(void (TItemCommands::*command)(int), int row);
+    void runCommand(void (ItemCommands::*command)(int), int row);
     void rename(int row, const QString& text);
     void placeEditor();
 
@@ -82,7 +74,6 @@ private:
     QTimer renameTimer_;
     int pressedRow_ = -1;
     int pendingRow_ = -1;
-    RemoveFunction remove_;
 };
 
 } // namespace velmora

@@ -15,11 +15,13 @@
 #include <QShowEvent>
 
 #include "core/AgeAnalysis.h"
+#include "core/DetailColumns.h"
 #include "core/Purge.h"
 #include "core/Search.h"
 #include "core/Totals.h"
 #include "platform/ItemRemoval.h"
 #include "platform/QtText.h"
+#include "platform/SourceRows.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/ClickLabel.h"
 #include "ui/common/DateEditFormat.h"
@@ -31,14 +33,14 @@
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
 #include "ui/main/ItemMenu.h"
-#include "ui/main/PurgeProgress.h"
+#include "ui/main/PurgeProgressWindow.h"
 #include "ui/main/ShellListFindRows.h"
 #include "ui/main/ShellListView.h"
 
 namespace velmora {
 
-int SizeColumn = 2;
-int DateColumn = 1;
+int SizeColumn = DetailColumns{}.size;
+int DateColumn = DetailColumns{}.date;
 int SearchPos = 0;
 
 namespace {
@@ -107,7 +109,7 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
                         QRect(181, 61, 193, 13));
 
     ShellListView1 = named(new TShellListView(std::move(source), GroupBox2), "ShellListView1");
-    new TItemCommands(*ShellListView1); // the item menu and the rename, owned by the list
+    new ItemCommands(*ShellListView1); // the item menu and the rename, owned by the list
 
     Panel1 = named(new QFrame(GroupBox2), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -202,15 +204,12 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormCreate() {
-    SizeColumn = 2;
-    DateColumn = 1;
-    const QList<TListColumn>& columns = ShellListView1->Columns();
-    for (int i = 1; i < columns.size(); ++i) {
-        if (columns[i].Caption.contains(QStringLiteral("大小")))
-            SizeColumn = i - 1;
-        if (columns[i].Caption.contains(QStringLiteral("删除日期")))
-            DateColumn = i - 1;
-    }
+    std::vector<Text> headings;
+    for (const TListColumn& column : ShellListView1->Columns())
+        headings.push_back(toText(column.Caption));
+    const DetailColumns columns = findDetailColumns(headings);
+    SizeColumn = columns.size;
+    DateColumn = columns.date;
     setWindowTitle(applicationTitle());
     SetDtCeilDateTime(today_() - 60);
 }
@@ -266,15 +265,9 @@ void TForm1::BtnDeleteClick() {
         TShellListView::Walk walk(*ShellListView1);
         plan = planPurge(*ShellListView1, choice, DateColumn, SizeColumn);
     }
-    struct Remover : ItemRemover {
-        TForm1& form;
-        explicit Remover(TForm1& f) : form(f) {}
-        RemoveOutcome KillItem(int row) override { return form.KillItem(row); }
-    } remover(*this);
-    const RemovalOutcomes outcomes = removeWithProgress(*this, plan.rows, remover, RemovalThreads);
-    if (plan.error)
-        std::rethrow_exception(plan.error);
-    const PurgeReport report = purgeReport(plan, outcomes);
+    SourceRemover remover(ShellListView1->source());
+    WindowRemovalRunner runner(*this, RemovalThreads);
+    const PurgeReport report = removePlan(plan, remover, runner);
     showInformation(this, toQString(report.removedMessage));
     showInformation(this, toQString(report.freedMessage));
     ShellListView1->Refresh();

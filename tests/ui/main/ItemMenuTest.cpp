@@ -16,6 +16,7 @@
 #include "ui/dialogs/Unit3.h"
 #include "ui/main/ItemBoxes.h"
 #include "ui/main/ItemMenu.h"
+#include "ui/main/PurgeProgressWindow.h"
 #include "ui/main/ShellListView.h"
 #include "ui/main/Unit1.h"
 
@@ -62,7 +63,7 @@ struct MenuFixture {
         frmAbout = about.get();
         frmAnalyze = analyze.get();
         list = form->ShellListView1;
-        commands = list->findChild<TItemCommands*>();
+        commands = list->findChild<ItemCommands*>();
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         source->setNextItems({});
@@ -96,7 +97,7 @@ struct MenuFixture {
     std::unique_ptr<TfrmAbout> about;
     std::unique_ptr<TfrmAnalyze> analyze;
     TShellListView* list;
-    TItemCommands* commands;
+    ItemCommands* commands;
     QStringList boxes;
     bool answer = true;
 };
@@ -226,6 +227,46 @@ TEST(ItemMenuTest, OnlyADeleteReadsTheListAgainAndNothingRecomputesTheTotals) {
         EXPECT_EQ(f.form->lblTotal->text(), total) << c.what;
         EXPECT_EQ(f.form->lblTotalSpace->text(), space) << c.what;
     }
+}
+
+// 还原 runs off the GUI thread like the purge: the window takes no input meanwhile, and a restore
+// that takes a while shows the progress window, "正在还原…", whose 取消 cannot stop it.
+TEST(ItemMenuTest, ASlowRestoreRunsOffTheGuiThreadWithTheProgressWindow) {
+    MenuFixture f;
+    f.source->restoreDelay = std::chrono::milliseconds(600);
+    const auto delay = PurgeProgressDelay;
+    PurgeProgressDelay = std::chrono::milliseconds(100);
+    QString text;
+    bool cancellable = true, modal = false, seen = false;
+    int clicks = 0;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (clicks++ == 0) // dropped: no second command starts
+            QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+        auto* dialog = f.form->findChild<PurgeProgressWindow*>();
+        if (!dialog || !dialog->isVisible() || seen)
+            return;
+        seen = true;
+        text = dialog->lblPurging->text();
+        cancellable = dialog->BtnCancel->isEnabled();
+        modal = dialog->isModal();
+        QTest::mouseClick(dialog->BtnCancel, Qt::LeftButton);
+    });
+    poll.start();
+    f.choose(1, &ItemMenu::ActRestore);
+    poll.stop();
+    PurgeProgressDelay = delay;
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(text, QStringLiteral("正在还原…"));
+    EXPECT_FALSE(cancellable);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(f.source->restoredNames, QStringList{QStringLiteral("notes.txt")});
+    EXPECT_NE(f.source->restoreThread, std::this_thread::get_id());
+    EXPECT_NE(f.source->restoreThread, std::thread::id());
+    EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(u'\n').toStdString();
+    EXPECT_TRUE(f.source->removedNames.isEmpty());
+    EXPECT_EQ(f.form->findChild<PurgeProgressWindow*>(), nullptr);
 }
 
 TEST(ItemMenuTest, RenameEditsTheNameInPlace) {

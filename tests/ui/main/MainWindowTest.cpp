@@ -1,4 +1,6 @@
-// Tests of the main window: its controls, handlers and dialogs over a fake trash.
+// Tests of the main window (TForm1) over a fake trash: its controls, their places, names and
+// texts; the columns found by their headings; the panel's totals and unavailable volumes; the
+// analysis and its dialog; the purge (清除) with its messages, its progress window and cancel.
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -18,7 +20,7 @@
 #include "ui/common/InformationBox.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
-#include "ui/main/PurgeProgress.h"
+#include "ui/main/PurgeProgressWindow.h"
 #include "ui/main/ShellListView.h"
 #include "ui/main/Unit1.h"
 
@@ -405,7 +407,7 @@ TEST(MainWindowTest, ClearShowsProgressAndCanBeCancelled) {
     const auto delay = PurgeProgressDelay;
     PurgeProgressDelay = std::chrono::milliseconds(150);
 
-    TPurgeProgress* seen = nullptr;
+    PurgeProgressWindow* seen = nullptr;
     QString caption, text;
     bool modal = false;
     int clicksWhileRunning = 0;
@@ -415,7 +417,7 @@ TEST(MainWindowTest, ClearShowsProgressAndCanBeCancelled) {
         // Input to the main window is dropped while the removal runs.
         if (clicksWhileRunning++ == 0)
             QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
-        auto* dialog = f.form->findChild<TPurgeProgress*>();
+        auto* dialog = f.form->findChild<PurgeProgressWindow*>();
         if (!dialog || !dialog->isVisible() || seen)
             return;
         seen = dialog;
@@ -438,7 +440,7 @@ TEST(MainWindowTest, ClearShowsProgressAndCanBeCancelled) {
     EXPECT_LT(removed, 400);
     EXPECT_EQ(f.boxes, (QStringList{QStringLiteral("删除文件或文件夹：%1项").arg(removed),
                                     QStringLiteral("释放空间：%1MB").arg(removed)}));
-    EXPECT_EQ(f.form->findChild<TPurgeProgress*>(), nullptr);
+    EXPECT_EQ(f.form->findChild<PurgeProgressWindow*>(), nullptr);
 }
 
 } // namespace

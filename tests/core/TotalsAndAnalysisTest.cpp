@@ -31,12 +31,12 @@ std::vector<std::vector<Text>> rowsOfSizes(std::initializer_list<Text> sizes) {
     return rows;
 }
 
-class WalksTest : public ::testing::Test {
+class TotalsAndAnalysisTest : public ::testing::Test {
 protected:
     ScopedFormatSettings settings{test::chineseSettings()};
 };
 
-TEST_F(WalksTest, TotalsCountEveryRowAndRoundOnce) {
+TEST_F(TotalsAndAnalysisTest, TotalsCountEveryRowAndRoundOnce) {
     struct Case {
         std::vector<std::vector<Text>> rows;
         double megabytes;
@@ -67,7 +67,7 @@ TEST_F(WalksTest, TotalsCountEveryRowAndRoundOnce) {
     }
 }
 
-TEST_F(WalksTest, TotalsStopAtTheFirstUnreadableRow) {
+TEST_F(TotalsAndAnalysisTest, TotalsStopAtTheFirstUnreadableRow) {
     struct Case {
         std::vector<std::vector<Text>> rows;
         Text message;
@@ -96,7 +96,7 @@ CutOffChoice byDays(Text days) {
     return choice;
 }
 
-TEST_F(WalksTest, AnalysisCountsAndSumsTheQualifyingRows) {
+TEST_F(TotalsAndAnalysisTest, AnalysisCountsAndSumsTheQualifyingRows) {
     const Text old = u"2020/10/27 23:59";
     const Text recent = u"2020/10/28 00:00";
     struct Case {
@@ -172,7 +172,7 @@ TEST_F(WalksTest, AnalysisCountsAndSumsTheQualifyingRows) {
     }
 }
 
-TEST_F(WalksTest, AnalysisByDateNamesThePickedDate) {
+TEST_F(TotalsAndAnalysisTest, AnalysisByDateNamesThePickedDate) {
     CutOffChoice choice;
     choice.byDate = true;
     ASSERT_TRUE(tryEncodeDate(2020, 10, 28, choice.pickerValue));
@@ -182,7 +182,7 @@ TEST_F(WalksTest, AnalysisByDateNamesThePickedDate) {
     EXPECT_EQ(rows.selected, std::vector<int>{1});
 }
 
-TEST_F(WalksTest, AnalysisEndsAtAnyUnreadableText) {
+TEST_F(TotalsAndAnalysisTest, AnalysisEndsAtAnyUnreadableText) {
     const Text notADate = u"Could not convert variant of type (UnicodeString) into type (Date)";
     struct Case {
         const char* what;

@@ -1,5 +1,5 @@
-// The purge's removal off the GUI thread, with its progress window.
-#include "ui/main/PurgeProgress.h"
+// Work off the GUI thread, with its progress window.
+#include "ui/main/PurgeProgressWindow.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -20,14 +20,15 @@ namespace velmora {
 
 std::chrono::milliseconds PurgeProgressDelay{1000};
 
-TPurgeProgress::TPurgeProgress(QWidget* owner, int total, RemovalProgress& progress)
-    : FixedDialog(owner, QSize(320, 110), 0), total_(total), progress_(progress) {
+PurgeProgressWindow::PurgeProgressWindow(QWidget* owner, const QString& text, int total,
+                                         RemovalProgress& progress, bool cancellable)
+    : FixedDialog(owner, QSize(320, 110), 0), total_(total), progress_(progress),
+      cancellable_(cancellable) {
     setObjectName(QStringLiteral("frmPurgeProgress"));
     setWindowTitle(applicationTitle());
     setWindowModality(Qt::ApplicationModal);
     QWidget* client = clientArea();
-    lblPurging = named(new QLabel(QStringLiteral("正在清除…"), client), "lblPurging",
-                       QRect(12, 10, 200, 16));
+    lblPurging = named(new QLabel(text, client), "lblPurging", QRect(12, 10, 200, 16));
     lblCount = named(new QLabel(client), "lblCount", QRect(208, 10, 100, 16));
     lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ProgressBar1 = named(new QProgressBar(client), "ProgressBar1", QRect(12, 34, 296, 20));
@@ -35,16 +36,19 @@ TPurgeProgress::TPurgeProgress(QWidget* owner, int total, RemovalProgress& progr
     ProgressBar1->setTextVisible(false);
     BtnCancel =
         named(new QPushButton(QStringLiteral("取消"), client), "BtnCancel", QRect(243, 72, 65, 25));
-    connect(BtnCancel, &QPushButton::clicked, this, &TPurgeProgress::reject);
+    BtnCancel->setEnabled(cancellable);
+    connect(BtnCancel, &QPushButton::clicked, this, &PurgeProgressWindow::reject);
     showProgress();
 }
 
-void TPurgeProgress::showProgress() {
+void PurgeProgressWindow::showProgress() {
     lblCount->setText(QStringLiteral("%1 / %2").arg(progress_.removed.load()).arg(total_));
     ProgressBar1->setValue(std::min(progress_.finished.load(), ProgressBar1->maximum()));
 }
 
-void TPurgeProgress::reject() {
+void PurgeProgressWindow::reject() {
+    if (!cancellable_)
+        return;
     progress_.cancel = true;
     BtnCancel->setEnabled(false);
 }
@@ -99,29 +103,26 @@ private:
 
 } // namespace
 
-RemovalOutcomes removeWithProgress(QWidget& window, const std::vector<int>& rows,
-                                   ItemRemover& remover, int threads) {
-    if (rows.empty())
-        return {};
+void runWithProgressWindow(QWidget& window, const ProgressWindowText& shown,
+                           RemovalProgress& progress, const std::function<void()>& work) {
     InputBlocker blocker(window);
-    RemovalProgress progress;
-    RemovalOutcomes outcomes;
     std::exception_ptr error;
     QEventLoop loop;
     std::thread worker([&] {
         try {
-            outcomes = removeRows(rows, remover, threads, &progress);
+            work();
         } catch (...) {
             error = std::current_exception();
         }
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
 
-    std::unique_ptr<TPurgeProgress> dialog;
+    std::unique_ptr<PurgeProgressWindow> dialog;
     QTimer showTimer;
     showTimer.setSingleShot(true);
     QObject::connect(&showTimer, &QTimer::timeout, [&] {
-        dialog = std::make_unique<TPurgeProgress>(&window, static_cast<int>(rows.size()), progress);
+        dialog = std::make_unique<PurgeProgressWindow>(&window, shown.text, shown.total, progress,
+                                                       shown.cancellable);
         dialog->show();
     });
     QTimer updateTimer;
@@ -135,6 +136,14 @@ RemovalOutcomes removeWithProgress(QWidget& window, const std::vector<int>& rows
     worker.join();
     if (error)
         std::rethrow_exception(error);
+}
+
+RemovalOutcomes WindowRemovalRunner::run(const std::vector<int>& rows, ItemRemover& remover) {
+    RemovalProgress progress;
+    RemovalOutcomes outcomes;
+    runWithProgressWindow(
+        window_, {QStringLiteral("正在清除…"), static_cast<int>(rows.size()), true}, progress,
+        [&] { outcomes = removeRows(rows, remover, threads_, &progress); });
     return outcomes;
 }
 

@@ -1,0 +1,23 @@
+// The date and size columns, found by the list's headings.
+#include "DetailColumns.h"
+
+namespace velmora {
+
+int subItemOfHeading(const std::vector<Text>& headings, TextView part, int fallback) {
+    int found = fallback;
+    for (std::size_t i = 1; i < headings.size(); ++i) {
+        if (headings[i].find(part) != Text::npos)
+            found = static_cast<int>(i) - 1;
+    }
+    return found;
+}
+
+DetailColumns findDetailColumns(const std::vector<Text>& headings) {
+    const DetailColumns defaults;
+    DetailColumns columns;
+    columns.date = subItemOfHeading(headings, u"删除日期", defaults.date);
+    columns.size = subItemOfHeading(headings, u"大小", defaults.size);
+    return columns;
+}
+
+} // namespace velmora
