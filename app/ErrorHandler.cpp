@@ -8,6 +8,7 @@
 #include "platform/QtText.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/HandlerGuard.h"
+#include "ui/common/ReplaceableBox.h"
 
 namespace velmora {
 
@@ -17,14 +18,11 @@ void criticalBox(QWidget* owner, const QString& caption, const QString& text) {
     box.exec();
 }
 
-MessageBoxFunction& messageBox() {
-    static MessageBoxFunction show = criticalBox;
-    return show;
-}
+ReplaceableBox<MessageBoxFunction> messageBoxes(criticalBox);
 } // namespace
 
 void setMessageBoxFunction(MessageBoxFunction show) {
-    messageBox() = show ? std::move(show) : MessageBoxFunction(criticalBox);
+    messageBoxes.replace(std::move(show));
 }
 
 QString errorText(std::exception_ptr error) {
@@ -32,7 +30,7 @@ QString errorText(std::exception_ptr error) {
 }
 
 void showError(std::exception_ptr error) {
-    messageBox()(QApplication::activeWindow(), applicationTitle(), errorText(error));
+    messageBoxes(QApplication::activeWindow(), applicationTitle(), errorText(error));
 }
 
 void installErrorHandler() {

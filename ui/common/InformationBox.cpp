@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "ui/common/AppTitle.h"
+#include "ui/common/ReplaceableBox.h"
 
 namespace velmora {
 
@@ -13,18 +14,15 @@ void informationBox(QWidget* owner, const QString& text) {
     box.exec();
 }
 
-InformationBoxFunction& boxFunction() {
-    static InformationBoxFunction show = informationBox;
-    return show;
-}
+ReplaceableBox<InformationBoxFunction> informationBoxes(informationBox);
 } // namespace
 
 void showInformation(QWidget* owner, const QString& text) {
-    boxFunction()(owner, text);
+    informationBoxes(owner, text);
 }
 
 void setInformationBoxFunction(InformationBoxFunction show) {
-    boxFunction() = show ? std::move(show) : InformationBoxFunction(informationBox);
+    informationBoxes.replace(std::move(show));
 }
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/common/AppTitle.h"
+#include "ui/common/ReplaceableBox.h"
 
 namespace velmora {
 
@@ -27,31 +28,24 @@ void errorBox(QWidget* owner, const QString& caption, const QString& text) {
     box.exec();
 }
 
-QuestionBoxFunction& question() {
-    static QuestionBoxFunction ask = questionBox;
-    return ask;
-}
-
-ErrorBoxFunction& error() {
-    static ErrorBoxFunction show = errorBox;
-    return show;
-}
+ReplaceableBox<QuestionBoxFunction> questions(questionBox);
+ReplaceableBox<ErrorBoxFunction> errors(errorBox);
 } // namespace
 
 void setQuestionBoxFunction(QuestionBoxFunction ask) {
-    question() = ask ? std::move(ask) : QuestionBoxFunction(questionBox);
+    questions.replace(std::move(ask));
 }
 
 void setErrorBoxFunction(ErrorBoxFunction show) {
-    error() = show ? std::move(show) : ErrorBoxFunction(errorBox);
+    errors.replace(std::move(show));
 }
 
 bool askQuestion(QWidget* owner, const QString& text) {
-    return question()(owner, applicationTitle(), text);
+    return questions(owner, applicationTitle(), text);
 }
 
 void showErrorBox(QWidget* owner, const QString& text) {
-    error()(owner, applicationTitle(), text);
+    errors(owner, applicationTitle(), text);
 }
 
 } // namespace velmora
