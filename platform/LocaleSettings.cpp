@@ -80,14 +80,6 @@ QList<Piece> splitFormat(const QString& format) {
     return pieces;
 }
 
-QString quoted(const QString& literal) {
-    if (literal.isEmpty())
-        return {};
-    QString escaped = literal;
-    escaped.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + escaped + u'\'';
-}
-
 // Joins the pieces back, writing `separator` runs as `symbol` and other literals quoted.
 QString joinFormat(const QList<Piece>& pieces, const QString& separator, QChar symbol) {
     QString out;
@@ -100,7 +92,7 @@ QString joinFormat(const QList<Piece>& pieces, const QString& separator, QChar s
         else if (between && !separator.isEmpty() && p.text == separator)
             out += symbol;
         else
-            out += quoted(p.text);
+            out += quotedFormatLiteral(p.text);
     }
     return out;
 }
@@ -280,6 +272,14 @@ FormatSettings formatSettingsFor(const QLocale& locale) {
 
 void loadSystemFormatSettings() {
     setFormatSettings(formatSettingsFor(QLocale::system()));
+}
+
+QString quotedFormatLiteral(const QString& literal) {
+    if (literal.isEmpty())
+        return {};
+    QString escaped = literal;
+    escaped.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + escaped + u'\'';
 }
 
 } // namespace velmora

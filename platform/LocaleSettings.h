@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QString>
 
 #include "core/FormatSettings.h"
 
@@ -12,6 +13,10 @@ namespace velmora {
 // locale's designators as the locale writes them, without the words some formats carry ("h",
 // "ч."); its AM/PM texts. The date-time reader reads back every list text these give.
 FormatSettings formatSettingsFor(const QLocale& locale);
+
+// A literal of a date or time format, quoted as both QLocale's and the date picker's format
+// syntax read it: 'text', a quote written twice; empty for an empty literal.
+QString quotedFormatLiteral(const QString& literal);
 
 // Reads the user's locale (QLocale::system()) into the process-wide record.
 void loadSystemFormatSettings();

@@ -4,19 +4,10 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 
+#include "platform/LocaleSettings.h"
 #include "platform/QtText.h"
 
 namespace velmora {
-
-namespace {
-QString quoted(const QString& literal) {
-    if (literal.isEmpty())
-        return {};
-    QString escaped = literal;
-    escaped.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + escaped + u'\'';
-}
-} // namespace
 
 QString dateEditFormat(const FormatSettings& settings) {
     const QString format = toQString(settings.ShortDateFormat);
@@ -45,11 +36,11 @@ QString dateEditFormat(const FormatSettings& settings) {
             out += format.mid(i, run);
             i += run;
         } else if (c == u'/') {
-            out += quoted(toQString(settings.DateSeparator));
+            out += quotedFormatLiteral(toQString(settings.DateSeparator));
             ++i;
         } else {
             // Anything else is written as it stands, which Qt might read as a field.
-            out += quoted(QString(c));
+            out += quotedFormatLiteral(QString(c));
             ++i;
         }
     }

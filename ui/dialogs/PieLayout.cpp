@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/NumberRules.h"
-#include "platform/QtText.h"
+#include "ui/common/CoreText.h"
 
 namespace velmora {
 
