@@ -1,4 +1,4 @@
-// The about dialog: its controls, and the link that opens the support page.
+// Unit2 holds TfrmAbout, the about dialog: its controls, and the link that opens the support page.
 #include "ui/dialogs/Unit2.h"
 
 #include <QDesktopServices>

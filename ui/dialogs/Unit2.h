@@ -1,5 +1,5 @@
-// The about dialog: the banner with the program's icon, its name and version, and a link to the
-// support page.
+// Unit2 holds TfrmAbout, the about dialog: the banner with the program's icon, its name and
+// version, and a link to the support page.
 #pragma once
 
 #include <QLabel>

@@ -1,4 +1,5 @@
-// The analysis dialog: the message over the pie chart, filled at every showing.
+// Unit3 holds TfrmAnalyze, the analysis dialog: the message over the pie chart, filled at every
+// showing.
 #include "ui/dialogs/Unit3.h"
 
 #include <QShowEvent>

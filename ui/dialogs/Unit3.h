@@ -1,5 +1,5 @@
-// The analysis dialog: the message of an age analysis over a pie chart of the space the items
-// deleted before the cut-off take against the space of all the others.
+// Unit3 holds TfrmAnalyze, the analysis dialog: the message of an age analysis over a pie chart of
+// the space the items deleted before the cut-off take against the space of all the others.
 #pragma once
 
 #include <QPushButton>
