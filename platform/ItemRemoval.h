@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/RemoveOutcome.h"
+#include "platform/PosixFiles.h"
 #include "platform/TrashItemRef.h"
 
 namespace velmora {
@@ -54,7 +55,7 @@ public:
 
 private:
     struct PendingTrash {
-        int fd; // a duplicate of the trash folder's descriptor
+        Fd fd; // a duplicate of the trash folder's descriptor
         dev_t dev;
         ino_t ino;
         QList<QByteArray> names;
