@@ -12,7 +12,10 @@
 
 #include "platform/FileNames.h"
 #include "platform/PosixFiles.h"
+#include "platform/RemovalStaging.h"
 #include "platform/SizeCache.h"
+#include "platform/TestHook.h"
+#include "platform/TrashInfo.h"
 #include "platform/TreeWalker.h"
 
 namespace velmora {
@@ -117,6 +120,7 @@ public:
 
 private:
     void unlinkEntry(WalkFolder& folder, const char* name) {
+        runTestHook(HookPoint::RemovalUnlink, folder.fd(), name);
         if (::unlinkat(folder.fd(), name, 0) == 0 || errno == ENOENT)
             return;
         if (errno == EISDIR)
@@ -155,18 +159,12 @@ ItemRemoval::~ItemRemoval() {
 }
 
 RemoveOutcome ItemRemoval::KillItem(const TrashItemRef& item) {
-    if (item.filesFd < 0 || item.stored.isEmpty() || item.stored.contains('/') ||
-        item.stored.contains('\0') || item.stored == "." || item.stored == "..")
+    if (item.filesFd < 0 || item.trashFd < 0 || item.stored.isEmpty() ||
+        item.stored.contains('/') || item.stored.contains('\0') || item.stored == "." ||
+        item.stored == "..")
         return RemoveOutcome::NotThere;
     const char* stored = item.stored.constData();
-    const QByteArray infoName = item.stored + ".trashinfo";
-
-    // Still the object and the info file the listing read?
-    struct stat st {};
-    if (::fstatat(item.filesFd, stored, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno == ENOENT ? RemoveOutcome::NotThere : RemoveOutcome::Stayed;
-    if (st.st_dev != item.dev || st.st_ino != item.ino)
-        return RemoveOutcome::NotThere;
+    const QByteArray infoName = item.stored + TrashInfoSuffix;
     auto infoIsTheListed = [&] {
         struct stat info {};
         const bool exists = item.infoFd >= 0 && ::fstatat(item.infoFd, infoName.constData(), &info,
@@ -175,32 +173,99 @@ RemoveOutcome ItemRemoval::KillItem(const TrashItemRef& item) {
             return !exists;
         return exists && info.st_dev == item.infoDev && info.st_ino == item.infoIno;
     };
-    if (!infoIsTheListed())
-        return RemoveOutcome::NotThere;
 
-    if (S_ISDIR(st.st_mode)) {
-        dev_t fileSystem = 0;
-        if (!fileSystemOf(item.filesFd, options_, fileSystem))
-            return RemoveOutcome::Stayed;
-        switch (TreeRemover(options_).remove(item.filesFd, stored, st, fileSystem)) {
+    // Still the object and the info file the listing read? An object that is a mount point or
+    // lies on another file system cannot be told by its inode; it can never be removed, and
+    // stays, with its info file.
+    struct stat st {};
+    bool mountRoot = false;
+    dev_t fileSystem = 0;
+    if (!lstatEntry(item.filesFd, stored, st, mountRoot))
+        return errno == ENOENT ? RemoveOutcome::NotThere : RemoveOutcome::Stayed;
+    if (!fileSystemOf(item.filesFd, options_, fileSystem))
+        return RemoveOutcome::Stayed;
+    if (mountRoot || deviceOf(options_, st) != fileSystem)
+        return infoIsTheListed() ? RemoveOutcome::Stayed : RemoveOutcome::NotThere;
+    if (st.st_dev != item.dev || st.st_ino != item.ino || !infoIsTheListed())
+        return RemoveOutcome::NotThere;
+    runTestHook(HookPoint::RemovalChecked, item.filesFd, stored);
+
+    // Out of everyone's way: into this removal's own staging folder, where no other program
+    // puts or swaps anything. A restore that came first leaves nothing to move; one that comes
+    // later finds nothing in files/.
+    const int staging = stagingFor(item.trashFd, item.filesFd, item.infoFd);
+    if (staging < 0)
+        return RemoveOutcome::Stayed;
+    int moved = renameWithoutReplacing(item.filesFd, stored, staging, stored);
+    if (moved != 0 && errno == EACCES && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()) {
+        // A folder moves to another parent only with write permission of its own (its ".."
+        // changes): given it, as the walk would.
+        ::fchmodat(item.filesFd, stored, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+        moved = renameWithoutReplacing(item.filesFd, stored, staging, stored);
+    }
+    if (moved != 0)
+        return errno == ENOENT ? RemoveOutcome::NotThere : RemoveOutcome::Stayed;
+    // What arrived must be the listed object; anything else goes back where it was.
+    struct stat arrived {};
+    if (::fstatat(staging, stored, &arrived, AT_SYMLINK_NOFOLLOW) != 0)
+        return RemoveOutcome::NotThere;
+    if (arrived.st_dev != item.dev || arrived.st_ino != item.ino) {
+        returnToFiles(staging, stored, item.filesFd);
+        return RemoveOutcome::NotThere;
+    }
+    runTestHook(HookPoint::RemovalStaged, staging, stored);
+
+    const bool folder = S_ISDIR(arrived.st_mode);
+    RemoveOutcome outcome = RemoveOutcome::Removed;
+    if (folder) {
+        switch (TreeRemover(options_).remove(staging, stored, arrived, fileSystem)) {
         case TreeResult::Gone:
             break;
         case TreeResult::Stayed:
-            return RemoveOutcome::Stayed;
+            outcome = RemoveOutcome::Stayed;
+            break;
         case TreeResult::Vanished:
             return RemoveOutcome::NotThere;
         }
-    } else if (::unlinkat(item.filesFd, stored, 0) != 0) {
-        return errno == ENOENT ? RemoveOutcome::NotThere : RemoveOutcome::Stayed;
+    } else if (::unlinkat(staging, stored, 0) != 0) {
+        if (errno == ENOENT)
+            return RemoveOutcome::NotThere;
+        outcome = RemoveOutcome::Stayed;
+    }
+    if (outcome == RemoveOutcome::Stayed) {
+        // What is left is listed again where the user and other trash tools see it, with its
+        // info file; its size is measured afresh.
+        returnToFiles(staging, stored, item.filesFd);
+        if (folder)
+            forgetSize(item.trashFd, item.stored);
+        return outcome;
     }
 
     // The stored object is gone: its label goes next. An info file that changed meanwhile is
     // someone else's and stays.
+    runTestHook(HookPoint::RemovalInfo, item.infoFd, infoName.constData());
     if (item.hasInfo && infoIsTheListed())
         ::unlinkat(item.infoFd, infoName.constData(), 0);
-    if (S_ISDIR(st.st_mode) && item.trashFd >= 0)
+    if (folder)
         forgetSize(item.trashFd, item.stored);
     return RemoveOutcome::Removed;
+}
+
+int ItemRemoval::stagingFor(int trashFd, int filesFd, int infoFd) {
+    struct stat st {};
+    if (::fstat(trashFd, &st) != 0)
+        return -1;
+    std::lock_guard lock(mutex_);
+    for (Staging& s : staging_)
+        if (s.dev == st.st_dev && s.ino == st.st_ino)
+            return s.session.valid() ? s.session.fd() : -1;
+    // The first removal in this trash finishes what interrupted ones left.
+    recoverStaged(trashFd, filesFd, infoFd, options_);
+    Staging& s = staging_.emplace_back();
+    s.dev = st.st_dev;
+    s.ino = st.st_ino;
+    s.session.open(trashFd);
+    return s.session.valid() ? s.session.fd() : -1;
 }
 
 void ItemRemoval::forgetSize(int trashFd, const QByteArray& name) {
@@ -225,9 +290,10 @@ void ItemRemoval::finish() {
         std::lock_guard lock(mutex_);
         pending.swap(pending_);
     }
-    for (PendingTrash& p : pending) {
+    for (PendingTrash& p : pending)
         forgetDirectorySizes(p.fd.get(), QSet<QByteArray>(p.names.begin(), p.names.end()));
-    }
+    std::lock_guard lock(mutex_);
+    staging_.clear(); // the session folders, empty now, go
 }
 
 } // namespace velmora

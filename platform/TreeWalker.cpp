@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+#include "platform/TestHook.h"
+
 namespace velmora {
 
 namespace {
@@ -18,10 +20,9 @@ bool sameObject(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// lstat of dirFd/name (of dirFd itself when name is empty), and whether it is the root of a
-// mount: statx tells for bind mounts too, which share st_dev with the file system they show.
-// Where statx is missing the mount test falls back to st_dev alone.
-bool statEntry(int dirFd, const char* name, struct stat& st, bool& mountRoot) {
+} // namespace
+
+bool lstatEntry(int dirFd, const char* name, struct stat& st, bool& mountRoot) {
     struct statx sx {};
     const int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | (*name ? 0 : AT_EMPTY_PATH);
     if (::statx(dirFd, name, flags, STATX_BASIC_STATS, &sx) != 0) {
@@ -49,8 +50,6 @@ bool statEntry(int dirFd, const char* name, struct stat& st, bool& mountRoot) {
                 (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
     return true;
 }
-
-} // namespace
 
 void WalkFolder::setTwin(Fd twin) {
     struct stat st {};
@@ -123,7 +122,7 @@ TreeWalker::Opened TreeWalker::open(int parentFd, const char* name, WalkFolder& 
         return Opened::Refused;
     };
     bool mountRoot = false;
-    if (!statEntry(parentFd, name, last_, mountRoot))
+    if (!lstatEntry(parentFd, name, last_, mountRoot))
         return refuse(errno == ENOENT ? WalkRefusal::Gone : WalkRefusal::Unopenable);
     haveLast_ = true;
     if (!S_ISDIR(last_.st_mode))
@@ -134,11 +133,12 @@ TreeWalker::Opened TreeWalker::open(int parentFd, const char* name, WalkFolder& 
         return refuse(WalkRefusal::OtherFileSystem);
     if (!visitor.admit(parentFd, name, last_))
         return Opened::Stop;
+    runTestHook(HookPoint::WalkOpen, parentFd, name);
     Fd fd(::openat(parentFd, name, OpenDirFlags));
     if (!fd.valid())
         return refuse(errno == ENOENT ? WalkRefusal::Gone : WalkRefusal::Unopenable);
     struct stat opened {};
-    if (!statEntry(fd.get(), "", opened, mountRoot) || !sameObject(opened, last_))
+    if (!lstatEntry(fd.get(), "", opened, mountRoot) || !sameObject(opened, last_))
         return refuse(WalkRefusal::Changed);
     if (mountRoot || deviceOf(opened) != fileSystem_)
         return refuse(WalkRefusal::OtherFileSystem);

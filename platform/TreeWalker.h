@@ -13,6 +13,11 @@
 
 namespace velmora {
 
+// lstat of dirFd/name (of dirFd itself when name is empty), without triggering an automount, and
+// whether it is the root of a mount: statx tells for bind mounts too, which share st_dev with
+// the file system they show. Where statx is missing, mountRoot is false (st_dev alone tells).
+bool lstatEntry(int dirFd, const char* name, struct stat& st, bool& mountRoot);
+
 // Why a folder was not entered.
 enum class WalkRefusal {
     Gone,            // it vanished
