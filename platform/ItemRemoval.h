@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "core/RemoveOutcome.h"
+#include "platform/PosixFiles.h"
+#include "platform/RemovalStaging.h"
 #include "platform/TrashItemRef.h"
 
 namespace velmora {
@@ -44,26 +46,41 @@ public:
     ItemRemoval& operator=(const ItemRemoval&) = delete;
 
     // Removes one item when its stored object and its info file are still the ones the listing
-    // read (NotThere otherwise, nothing touched): the stored object first; once it is gone, the
-    // info file. A folder's directorysizes line goes at the next finish().
+    // read (NotThere otherwise, nothing touched). The object is first moved out of everyone's
+    // way into this removal's staging session in the same trash directory (RemovalStaging.h),
+    // checked there to be the listed one (anything else goes back), and only then removed; once
+    // it is gone, the info file, checked again. What could not be removed completely goes back
+    // to files/ and stays listed, with its info file (Stayed); so does an object that is a mount
+    // point or lies on another file system. A folder's directorysizes line goes at the next
+    // finish(), whether it went or partly stayed. The first removal in a trash directory
+    // recovers what interrupted ones left in its staging folder.
     RemoveOutcome KillItem(const TrashItemRef& item);
 
-    // Removes the directorysizes lines of the folders removed since the last call: one atomic
-    // rewrite per trash. A line left by an interruption is harmless: no item has that name.
+    // Removes the directorysizes lines of the folders removed (or partly removed) since the last
+    // call: one atomic rewrite per trash. A line left by an interruption is harmless: no item
+    // has that name. Ends the staging sessions.
     void finish();
 
 private:
     struct PendingTrash {
-        int fd; // a duplicate of the trash folder's descriptor
+        Fd fd; // a duplicate of the trash folder's descriptor
         dev_t dev;
         ino_t ino;
         QList<QByteArray> names;
     };
+    struct Staging {
+        dev_t dev; // the trash directory's
+        ino_t ino;
+        StagingSession session;
+    };
     void forgetSize(int trashFd, const QByteArray& name);
+    // This removal's staging folder in the trash directory; -1 when none can be made.
+    int stagingFor(int trashFd, int filesFd, int infoFd);
 
     RemovalOptions options_;
     std::mutex mutex_;
     std::vector<PendingTrash> pending_;
+    std::vector<Staging> staging_;
 };
 
 } // namespace velmora

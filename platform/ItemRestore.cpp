@@ -19,6 +19,7 @@
 #include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
 #include "platform/TrashInfoFile.h"
+#include "platform/TreeWalker.h"
 
 namespace velmora {
 
@@ -75,12 +76,11 @@ bool copyData(int from, int to) {
     }
 }
 
-// Copies fromDir/fromName (st: its lstat) to toDir/toName, which must not exist, with its mode
-// and times; a folder with everything in it (not entering other file systems than dev). Links
-// are copied as links. False when anything could not be copied; created tells whether toName
-// was made, which then stays for the caller to remove.
-bool copyEntry(int fromDir, const char* fromName, const struct stat& st, int toDir,
-               const char* toName, dev_t dev, bool& created) {
+// Copies fromDir/fromName, a file, link or special file (st: its lstat), to toDir/toName, which
+// must not exist, with its mode and times. Links are copied as links. False when it could not be
+// copied; created tells whether toName was made, which then stays for the caller to remove.
+bool copyLeaf(int fromDir, const char* fromName, const struct stat& st, int toDir,
+              const char* toName, bool& created) {
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     const mode_t mode = st.st_mode & 07777;
     if (S_ISREG(st.st_mode)) {
@@ -98,34 +98,6 @@ bool copyEntry(int fromDir, const char* fromName, const struct stat& st, int toD
             return false;
         return ::close(to.release()) == 0; // a late write error shows here on some file systems
     }
-    if (S_ISDIR(st.st_mode)) {
-        if (st.st_dev != dev)
-            return false; // another file system mounted inside the item
-        const Fd from(::openat(fromDir, fromName, DirFlags | O_NOFOLLOW));
-        struct stat opened {};
-        if (!from.valid() || ::fstat(from.get(), &opened) != 0 ||
-            !sameObject(opened, st.st_dev, st.st_ino))
-            return false;
-        if (::mkdirat(toDir, toName, 0700) != 0)
-            return false;
-        created = true;
-        const Fd to(::openat(toDir, toName, DirFlags | O_NOFOLLOW));
-        if (!to.valid())
-            return false;
-        DirectoryReader reader(from.get());
-        const char* entry = nullptr;
-        unsigned char type = 0;
-        while (reader.next(entry, type)) {
-            struct stat child {};
-            bool childCreated = false;
-            if (::fstatat(from.get(), entry, &child, AT_SYMLINK_NOFOLLOW) != 0 ||
-                !copyEntry(from.get(), entry, child, to.get(), entry, dev, childCreated))
-                return false;
-        }
-        if (reader.failed())
-            return false;
-        return ::fchmod(to.get(), mode) == 0 && ::futimens(to.get(), times) == 0;
-    }
     if (S_ISLNK(st.st_mode)) {
         std::vector<char> target(std::size_t(st.st_size > 0 ? st.st_size : 255) + 1);
         const ssize_t n = ::readlinkat(fromDir, fromName, target.data(), target.size());
@@ -142,6 +114,83 @@ bool copyEntry(int fromDir, const char* fromName, const struct stat& st, int toD
         return false;
     created = true;
     return ::utimensat(toDir, toName, times, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// Copies a folder tree through the shared walk: each folder made (0700 while it fills) and held
+// beside the one it copies, its entries copied, and its mode and times set once it is complete.
+// Any entry that cannot be copied, a mount point inside the item among them, stops the copy.
+class TreeCopier : public TreeVisitor {
+public:
+    TreeCopier(int toDir, const char* toName) : toDir_(toDir), toName_(toName) {}
+
+    bool created() const { return created_; }
+    int error() const { return error_; }
+
+    bool enter(WalkFolder& folder, WalkFolder* parent) override {
+        const int targetDir = parent ? parent->twinFd() : toDir_;
+        const char* targetName = parent ? folder.name().c_str() : toName_;
+        if (::mkdirat(targetDir, targetName, 0700) != 0)
+            return fail();
+        created_ = true;
+        folder.setTwin(Fd(::openat(targetDir, targetName, DirFlags | O_NOFOLLOW)));
+        if (folder.twinFd() < 0)
+            return fail();
+        DirectoryReader reader(folder.fd());
+        const char* entry = nullptr;
+        unsigned char type = 0;
+        while (reader.next(entry, type)) {
+            struct stat child {};
+            if (::fstatat(folder.fd(), entry, &child, AT_SYMLINK_NOFOLLOW) != 0)
+                return fail();
+            if (S_ISDIR(child.st_mode)) {
+                folder.subfolders.emplace_back(entry);
+                continue;
+            }
+            bool childCreated = false;
+            if (!copyLeaf(folder.fd(), entry, child, folder.twinFd(), entry, childCreated))
+                return fail();
+        }
+        return !reader.failed() || fail();
+    }
+
+    bool skip(WalkFolder&, const char*, const struct stat*, WalkRefusal) override {
+        error_ = EXDEV;
+        return false;
+    }
+
+    bool leave(WalkFolder& folder, WalkFolder*) override {
+        const struct stat& st = folder.status();
+        const struct timespec times[2] = {st.st_atim, st.st_mtim};
+        return (::fchmod(folder.twinFd(), st.st_mode & 07777) == 0 &&
+                ::futimens(folder.twinFd(), times) == 0) ||
+               fail();
+    }
+
+private:
+    bool fail() {
+        error_ = errno;
+        return false;
+    }
+
+    int toDir_;
+    const char* toName_;
+    bool created_ = false;
+    int error_ = 0;
+};
+
+// Copies fromDir/fromName (st: its lstat) to toDir/toName, which must not exist, with its mode
+// and times; a folder with everything in it, never entering another file system or a mount
+// point. False when anything could not be copied (errno tells why); created tells whether
+// toName was made, which then stays for the caller to remove.
+bool copyEntry(int fromDir, const char* fromName, const struct stat& st, int toDir,
+               const char* toName, bool& created) {
+    if (!S_ISDIR(st.st_mode))
+        return copyLeaf(fromDir, fromName, st, toDir, toName, created);
+    TreeCopier copier(toDir, toName);
+    const WalkEnd end = TreeWalker().walk(fromDir, fromName, st, st.st_dev, copier);
+    created = copier.created();
+    errno = copier.error() ? copier.error() : EIO;
+    return end == WalkEnd::Done;
 }
 
 enum class Move { Moved, Exists, Gone, CrossDevice, Failed };
@@ -306,7 +355,7 @@ RestoreOutcome restoreItem(const TrashItemRef& item, const RestoreOptions& optio
     Move moved = moveWithoutReplacing(options, item.filesFd, from, folder, parent.get(), name);
     if (moved == Move::CrossDevice) {
         bool created = false;
-        if (!copyEntry(item.filesFd, from, stored, parent.get(), name, stored.st_dev, created)) {
+        if (!copyEntry(item.filesFd, from, stored, parent.get(), name, created)) {
             const int error = errno;
             if (created)
                 removeEntry(parent.get(), name);

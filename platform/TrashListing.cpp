@@ -17,7 +17,9 @@
 
 #include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
+#include "platform/ItemRemoval.h"
 #include "platform/Parallel.h"
+#include "platform/RemovalStaging.h"
 #include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
 #include "platform/TrashInfoFile.h"
@@ -61,6 +63,14 @@ ItemKind kindOf(unsigned char type) {
     default:
         return ItemKind::File;
     }
+}
+
+// The inode the listing read (d_ino) stays the item's: an object put in its place since then is
+// not the listed one, and nothing acts on it as if it were. Where the listing could not tell,
+// the object's own.
+void keepListedIdentity(TrashItem& item, const struct stat& st) {
+    if (item.ino == 0)
+        item.ino = st.st_ino;
 }
 
 // The text without spare capacity: it is kept for the whole enumeration.
@@ -216,6 +226,8 @@ void listTrash(TrashListing& listing, const QLocale& locale) {
     QList<TrashItem>& items = listing.items;
     SortKeys& keys = listing.keys;
     QStringList& folders = listing.folders;
+    // What an interrupted removal left out of sight is listed again, or finished.
+    recoverStaged(listing.trash.fd.get(), files.get(), info.get(), {});
     // The names first: a listing that breaks off leaves the directory out as a whole.
     struct Entry {
         qsizetype name;
@@ -320,7 +332,7 @@ void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& 
                 if (::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
                     item.modified = st.st_mtim.tv_sec;
                     item.bytes = qint64(st.st_blocks) * 512;
-                    item.ino = st.st_ino;
+                    keepListedIdentity(item, st);
                 }
                 item.statted = true;
                 return;
@@ -336,7 +348,7 @@ void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& 
                         if (!item.statted &&
                             ::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
                             item.modified = st.st_mtim.tv_sec;
-                            item.ino = st.st_ino;
+                            keepListedIdentity(item, st);
                         }
                         item.statted = true;
                         return;
@@ -347,7 +359,7 @@ void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& 
             item.bytes = diskUsage(o.files.get(), name, &st);
             if (st.st_ino != 0) {
                 item.modified = st.st_mtim.tv_sec;
-                item.ino = st.st_ino;
+                keepListedIdentity(item, st);
             }
             item.statted = true;
         };

@@ -119,8 +119,12 @@ TEST_F(DiskUsageTest, DoesNotEnterAnotherFileSystem) {
     ASSERT_TRUE(makeDirs(item + "/mounted", 0755));
     ASSERT_TRUE(writeFile(item + "/own.txt", QByteArray(10000, 'x')));
     const qint64 before = measure(root_, "item");
-    if (::mount("velmora-test", (item + "/mounted").constData(), "tmpfs", 0, "size=4m") != 0)
+    if (::mount("velmora-test", (item + "/mounted").constData(), "tmpfs", 0, "size=4m") != 0) {
+        // Under CI the case must run.
+        if (qEnvironmentVariable("CI") == QStringLiteral("true"))
+            FAIL() << "cannot mount a tmpfs here (needs CAP_SYS_ADMIN)";
         GTEST_SKIP() << "cannot mount a tmpfs here (needs CAP_SYS_ADMIN); the case is not run";
+    }
     const bool written = writeFile(item + "/mounted/inside.bin", QByteArray(1 << 20, 'i'));
     const qint64 after = measure(root_, "item");
     ::umount((item + "/mounted").constData());

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -417,6 +418,83 @@ TEST(ItemRestoreTest, AcrossFileSystemsTheCopyIsCompleteBeforeTheOriginalGoes) {
     EXPECT_FALSE(lstatOf(trash.filesEntry("dir")));
     EXPECT_FALSE(lstatOf(trash.infoFile("dir")));
     EXPECT_TRUE(lstatOf(trash.filesEntry("taken")));
+    run(QStringLiteral("rm"), {QStringLiteral("-rf"), QString::fromUtf8(other)});
+}
+
+// 5,000 levels copied to another file system: the copy is iterative and holds a bounded number
+// of descriptors (each level's target folder too), so neither the stack nor the descriptor table
+// runs out; every level keeps its mode, and the original goes only once the copy is complete.
+TEST(ItemRestoreTest, AFolderFiveThousandLevelsDeepIsCopiedAcrossFileSystems) {
+    const auto shm = lstatOf("/dev/shm");
+    const auto tmp = lstatOf(QFile::encodeName(QDir::tempPath()));
+    if (!shm || !tmp || shm->st_dev == tmp->st_dev)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    Home h;
+    char pattern[] = "/dev/shm/velmora-restore-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const QByteArray other = pattern;
+    const HandTrash trash{h.trash};
+    ASSERT_TRUE(trash.create());
+    ASSERT_TRUE(trash.addFolder("deep", HandTrash::info(other + "/deep")));
+    constexpr int Levels = 5000;
+    int fd = ::open(trash.filesEntry("deep").constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    for (int level = 0; level < Levels; ++level) {
+        ASSERT_EQ(::mkdirat(fd, "level", level % 1000 == 999 ? 0750 : 0755), 0) << level;
+        const int next = ::openat(fd, "level", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (level % 1000 == 0) {
+            ASSERT_EQ(::close(::openat(next, "file", O_CREAT | O_WRONLY | O_CLOEXEC, 0640)), 0);
+        }
+        ::close(fd);
+        fd = next;
+        ASSERT_GE(fd, 0);
+    }
+    ASSERT_EQ(::symlinkat("../level", fd, "link"), 0);
+    ::close(fd);
+
+    // The copy runs in a child process with room for 200 descriptors.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const struct rlimit files = {200, 200};
+        if (::setrlimit(RLIMIT_NOFILE, &files) != 0)
+            ::_exit(100);
+        const HeldTrash held(h.trash);
+        ::_exit(int(restoreItem(held.ref("deep"))));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), int(RestoreOutcome::Restored));
+    EXPECT_FALSE(lstatOf(trash.filesEntry("deep")));
+    EXPECT_FALSE(lstatOf(trash.infoFile("deep")));
+
+    // Walked down again level by level: every folder, file and mode arrived.
+    fd = ::open((other + "/deep").constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    int levels = 0;
+    for (;;) {
+        const int next = ::openat(fd, "level", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (next < 0)
+            break;
+        struct stat st {};
+        ::fstat(next, &st);
+        EXPECT_EQ(st.st_mode & 07777, levels % 1000 == 999 ? 0750u : 0755u) << levels;
+        if (levels % 1000 == 0) {
+            EXPECT_EQ(::fstatat(next, "file", &st, AT_SYMLINK_NOFOLLOW), 0) << levels;
+            EXPECT_EQ(st.st_mode & 07777, 0640u) << levels;
+        }
+        ::close(fd);
+        fd = next;
+        ++levels;
+    }
+    struct stat link {};
+    EXPECT_EQ(::fstatat(fd, "link", &link, AT_SYMLINK_NOFOLLOW), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    ::close(fd);
+    EXPECT_EQ(levels, Levels);
+    run(QStringLiteral("chmod"),
+        {QStringLiteral("-R"), QStringLiteral("u+rwX"), QString::fromUtf8(other)});
     run(QStringLiteral("rm"), {QStringLiteral("-rf"), QString::fromUtf8(other)});
 }
 

@@ -165,7 +165,8 @@ TEST_F(TrashHandlesTest, ATrashSwappedForALinkAfterItsListingIsNotFollowed) {
 
 // Finding: the listing opened a volume trash by its path with O_NOFOLLOW on the last component
 // only, and never compared what it opened with what the probe had found. Whatever is swapped in
-// between the probe and the open (through the test hook) is refused.
+// between the probe and the open (through the test hook) is refused, and so is a shared .Trash
+// that lost its sticky bit in between (the probe saw it sticky).
 TEST_F(TrashHandlesTest, AVolumeTrashSwappedBetweenProbeAndOpenIsRefused) {
     const QByteArray u = uid();
     struct Case {
@@ -186,6 +187,10 @@ TEST_F(TrashHandlesTest, AVolumeTrashSwappedBetweenProbeAndOpenIsRefused) {
          [&](const QByteArray& top, const QByteArray& decoy) {
              // decoy is .../shared/$uid, a shared folder of someone else's.
              return replaceWithLink(top + "/.Trash", decoy.left(decoy.lastIndexOf('/')));
+         }},
+        {".Trash loses its sticky bit", ".Trash/" + u,
+         [&](const QByteArray& top, const QByteArray&) {
+             return ::chmod((top + "/.Trash").constData(), 0777) == 0;
          }},
         {".Trash-$uid becomes another folder of ours", ".Trash-" + u,
          [&](const QByteArray& top, const QByteArray& decoy) {
