@@ -74,14 +74,16 @@ RemovalOutcomes removeRows(const std::vector<int>& rows, ItemRemover& remover, i
 
 PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes) {
     PurgeReport report;
+    MegabyteSum freed;
     for (std::size_t i = 0; i < plan.rows.size() && i < outcomes.size(); ++i) {
         if (outcomes[i] == RemoveOutcome::Stayed) {
             ++report.stayed;
         } else if (outcomes[i] == RemoveOutcome::Removed) {
             ++report.removed;
-            report.megabytes = RoundToHundredths(addExtended(report.megabytes, plan.sizes[i]));
+            freed.add(plan.sizes[i]);
         }
     }
+    report.megabytes = freed.hundredths();
     report.removedMessage = u"删除文件或文件夹：" + decimalText(report.removed) + u"项";
     if (report.stayed > 0)
         report.removedMessage += u"\n未能删除：" + decimalText(report.stayed) + u"项";

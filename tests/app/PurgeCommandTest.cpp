@@ -281,7 +281,7 @@ QSet<QByteArray> deletedBefore(const QJsonObject& manifest, const QString& momen
 }
 
 // The whole-megabyte text of the analysis for the given items: each item's size in whole
-// kilobytes, rounded once to hundredths, then to a whole number.
+// kilobytes, added up, and the sum rounded once to a whole number.
 QByteArray wholeMegabytes(const QJsonObject& manifest, const QSet<QByteArray>& names) {
     double megabytes = 0;
     for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
@@ -289,11 +289,9 @@ QByteArray wholeMegabytes(const QJsonObject& manifest, const QSet<QByteArray>& n
         if (names.contains(storedName(e)))
             megabytes += std::ceil(e[QStringLiteral("disk_bytes")].toDouble() / 1024) / 1024;
     }
-    megabytes = std::round(megabytes * 100) / 100;
-    if (megabytes == 0)
-        return "0";
+    // Rounded once, from the sum: under half a megabyte it reads "0".
     const auto whole = static_cast<long long>(std::floor(megabytes + 0.5));
-    return whole == 0 ? QByteArray() : QLocale::c().toString(whole).toUtf8();
+    return QLocale::c().toString(whole).toUtf8();
 }
 
 // The list's size text: whole kilobytes rounded up, digits grouped by ",".
@@ -486,15 +484,14 @@ TEST_F(PurgeProcess, AHeldPurgeLockEndsWithStatus3) {
     EXPECT_EQ(treeState(), before);
 }
 
-// The freed space the purge reports for the items of a dry run's lines, in their order: each
-// item's size added and the total rounded to hundredths after every one.
+// The freed space the purge reports for the items of a dry run's lines: their sizes added up
+// and the sum rounded to hundredths once.
 QByteArray freedSpace(const QList<QByteArray>& itemLines) {
     const test::ScopedFormatSettings settings(test::chineseSettings());
-    double total = 0;
+    MegabyteSum total;
     for (const QByteArray& line : itemLines)
-        total = RoundToHundredths(
-            addExtended(total, SizeTextToMB(toText(QString::fromUtf8(line.split('\t').value(1))))));
-    return "释放空间：" + toQString(formatGeneral(total)).toUtf8() + "MB";
+        total.add(SizeTextToMB(toText(QString::fromUtf8(line.split('\t').value(1)))));
+    return "释放空间：" + toQString(formatGeneral(total.hundredths())).toUtf8() + "MB";
 }
 
 // What make-trash --verify finds: the status of every item ("gone", "intact"…) by stored name,

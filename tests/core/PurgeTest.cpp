@@ -69,6 +69,7 @@ TEST_F(PurgeTest, RemovesTheQualifyingRowsAndReportsThem) {
         Text removedMessage, freedMessage;
     };
     std::vector<std::vector<Text>> hundredKB(100, row(Old, u"1 KB"));
+    std::vector<std::vector<Text>> hundred4KB(100, row(Old, u"4 KB"));
     std::vector<int> hundred;
     for (int i = 0; i < 100; ++i)
         hundred.push_back(i);
@@ -87,12 +88,18 @@ TEST_F(PurgeTest, RemovesTheQualifyingRowsAndReportsThem) {
          {1},
          u"删除文件或文件夹：1项",
          u"释放空间：2MB"},
-        {"1 KB rows are rounded away one by one",
+        {"1 KB rows add up before the sum is rounded",
          hundredKB,
          {},
          hundred,
          u"删除文件或文件夹：100项",
-         u"释放空间：0MB"},
+         u"释放空间：0.1MB"},
+        {"a hundred 4 KB rows",
+         hundred4KB,
+         {},
+         hundred,
+         u"删除文件或文件夹：100项",
+         u"释放空间：0.39MB"},
         {"1,234 KB then 3.5 MB",
          {row(Old, u"1,234 KB"), row(Boundary, u"9 MB"), row(Old, u"3.5 MB")},
          {},
@@ -140,6 +147,38 @@ TEST_F(PurgeTest, RemovesTheQualifyingRowsAndReportsThem) {
             // The selection rests on the last qualifying row, or never moved.
             EXPECT_EQ(rows.selected, c.asked) << c.what;
         }
+    }
+}
+
+// The freed space of the purge and the space the analysis gives for the same rows rest on one
+// sum, rounded once where each is written.
+TEST_F(PurgeTest, TheFreedSpaceIsTheAnalysisSum) {
+    struct Case {
+        std::vector<Text> sizes;
+        double megabytes;
+        Text freed, analysed;
+    };
+    const Case cases[] = {
+        {std::vector<Text>(100, u"4 KB"), 0.39, u"释放空间：0.39MB", u"合计占用空间：0MB"},
+        {{u"1,234 KB", u"3.5 MB"}, 4.71, u"释放空间：4.71MB", u"合计占用空间：5MB"},
+        {std::vector<Text>(3, u"1 KB"), 0, u"释放空间：0MB", u"合计占用空间：0MB"},
+        {{u"511 KB", u"1 KB"}, 0.5, u"释放空间：0.5MB", u"合计占用空间：1MB"},
+        {{u"0.004 MB", u"0.004 MB"}, 0.01, u"释放空间：0.01MB", u"合计占用空间：0MB"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::vector<Text>> texts;
+        for (const Text& size : c.sizes)
+            texts.push_back(row(Old, size));
+        FakeRows analysed(texts);
+        const AgeAnalysis analysis = analyseAge(analysed, byDays(u"30"), 1, 2);
+        FakeRows purged(texts);
+        FakeRemover remover;
+        PlainRemovalRunner runner(2);
+        const PurgeReport report = purge(purged, byDays(u"30"), 1, 2, remover, runner);
+        EXPECT_EQ(report.megabytes, c.megabytes) << toUtf8(c.freed);
+        EXPECT_EQ(analysis.megabytes, report.megabytes) << toUtf8(c.freed);
+        EXPECT_EQ(report.freedMessage, c.freed);
+        EXPECT_TRUE(analysis.message.ends_with(c.analysed)) << toUtf8(analysis.message);
     }
 }
 
