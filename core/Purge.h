@@ -47,8 +47,9 @@ struct RemovalProgress {
 using RemovalOutcomes = std::vector<std::optional<RemoveOutcome>>;
 
 // Removes the rows through remover on `threads` threads (the calling one among them), taking
-// them in order. Once progress->cancel is set no new row is started; rows in flight finish.
-// An exception a removal throws is rethrown once every thread has stopped.
+// them one at a time in order (runInRowOrder). Once progress->cancel is set no new row is
+// started; rows in flight finish. A thread that cannot be started means fewer threads, down to
+// the calling one. An exception a removal throws is rethrown once every thread has stopped.
 RemovalOutcomes removeRows(const std::vector<int>& rows, ItemRemover& remover, int threads = 1,
                            RemovalProgress* progress = nullptr);
 

@@ -3,7 +3,9 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <thread>
 
+#include "FailingThreadStarts.h"
 #include "FakeRows.h"
 #include "ScopedFormatSettings.h"
 #include "TestHelpers.h"
@@ -309,6 +311,79 @@ TEST_F(PurgeTest, RemovePlanRunsThePlanThroughTheRunner) {
         EXPECT_EQ(errorOf([&] { purge(rows, byDays(u"30"), 1, 2, remover, runner); }),
                   u"Could not convert variant of type (UnicodeString) into type (Date)");
         EXPECT_EQ(runner.runs, (std::vector<std::vector<int>>{{0}}));
+    }
+}
+
+// A helper thread the system will not start (a task limit, no memory) means fewer threads, down
+// to the calling one: every row is removed once, in order of claims, and nothing escapes past a
+// running thread (before, std::system_error did, and std::terminate ended the process with one
+// item half removed).
+TEST_F(PurgeTest, AThreadThatCannotStartMeansFewerThreads) {
+    using Failure = test::FailingThreadStarts::Failure;
+    struct Case {
+        const char* what;
+        int threads, allowed;
+        Failure failure;
+    };
+    const Case cases[] = {
+        {"no helper starts", 8, 0, Failure::TaskLimit},
+        {"one helper starts, the second fails", 8, 1, Failure::TaskLimit},
+        {"three of seven start", 8, 3, Failure::TaskLimit},
+        {"no memory for the second", 4, 1, Failure::NoMemory},
+    };
+    std::vector<std::vector<Text>> texts(40, row(Old, u"1 MB"));
+    for (const Case& c : cases) {
+        const test::FailingThreadStarts starts(c.allowed, c.failure);
+        FakeRows rows(texts);
+        FakeRemover remover;
+        RemovalProgress progress;
+        const PurgePlan plan = planPurge(rows, byDays(u"30"), 1, 2);
+        const RemovalOutcomes outcomes = removeRows(plan.rows, remover, c.threads, &progress);
+        EXPECT_EQ(starts.started(), c.allowed) << c.what;
+        EXPECT_EQ(starts.refused(), 1) << c.what; // no second try once one failed
+        std::multiset<int> asked(remover.asked.begin(), remover.asked.end());
+        EXPECT_EQ(asked, std::multiset<int>(plan.rows.begin(), plan.rows.end())) << c.what;
+        EXPECT_EQ(progress.removed, 40) << c.what;
+        const PurgeReport report = purgeReport(plan, outcomes);
+        EXPECT_EQ(report.removedMessage, u"删除文件或文件夹：40项") << c.what;
+        EXPECT_EQ(report.freedMessage, u"释放空间：40MB") << c.what;
+    }
+}
+
+// With no helper at all the calling thread claims the rows in order and stops at a cancel.
+TEST_F(PurgeTest, TheCallingThreadAloneKeepsTheOrderAndTheCancel) {
+    const test::FailingThreadStarts starts(0);
+    std::vector<std::vector<Text>> texts(10, row(Old, u"1 MB"));
+    FakeRows rows(texts);
+    FakeRemover remover;
+    RemovalProgress progress;
+    remover.progress = &progress;
+    remover.cancelAfter = 4;
+    const PurgePlan plan = planPurge(rows, byDays(u"30"), 1, 2);
+    const RemovalOutcomes outcomes = removeRows(plan.rows, remover, 8, &progress);
+    EXPECT_EQ(remover.asked, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(outcomes[3], RemoveOutcome::Removed);
+    EXPECT_EQ(outcomes[4], std::nullopt);
+    EXPECT_EQ(purgeReport(plan, outcomes).removedMessage, u"删除文件或文件夹：4项");
+}
+
+// A removal that throws while helpers run reaches the caller once they have ended.
+TEST_F(PurgeTest, AThrowingRemovalReachesTheCallerAfterTheHelpers) {
+    class ThrowingRemover : public ItemRemover {
+    public:
+        RemoveOutcome KillItem(int row) override {
+            if (row == 5)
+                throw std::bad_alloc();
+            return RemoveOutcome::Removed;
+        }
+    };
+    for (int allowed : {0, 1, 7}) {
+        const test::FailingThreadStarts starts(allowed);
+        ThrowingRemover remover;
+        std::vector<int> rows(50);
+        for (int i = 0; i < 50; ++i)
+            rows[std::size_t(i)] = i;
+        EXPECT_THROW(removeRows(rows, remover, 8), std::bad_alloc) << allowed;
     }
 }
 
