@@ -7,7 +7,9 @@
 #include <cstdio>
 
 #include "app/TrashEnvironment.h"
+#include "core/CalendarDate.h"
 #include "core/Conversions.h"
+#include "core/DateTimeFormat.h"
 #include "core/Errors.h"
 #include "core/NumberReaders.h"
 #include "core/Purge.h"
@@ -52,24 +54,57 @@ void write(std::FILE* stream, const QByteArray& bytes) {
     std::fflush(stream);
 }
 
+// The locale's short date of 1 November 2026, as the date picker writes it.
+QString exampleShortDate() {
+    TDateTime example = 0;
+    tryEncodeDate(2026, 11, 1, example);
+    return toQString(formatDateTime(formatSettings().ShortDateFormat, example));
+}
+
+// The date of --purge-before: a calendar date only, and never after today, since every item
+// deleted before a later day would go.
+bool readCutOffDate(const QString& text, TDateTime today, TDateTime& date, QString& error) {
+    switch (readCalendarDate(toText(text), date)) {
+    case CalendarDateRead::Ok:
+        break;
+    case CalendarDateRead::NotADate:
+        error = QStringLiteral("velmora: “%1” 不是日期：请写 2026-11-01、20261101 或 %2\n"
+                               "velmora: '%1' is not a date: write 2026-11-01, 20261101 or %2")
+                    .arg(text, exampleShortDate());
+        return false;
+    case CalendarDateRead::YearOutOfRange:
+        error = QStringLiteral("velmora: “%1” 的年份不在 %2 到 %3 之间\n"
+                               "velmora: the year of '%1' is not between %2 and %3")
+                    .arg(text)
+                    .arg(FirstCalendarYear)
+                    .arg(LastCalendarYear);
+        return false;
+    }
+    if (date > today) {
+        error = QStringLiteral("velmora: %1 在今天之后：这样的清除会清空整个回收站\n"
+                               "velmora: %1 is after today: that purge would empty the whole trash")
+                    .arg(toQString(formatDateTime(u"yyyy-MM-dd", date)));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice,
                 QString& error) {
     choice.today = today;
     choice.byDate = request.byDate;
+    if (request.byDate)
+        return readCutOffDate(request.before, today, choice.pickerValue, error);
     try {
-        if (request.byDate) {
-            choice.pickerValue = DateTextToDateTime(toText(request.before));
-        } else {
-            choice.daysText = toText(request.days);
-            std::int32_t days = 0;
-            if (tryReadWholeNumber(choice.daysText, days) && days < 0) {
-                error = QStringLiteral("天数不能为负数");
-                return false;
-            }
-            AgeCutOff(false, 0, choice.daysText, today); // its errors, before anything is read
+        choice.daysText = toText(request.days);
+        std::int32_t days = 0;
+        if (tryReadWholeNumber(choice.daysText, days) && days < 0) {
+            error = QStringLiteral("天数不能为负数");
+            return false;
         }
+        AgeCutOff(false, 0, choice.daysText, today); // its errors, before anything is read
     } catch (...) {
         error = toQString(shownErrorText(std::current_exception()));
         return false;

@@ -29,7 +29,8 @@ struct PurgeOutput {
 
 // Reads the request's cut-off in the locale of FormatSettings: the days with the days box's rule
 // (its error texts; a negative count is refused, since it would empty the whole trash), or the
-// date with the program's date reader. False with the error text when it cannot be read.
+// date as a calendar date only (readCalendarDate), refused after today, since it would empty
+// the whole trash too. False with the error text when it cannot be read.
 bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice, QString& error);
 
 // Runs the walk on the source's rows (enumerated already). A dry run prints the analysis, then

@@ -97,8 +97,8 @@ TEST(PurgeCutOff, DaysAreReadLikeTheDaysBox) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-// A date is read by the program's date reader: ISO 8601 and the locale's short date, in every
-// locale Qt knows; what it cannot read gives its error text.
+// A date is read as a calendar date: ISO 8601 and the locale's short date, in every locale Qt
+// knows; what is not one gives the error that names the forms.
 TEST(PurgeCutOff, DatesReadInEveryLocale) {
     const FormatSettings saved = formatSettings();
     const TDateTime expected = date(2026, 11, 1);
@@ -112,7 +112,7 @@ TEST(PurgeCutOff, DatesReadInEveryLocale) {
         for (const QString& text : {QStringLiteral("2026-11-01"), shortDate}) {
             CutOffChoice choice;
             QString error;
-            EXPECT_TRUE(readCutOff(byDate(text), 0, choice, error))
+            EXPECT_TRUE(readCutOff(byDate(text), expected, choice, error))
                 << locale.name().toStdString() << " " << text.toStdString() << ": "
                 << error.toStdString();
             EXPECT_TRUE(choice.byDate);
@@ -121,12 +121,59 @@ TEST(PurgeCutOff, DatesReadInEveryLocale) {
         }
         CutOffChoice choice;
         QString error;
-        EXPECT_FALSE(readCutOff(byDate(QStringLiteral("soon")), 0, choice, error));
-        EXPECT_EQ(error, QStringLiteral("Could not convert variant of type (UnicodeString) into "
-                                        "type (Date)"))
+        EXPECT_FALSE(readCutOff(byDate(QStringLiteral("soon")), expected, choice, error));
+        EXPECT_EQ(error, QStringLiteral("velmora: “soon” 不是日期：请写 2026-11-01、20261101 或 "
+                                        "%1\nvelmora: 'soon' is not a date: write 2026-11-01, "
+                                        "20261101 or %1")
+                             .arg(shortDate))
             << locale.name().toStdString();
     }
     setFormatSettings(saved);
+}
+
+// The date is a calendar date and nothing else: never a number read as a day count, a time of
+// day or a year outside 1601-9999, and never after today, which would empty the trash.
+TEST(PurgeCutOff, DatesAreCalendarDatesUpToToday) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    const TDateTime today = date(2026, 12, 10);
+    struct Case {
+        const char* text;
+        const char* error; // the start of the error text; empty: accepted
+        TDateTime cutOff = 0;
+    };
+    const Case cases[] = {
+        {"20261101", "", date(2026, 11, 1)}, // 1 November 2026, not day 20,261,101
+        {"2026-11-01", "", date(2026, 11, 1)},
+        {"2026/11/1", "", date(2026, 11, 1)},
+        {"2026-12-10", "", today},
+        {"1601-01-01", "", date(1601, 1, 1)},
+        {"3e5", "velmora: “3e5” 不是日期：请写 2026-11-01、20261101 或 2026/11/1\n"
+                "velmora: '3e5' is not a date"},
+        {"45000", "velmora: “45000” 不是日期"},
+        {"1e309", "velmora: “1e309” 不是日期"},
+        {"12:00", "velmora: “12:00” 不是日期"},
+        {"2026-11-01 12:00", "velmora: “2026-11-01 12:00” 不是日期"},
+        {"2026-02-30", "velmora: “2026-02-30” 不是日期"},
+        {"10000-01-01", "velmora: “10000-01-01” 的年份不在 1601 到 9999 之间\n"
+                        "velmora: the year of '10000-01-01' is not between 1601 and 9999"},
+        {"0001-01-01", "velmora: “0001-01-01” 的年份不在 1601 到 9999 之间"},
+        {"2026-12-11", "velmora: 2026-12-11 在今天之后：这样的清除会清空整个回收站\n"
+                       "velmora: 2026-12-11 is after today: that purge would empty the whole "
+                       "trash"},
+        {"9999-12-31", "velmora: 9999-12-31 在今天之后"},
+    };
+    for (const Case& c : cases) {
+        CutOffChoice choice;
+        QString error;
+        const bool ok = readCutOff(byDate(QString::fromUtf8(c.text)), today, choice, error);
+        EXPECT_EQ(ok, !*c.error) << c.text;
+        EXPECT_TRUE(*c.error ? error.startsWith(QString::fromUtf8(c.error)) : error.isEmpty())
+            << c.text << ": " << error.toStdString();
+        if (ok) {
+            EXPECT_TRUE(choice.byDate);
+            EXPECT_EQ(choice.pickerValue, c.cutOff) << c.text;
+        }
+    }
 }
 
 // A dry run prints the analysis dialog's message, then each qualifying item in the order of the
@@ -162,7 +209,8 @@ TEST(PurgeRun, DryRunPrintsTheAnalysisAndTheItems) {
                                         "2019/01/02 00:00\t4 KB\t/trash/files/stored name\n");
 
     // By date, the message names the date as the analysis does.
-    ASSERT_TRUE(readCutOff(byDate(QStringLiteral("2020-10-28"), true), 0, choice, error));
+    ASSERT_TRUE(
+        readCutOff(byDate(QStringLiteral("2020-10-28"), true), date(2020, 11, 27), choice, error));
     EXPECT_TRUE(runPurge(source, choice, true)
                     .out.startsWith("回收站中有 2020/10/28 前删除文件或文件夹：3项\n"));
 }
@@ -187,8 +235,8 @@ TEST(PurgeRun, AnUnreadableRowEndsTheDryRunWithStatus4) {
               "Could not convert variant of type (UnicodeString) into type (Date)\n");
 }
 
-// A purge reports what the button reports: the items removed and the space they freed, rounded
-// after every item, and how many stayed (status 1). Items that are no longer there count nowhere.
+// A purge reports what the button reports: the items removed and the space they freed, their sum
+// rounded once, and how many stayed (status 1). Items that are no longer there count nowhere.
 TEST(PurgeRun, PurgeReportsLikeTheButton) {
     const test::ScopedFormatSettings settings(test::chineseSettings());
     const std::vector<FakeItem> items = {
@@ -214,7 +262,7 @@ TEST(PurgeRun, PurgeReportsLikeTheButton) {
         {{}, PurgeDone, "删除文件或文件夹：4项\n释放空间：4.81MB\n"},
         {{{3, RemoveOutcome::Stayed}},
          PurgeSomeStayed,
-         "删除文件或文件夹：3项\n未能删除：1项\n释放空间：4.81MB\n"},
+         "删除文件或文件夹：3项\n未能删除：1项\n释放空间：4.8MB\n"}, // 4.8027…
         {{{4, RemoveOutcome::NotThere}}, PurgeDone, "删除文件或文件夹：3项\n释放空间：4.71MB\n"},
     };
     for (const Case& c : cases) {
@@ -452,8 +500,9 @@ TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
         {{"--purge-days=-5"}, "天数不能为负数\n"},
         {{"--purge-days", "-1", "--dry-run"}, "天数不能为负数\n"},
         {{"--purge-days", "2147483647"}, "Overflow"},
-        {{"--purge-before", "31/02/2026"},
-         "Could not convert variant of type (UnicodeString) into type (Date)\n"},
+        {{"--purge-before", "31/02/2026"}, "'31/02/2026' is not a date"},
+        {{"--purge-before", "20991101", "--dry-run"}, "is after today"},
+        {{"--purge-before", "3e5"}, "'3e5' is not a date"},
         {{"--purge-days", "30", "--purge-before", "2026-01-01"}, "give one of"},
         {{"--dry-run"}, "--dry-run needs"},
     };
