@@ -387,8 +387,9 @@ protected:
 
     // Runs the program without a display: no DISPLAY, no WAYLAND_DISPLAY, and QT_QPA_PLATFORM
     // unset unless given. `user` runs it as user 65534 from a copy that user can reach.
+    // `limits`: shell commands (ulimit) run before the program, in the shell that execs it.
     test::Run velmora(const QStringList& arguments, const QString& platform = QString(),
-                      bool asNobody = false) {
+                      bool asNobody = false, const QString& limits = QString()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QString::fromLatin1(name));
@@ -411,6 +412,12 @@ protected:
                                QStringLiteral("--clear-groups"), copy} +
                    arguments;
             program = QStringLiteral("setpriv");
+        }
+        if (!limits.isEmpty()) {
+            args = QStringList{QStringLiteral("-c"),
+                               limits + QStringLiteral("; exec \"$0\" \"$@\""), program} +
+                   args;
+            program = QStringLiteral("bash");
         }
         QProcess p;
         p.setProcessEnvironment(env);
@@ -441,6 +448,52 @@ protected:
     QString root_;
     int lock_ = -1;
 };
+
+// A removal thread the system will not start (a task limit, no address space for its stack)
+// means fewer threads, down to the calling one: every item goes and the report says so. Before,
+// the purge removed nothing and ended with status 4 when no thread started, and std::terminate
+// aborted it (status 134) when the second one failed.
+TEST_F(PurgeProcess, APurgeWithoutThreadsRemovesEveryItem) {
+    struct Case {
+        const char* what;
+        const char* limits;
+    };
+    const Case cases[] = {
+        {"no thread can start: 4 GB stacks in 3 GB", "ulimit -s 4000000; ulimit -v 3000000"},
+        {"one thread starts, the next cannot", "ulimit -s 1000000; ulimit -v 1500000"},
+    };
+    for (const Case& c : cases) {
+        const QString trashDir = dataHome() + QStringLiteral("/Trash");
+        ASSERT_TRUE(QDir(trashDir).removeRecursively());
+        for (int k = 0; k < 40; ++k) {
+            const QString folder = trashDir + QStringLiteral("/files/d%1").arg(k);
+            ASSERT_TRUE(QDir().mkpath(folder));
+            for (int f = 0; f < 3; ++f)
+                ASSERT_TRUE(test::writeFile(
+                    QFile::encodeName(folder + QStringLiteral("/f%1").arg(f)), "x\n"));
+            ASSERT_TRUE(QDir().mkpath(trashDir + QStringLiteral("/info")));
+            ASSERT_TRUE(test::writeFile(
+                QFile::encodeName(trashDir + QStringLiteral("/info/d%1.trashinfo").arg(k)),
+                "[Trash Info]\nPath=/home/u/d" + QByteArray::number(k) +
+                    "\nDeletionDate=2020-01-01T00:00:00\n"));
+        }
+        const test::Run r = velmora({QStringLiteral("--purge-days"), QStringLiteral("0")}, {},
+                                    false, QString::fromLatin1(c.limits));
+        EXPECT_EQ(r.exitCode, 0) << c.what << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.out.startsWith("删除文件或文件夹：40项\n释放空间："))
+            << c.what << ": " << r.out.toStdString();
+        EXPECT_EQ(QDir(trashDir + QStringLiteral("/files"))
+                      .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                      .size(),
+                  0)
+            << c.what;
+        EXPECT_EQ(QDir(trashDir + QStringLiteral("/info"))
+                      .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                      .size(),
+                  0)
+            << c.what;
+    }
+}
 
 // A dry run changes nothing (not even the size cache, though it measures every folder) and
 // prints the analysis of the same cut-off, then exactly the qualifying items; without a display
