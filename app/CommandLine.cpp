@@ -36,6 +36,8 @@ const QString usage = QStringLiteral(
     "  3 另一个清除正在进行 / another purge is running\n"
     "  4 某项的文字无法转换；之前的项目已删除 / a row's text could not be converted part-way;\n"
     "    the items before it are removed\n"
+    "  5 无法读取回收站，未删除任何东西；或某个卷未及时响应 / the trash could not be read\n"
+    "    (nothing removed), or a volume did not answer in time (its items are left)\n"
     "\n"
     "也接受 Qt 的选项，如 -platform、-style。\n"
     "Qt's own options, such as -platform and -style, are accepted too.\n");

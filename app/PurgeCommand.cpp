@@ -2,7 +2,6 @@
 #include "app/PurgeCommand.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <cstdint>
 #include <cstdio>
 
@@ -16,16 +15,14 @@
 #include "platform/FileNames.h"
 #include "platform/ItemRemoval.h"
 #include "platform/LocaleSettings.h"
-#include "platform/PurgeLock.h"
 #include "platform/QtText.h"
+#include "platform/RemovalPermit.h"
 #include "platform/SourceRows.h"
 #include "platform/TrashSource.h"
 
 namespace velmora {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcPurge, "velmora.purge", QtWarningMsg)
 
 // One line of output: the text with its carriage returns as line breaks, then a line break.
 QByteArray lines(TextView text) {
@@ -89,6 +86,47 @@ bool readCutOffDate(const QString& text, TDateTime today, TDateTime& date, QStri
     return true;
 }
 
+// The walk of runPurge once the permit is had: the purge's report, or the dry run's analysis and
+// items.
+void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
+                  PurgeOutput& output) {
+    SourceRows rows(source);
+    const DetailColumns columns = rows.detailColumns();
+    if (!dryRun) {
+        SourceRemover remover(source);
+        PlainRemovalRunner runner(RemovalThreads);
+        try {
+            const PurgeReport report =
+                purge(rows, choice, columns.date, columns.size, remover, runner);
+            output.out = lines(report.removedMessage) + lines(report.freedMessage);
+            output.status = report.stayed > 0 ? PurgeSomeStayed : PurgeDone;
+        } catch (...) {
+            // The items before the row that could not be read are gone, as with the button.
+            output.status = PurgeConvertError;
+            output.err = errorLine(std::current_exception());
+        }
+        return;
+    }
+    try {
+        // The analysis message first, then the purge's own plan: what the purge would remove.
+        SourceRows analysed(source);
+        const AgeAnalysis analysis = analyseAge(analysed, choice, columns.date, columns.size);
+        output.out = lines(analysis.message);
+        const PurgePlan plan = planPurge(rows, choice, columns.date, columns.size);
+        if (plan.error)
+            std::rethrow_exception(plan.error);
+        for (const int row : plan.rows) {
+            output.out += toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
+                          toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
+                          originalPath(source, rows, row) + '\n';
+        }
+    } catch (...) {
+        output.status = PurgeConvertError;
+        output.out.clear();
+        output.err = errorLine(std::current_exception());
+    }
+}
+
 } // namespace
 
 bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice,
@@ -113,41 +151,24 @@ bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choi
 }
 
 PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun) {
-    SourceRows rows(source);
-    const DetailColumns columns = rows.detailColumns();
     PurgeOutput output;
-    if (!dryRun) {
-        SourceRemover remover(source);
-        PlainRemovalRunner runner(RemovalThreads);
-        try {
-            const PurgeReport report =
-                purge(rows, choice, columns.date, columns.size, remover, runner);
-            output.out = lines(report.removedMessage) + lines(report.freedMessage);
-            output.status = report.stayed > 0 ? PurgeSomeStayed : PurgeDone;
-        } catch (...) {
-            // The items before the row that could not be read are gone, as with the button.
-            output.status = PurgeConvertError;
-            output.err = errorLine(std::current_exception());
-        }
+    // A listing that failed removes nothing; neither does a purge while another one runs. A
+    // dry run checks the same, so that it says what a purge would do.
+    const RemovalPermit permit = permitRemoval(source);
+    if (!permit) {
+        const bool busy = permit.refusal == RemovalPermit::Refusal::Busy;
+        output.status = busy ? PurgeBusy : PurgeListingFailed;
+        output.err =
+            (busy ? permit.message : QStringLiteral("velmora: ") + permit.message).toUtf8() + '\n';
         return output;
     }
-    try {
-        // The analysis message first, then the purge's own plan: what the purge would remove.
-        SourceRows analysed(source);
-        const AgeAnalysis analysis = analyseAge(analysed, choice, columns.date, columns.size);
-        output.out = lines(analysis.message);
-        const PurgePlan plan = planPurge(rows, choice, columns.date, columns.size);
-        if (plan.error)
-            std::rethrow_exception(plan.error);
-        for (const int row : plan.rows) {
-            output.out += toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
-                          toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
-                          originalPath(source, rows, row) + '\n';
-        }
-    } catch (...) {
-        output.status = PurgeConvertError;
-        output.out.clear();
-        output.err = errorLine(std::current_exception());
+    runPurgeWalk(source, choice, dryRun, output);
+    // The volumes that missed their deadline are not in the list: their items were neither
+    // counted nor removed.
+    for (const QString& volume : source.unavailableVolumes()) {
+        output.err +=
+            QStringLiteral("velmora: 卷“%1”未及时响应，未读取其中的回收站\n").arg(volume).toUtf8();
+        output.status = PurgeListingFailed;
     }
     return output;
 }
@@ -164,18 +185,14 @@ int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv) {
         return PurgeBadInput;
     }
 
-    // Not the window's guard: a purge while the window is open is safe, since removal checks
-    // that each item is still the one listed. Two purges at once are not run.
-    const PurgeLock lock;
-    if (lock.state() == PurgeLock::State::Busy) {
-        write(stderr, QStringLiteral("另一个清除正在进行\n").toUtf8());
-        return PurgeBusy;
-    }
-    if (lock.state() == PurgeLock::State::Unavailable)
-        qCWarning(lcPurge) << "running without the purge lock: no private folder of ours for it";
-
+    // Not the window's guard: a purge while the window is open is safe, since both take the
+    // removal lock on the trash (runPurge) and removal checks that each item is still the one
+    // listed.
     TrashSourceOptions options = trashSourceOptionsFromEnvironment();
     options.updateSizeCache = !request.dryRun; // a dry run changes nothing, not even the cache
+    // No window to keep responsive: the volumes get longer to answer than in the window.
+    options.probeDeadline = CommandLineProbeDeadline;
+    options.volumeDeadline = CommandLineVolumeDeadline;
     TrashSource source(options);
     source.enumerate();
     const PurgeOutput output = runPurge(source, choice, request.dryRun);

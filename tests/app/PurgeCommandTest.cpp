@@ -11,9 +11,13 @@
 #include <QSet>
 #include <cmath>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <new>
+#include <string_view>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 #include "FakeItemSource.h"
@@ -26,6 +30,8 @@
 #include "core/NumberRules.h"
 #include "platform/LocaleSettings.h"
 #include "platform/QtText.h"
+#include "platform/TrashLock.h"
+#include "platform/TrashSource.h"
 
 namespace velmora {
 namespace {
@@ -302,6 +308,149 @@ TEST(PurgeRun, AnUnreadableRowEndsThePurgeWithStatus4) {
     EXPECT_EQ(source.removedNames, QStringList{QStringLiteral("old.txt")});
 }
 
+// A listing that failed is a failure: status 5 and its reason, nothing removed, in a purge as in
+// a dry run; so is a purge while another removal holds the lock (status 3).
+TEST(PurgeRun, AFailedListingOrAHeldLockRemovesNothing) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    test::TempTree dir;
+    const Fd lockDir(::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY));
+    ASSERT_TRUE(lockDir.valid());
+    for (const bool dryRun : {false, true}) {
+        FakeItemSource failed({trashItem(QStringLiteral("old"), QStringLiteral("2019/01/01 00:00"),
+                                         QStringLiteral("4 KB"))});
+        failed.failure = QStringLiteral("内存不足，未能读取回收站");
+        failed.enumerate();
+        PurgeOutput output = runPurge(failed, choice, dryRun);
+        EXPECT_EQ(output.status, PurgeListingFailed);
+        EXPECT_EQ(output.out.toStdString(), "");
+        EXPECT_EQ(output.err.toStdString(), "velmora: 内存不足，未能读取回收站\n");
+        EXPECT_TRUE(failed.removedNames.isEmpty());
+
+        FakeItemSource busy({trashItem(QStringLiteral("old"), QStringLiteral("2019/01/01 00:00"),
+                                       QStringLiteral("4 KB"))});
+        busy.lockDirs = {lockDir.get()};
+        busy.enumerate();
+        const TrashLock other({lockDir.get()});
+        output = runPurge(busy, choice, dryRun);
+        EXPECT_EQ(output.status, PurgeBusy);
+        EXPECT_EQ(output.out.toStdString(), "");
+        EXPECT_EQ(output.err.toStdString(), "另一个清除正在进行\n");
+        EXPECT_TRUE(busy.removedNames.isEmpty());
+    }
+}
+
+// On a real trash: a listing that runs out of memory (the allocation failure injected after the
+// home trash is listed) is an error with status 5, never an empty trash; nothing is removed.
+TEST(PurgeRun, AListingOutOfMemoryIsAnError) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    test::TempTree dir;
+    const test::HandTrash trash{QFile::encodeName(dir.path()) + "/Trash"};
+    ASSERT_TRUE(trash.create());
+    ASSERT_TRUE(
+        trash.addFile("old.txt", test::HandTrash::info("/home/u/old.txt", "2019-01-01T00:00:00")));
+    TrashSourceOptions options;
+    options.dataHome = dir.path();
+    options.scanVolumes = false;
+    options.stepHook = [](const char* step, const QByteArray&) {
+        if (std::string_view(step) == "listed")
+            throw std::bad_alloc();
+    };
+    TrashSource source(options);
+    source.enumerate();
+    EXPECT_EQ(source.count(), 0);
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    const PurgeOutput output = runPurge(source, choice, false);
+    EXPECT_EQ(output.status, PurgeListingFailed);
+    EXPECT_EQ(output.out.toStdString(), "");
+    EXPECT_EQ(output.err.toStdString(), "velmora: 内存不足，未能读取回收站\n");
+    EXPECT_TRUE(test::lstatOf(trash.filesEntry("old.txt")));
+}
+
+// A home trash that is there but cannot be read is an error with status 5, never an empty trash.
+TEST(PurgeRun, AnUnreadableTrashFolderIsAnError) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    struct Case {
+        const char* what;
+        std::function<bool(const QByteArray& trash)> spoil;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a file in its place",
+         [](const QByteArray& trash) { return test::writeFile(trash, "not a folder"); },
+         "Not a directory"},
+        {"the folder of another user",
+         [](const QByteArray& trash) {
+             const test::HandTrash t{trash};
+             return t.create() && t.addFile("old.txt", test::HandTrash::info("/old.txt")) &&
+                    ::chown(trash.constData(), ::geteuid() + 1, ::getegid()) == 0;
+         },
+         "Operation not permitted"},
+    };
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2026, 11, 27), choice, error));
+    for (const Case& c : cases) {
+        test::TempTree dir;
+        const QByteArray trash = QFile::encodeName(dir.path()) + "/Trash";
+        ASSERT_TRUE(c.spoil(trash)) << c.what;
+        TrashSourceOptions options;
+        options.dataHome = dir.path();
+        options.scanVolumes = false;
+        TrashSource source(options);
+        source.enumerate();
+        EXPECT_EQ(source.listingError(),
+                  QStringLiteral("无法读取回收站“%1”：%2")
+                      .arg(dir.path() + QStringLiteral("/Trash"), QString::fromLatin1(c.reason)))
+            << c.what;
+        const PurgeOutput output = runPurge(source, choice, false);
+        EXPECT_EQ(output.status, PurgeListingFailed) << c.what;
+        EXPECT_EQ(output.out.toStdString(), "") << c.what;
+        EXPECT_TRUE(output.err.startsWith("velmora: 无法读取回收站")) << c.what;
+    }
+}
+
+// A volume that answers too slowly is named on standard error and gives status 5; the items of
+// the trashes that answered are purged as usual.
+TEST(PurgeRun, AVolumeThatAnswersTooSlowlyIsNamed) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    test::TempTree dir;
+    const test::HandTrash home{QFile::encodeName(dir.path()) + "/data/Trash"};
+    ASSERT_TRUE(home.create());
+    ASSERT_TRUE(
+        home.addFile("old.txt", test::HandTrash::info("/home/u/old.txt", "2019-01-01T00:00:00")));
+    const QString volume = dir.path() + QStringLiteral("/volume");
+    const test::HandTrash slow{QFile::encodeName(volume) + "/.Trash-" +
+                               QByteArray::number(::getuid())};
+    ASSERT_TRUE(slow.create());
+    ASSERT_TRUE(slow.addFile("far.txt", test::HandTrash::info("far.txt", "2019-01-01T00:00:00")));
+    TrashSourceOptions options;
+    options.dataHome = dir.path() + QStringLiteral("/data");
+    options.volumeRoots = QStringList{volume};
+    options.volumeDeadline = std::chrono::milliseconds(100);
+    options.stepHook = [](const char* step, const QByteArray& trashDir) {
+        if (std::string_view(step) == "open" && !trashDir.endsWith("/data/Trash"))
+            std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    };
+    TrashSource source(options);
+    source.enumerate();
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    const PurgeOutput output = runPurge(source, choice, false);
+    EXPECT_EQ(output.status, PurgeListingFailed);
+    EXPECT_EQ(output.out.toStdString(), "删除文件或文件夹：1项\n释放空间：0MB\n");
+    EXPECT_EQ(output.err.toStdString(),
+              ("velmora: 卷“" + volume + "”未及时响应，未读取其中的回收站\n").toStdString());
+    EXPECT_FALSE(test::lstatOf(home.filesEntry("old.txt")));
+    std::this_thread::sleep_for(std::chrono::milliseconds(700)); // the slow reading ends
+    EXPECT_TRUE(test::lstatOf(slow.filesEntry("far.txt")));
+}
+
 // ---- The real program
 
 using test::makeTrash;
@@ -569,19 +718,39 @@ TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
     EXPECT_EQ(treeState(), before);
 }
 
-// A second purge while one holds the lock ends with status 3 and touches nothing.
+// A second purge while another removal (the window's, another command line's) holds the lock on
+// the trash ends with status 3 and touches nothing, whether or not there is a runtime folder:
+// the lock is on the trash itself, and the folder another user made first under the temporary
+// directory, which used to turn the lock off, no longer matters.
 TEST_F(PurgeProcess, AHeldPurgeLockEndsWithStatus3) {
     trash({QStringLiteral("--items"), QStringLiteral("10")});
     const QByteArray before = treeState();
-    holdLock("velmoraPurge");
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--purge-days"), QStringLiteral("0")},
-          QStringList{QStringLiteral("--purge-days"), QStringLiteral("0"),
-                      QStringLiteral("--dry-run")}}) {
-        const test::Run r = velmora(arguments);
-        EXPECT_EQ(r.exitCode, 3);
-        EXPECT_EQ(r.out.toStdString(), "");
-        EXPECT_EQ(r.err.toStdString(), "另一个清除正在进行\n");
+    const Fd trashDir(::open(QFile::encodeName(dataHome() + QStringLiteral("/Trash")).constData(),
+                             O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    ASSERT_TRUE(trashDir.valid());
+    const TrashLock held({trashDir.get()}); // as the other removal holds it
+    ASSERT_TRUE(held.held());
+    // The old lock's private folder, made first by another user (root here) for everyone.
+    const QString tmp = root_ + QStringLiteral("/tmp");
+    const QString privateFolder = tmp + QStringLiteral("/velmora-%1").arg(::getuid());
+    ASSERT_TRUE(QDir().mkpath(privateFolder));
+    ASSERT_EQ(::chmod(QFile::encodeName(privateFolder).constData(), 0777), 0);
+    for (const bool runtimeDir : {true, false}) {
+        for (const QStringList& arguments :
+             {QStringList{QStringLiteral("--purge-days"), QStringLiteral("0")},
+              QStringList{QStringLiteral("--purge-days"), QStringLiteral("0"),
+                          QStringLiteral("--dry-run")}}) {
+            const test::Run r = velmora(arguments, {}, false,
+                                        runtimeDir ? QString()
+                                                   : QStringLiteral("unset XDG_RUNTIME_DIR; "
+                                                                    "export TMPDIR='%1'")
+                                                         .arg(tmp));
+            const std::string where =
+                arguments.join(u' ').toStdString() + (runtimeDir ? "" : ", no runtime folder");
+            EXPECT_EQ(r.exitCode, 3) << where;
+            EXPECT_EQ(r.out.toStdString(), "") << where;
+            EXPECT_EQ(r.err.toStdString(), "另一个清除正在进行\n") << where;
+        }
     }
     EXPECT_EQ(treeState(), before);
 }
