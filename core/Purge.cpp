@@ -3,7 +3,7 @@
 
 #include "Conversions.h"
 #include "NumberRules.h"
-#include "RemovalRunner.h"
+#include "RunInRowOrder.h"
 
 namespace velmora {
 

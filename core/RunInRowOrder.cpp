@@ -1,5 +1,5 @@
 // The runner of a removal: claims in row order, fewer threads when they cannot start.
-#include "RemovalRunner.h"
+#include "RunInRowOrder.h"
 
 #include <algorithm>
 #include <exception>
