@@ -23,7 +23,8 @@ const QString usage = QStringLiteral(
     "                        N days ago (N as in the days box; not negative)\n"
     "  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目\n"
     "                        remove for good, without a window, the items deleted before DATE\n"
-    "                        (2026-11-01, or the locale's short date)\n"
+    "                        (2026-11-01, 20261101 or the locale's short date; not after\n"
+    "                        today)\n"
     "  --dry-run             只列出将被删除的项目，不删除任何东西\n"
     "                        remove nothing: print the analysis, then one line per item that\n"
     "                        would go: deletion date, size, original path (tab-separated)\n"
@@ -35,6 +36,8 @@ const QString usage = QStringLiteral(
     "  3 另一个清除正在进行 / another purge is running\n"
     "  4 某项的文字无法转换；之前的项目已删除 / a row's text could not be converted part-way;\n"
     "    the items before it are removed\n"
+    "  5 无法读取回收站，未删除任何东西；或某个卷未及时响应 / the trash could not be read\n"
+    "    (nothing removed), or a volume did not answer in time (its items are left)\n"
     "\n"
     "也接受 Qt 的选项，如 -platform、-style。\n"
     "Qt's own options, such as -platform and -style, are accepted too.\n");

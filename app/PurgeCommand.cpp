@@ -2,28 +2,27 @@
 #include "app/PurgeCommand.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <cstdint>
 #include <cstdio>
 
 #include "app/TrashEnvironment.h"
+#include "core/CalendarDate.h"
 #include "core/Conversions.h"
+#include "core/DateTimeFormat.h"
 #include "core/Errors.h"
 #include "core/NumberReaders.h"
 #include "core/Purge.h"
 #include "platform/FileNames.h"
 #include "platform/ItemRemoval.h"
 #include "platform/LocaleSettings.h"
-#include "platform/PurgeLock.h"
 #include "platform/QtText.h"
+#include "platform/RemovalPermit.h"
 #include "platform/SourceRows.h"
 #include "platform/TrashSource.h"
 
 namespace velmora {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcPurge, "velmora.purge", QtWarningMsg)
 
 // One line of output: the text with its carriage returns as line breaks, then a line break.
 QByteArray lines(TextView text) {
@@ -52,35 +51,47 @@ void write(std::FILE* stream, const QByteArray& bytes) {
     std::fflush(stream);
 }
 
-} // namespace
+// The locale's short date of 1 November 2026, as the date picker writes it.
+QString exampleShortDate() {
+    TDateTime example = 0;
+    tryEncodeDate(2026, 11, 1, example);
+    return toQString(formatDateTime(formatSettings().ShortDateFormat, example));
+}
 
-bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice,
-                QString& error) {
-    choice.today = today;
-    choice.byDate = request.byDate;
-    try {
-        if (request.byDate) {
-            choice.pickerValue = DateTextToDateTime(toText(request.before));
-        } else {
-            choice.daysText = toText(request.days);
-            std::int32_t days = 0;
-            if (tryReadWholeNumber(choice.daysText, days) && days < 0) {
-                error = QStringLiteral("天数不能为负数");
-                return false;
-            }
-            AgeCutOff(false, 0, choice.daysText, today); // its errors, before anything is read
-        }
-    } catch (...) {
-        error = toQString(shownErrorText(std::current_exception()));
+// The date of --purge-before: a calendar date only, and never after today, since every item
+// deleted before a later day would go.
+bool readCutOffDate(const QString& text, TDateTime today, TDateTime& date, QString& error) {
+    switch (readCalendarDate(toText(text), date)) {
+    case CalendarDateRead::Ok:
+        break;
+    case CalendarDateRead::NotADate:
+        error = QStringLiteral("velmora: “%1” 不是日期：请写 2026-11-01、20261101 或 %2\n"
+                               "velmora: '%1' is not a date: write 2026-11-01, 20261101 or %2")
+                    .arg(text, exampleShortDate());
+        return false;
+    case CalendarDateRead::YearOutOfRange:
+        error = QStringLiteral("velmora: “%1” 的年份不在 %2 到 %3 之间\n"
+                               "velmora: the year of '%1' is not between %2 and %3")
+                    .arg(text)
+                    .arg(FirstCalendarYear)
+                    .arg(LastCalendarYear);
+        return false;
+    }
+    if (date > today) {
+        error = QStringLiteral("velmora: %1 在今天之后：这样的清除会清空整个回收站\n"
+                               "velmora: %1 is after today: that purge would empty the whole trash")
+                    .arg(toQString(formatDateTime(u"yyyy-MM-dd", date)));
         return false;
     }
     return true;
 }
 
-PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun) {
+// The walk of runPurge once the permit is had: the purge's report, or the dry run's analysis and
+// items.
+void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
+                  PurgeOutput& output) {
     SourceRows rows(source);
     const DetailColumns columns = rows.detailColumns();
-    PurgeOutput output;
     if (!dryRun) {
         SourceRemover remover(source);
         PlainRemovalRunner runner(RemovalThreads);
@@ -94,7 +105,7 @@ PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun
             output.status = PurgeConvertError;
             output.err = errorLine(std::current_exception());
         }
-        return output;
+        return;
     }
     try {
         // The analysis message first, then the purge's own plan: what the purge would remove.
@@ -114,6 +125,51 @@ PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun
         output.out.clear();
         output.err = errorLine(std::current_exception());
     }
+}
+
+} // namespace
+
+bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice,
+                QString& error) {
+    choice.today = today;
+    choice.byDate = request.byDate;
+    if (request.byDate)
+        return readCutOffDate(request.before, today, choice.pickerValue, error);
+    try {
+        choice.daysText = toText(request.days);
+        std::int32_t days = 0;
+        if (tryReadWholeNumber(choice.daysText, days) && days < 0) {
+            error = QStringLiteral("天数不能为负数");
+            return false;
+        }
+        AgeCutOff(false, 0, choice.daysText, today); // its errors, before anything is read
+    } catch (...) {
+        error = toQString(shownErrorText(std::current_exception()));
+        return false;
+    }
+    return true;
+}
+
+PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun) {
+    PurgeOutput output;
+    // A listing that failed removes nothing; neither does a purge while another one runs. A
+    // dry run checks the same, so that it says what a purge would do.
+    const RemovalPermit permit = permitRemoval(source);
+    if (!permit) {
+        const bool busy = permit.refusal == RemovalPermit::Refusal::Busy;
+        output.status = busy ? PurgeBusy : PurgeListingFailed;
+        output.err =
+            (busy ? permit.message : QStringLiteral("velmora: ") + permit.message).toUtf8() + '\n';
+        return output;
+    }
+    runPurgeWalk(source, choice, dryRun, output);
+    // The volumes that missed their deadline are not in the list: their items were neither
+    // counted nor removed.
+    for (const QString& volume : source.unavailableVolumes()) {
+        output.err +=
+            QStringLiteral("velmora: 卷“%1”未及时响应，未读取其中的回收站\n").arg(volume).toUtf8();
+        output.status = PurgeListingFailed;
+    }
     return output;
 }
 
@@ -129,18 +185,14 @@ int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv) {
         return PurgeBadInput;
     }
 
-    // Not the window's guard: a purge while the window is open is safe, since removal checks
-    // that each item is still the one listed. Two purges at once are not run.
-    const PurgeLock lock;
-    if (lock.state() == PurgeLock::State::Busy) {
-        write(stderr, QStringLiteral("另一个清除正在进行\n").toUtf8());
-        return PurgeBusy;
-    }
-    if (lock.state() == PurgeLock::State::Unavailable)
-        qCWarning(lcPurge) << "running without the purge lock: no private folder of ours for it";
-
+    // Not the window's guard: a purge while the window is open is safe, since both take the
+    // removal lock on the trash (runPurge) and removal checks that each item is still the one
+    // listed.
     TrashSourceOptions options = trashSourceOptionsFromEnvironment();
     options.updateSizeCache = !request.dryRun; // a dry run changes nothing, not even the cache
+    // No window to keep responsive: the volumes get longer to answer than in the window.
+    options.probeDeadline = CommandLineProbeDeadline;
+    options.volumeDeadline = CommandLineVolumeDeadline;
     TrashSource source(options);
     source.enumerate();
     const PurgeOutput output = runPurge(source, choice, request.dryRun);

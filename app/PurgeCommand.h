@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
+
 #include "app/CommandLine.h"
 #include "core/AgeAnalysis.h"
 #include "platform/ItemSource.h"
@@ -13,12 +15,20 @@ namespace velmora {
 
 // Exit statuses of a purge.
 enum PurgeStatus {
-    PurgeDone = 0,        // every qualifying item is gone (a dry run: the analysis succeeded)
-    PurgeSomeStayed = 1,  // some qualifying items could not be removed
-    PurgeBadInput = 2,    // a bad option, day count or date: nothing was read or removed
-    PurgeBusy = 3,        // another purge holds the lock
-    PurgeConvertError = 4 // a row's text could not be converted; the items before it are gone
+    PurgeDone = 0,         // every qualifying item is gone (a dry run: the analysis succeeded)
+    PurgeSomeStayed = 1,   // some qualifying items could not be removed
+    PurgeBadInput = 2,     // a bad option, day count or date: nothing was read or removed
+    PurgeBusy = 3,         // another purge holds the lock
+    PurgeConvertError = 4, // a row's text could not be converted; the items before it are gone
+    PurgeListingFailed = 5 // the trash could not be read (nothing removed), or a volume did not
+                           // answer in time (its items neither counted nor removed)
 };
+
+// How long the command line waits for the volumes: to answer the probe, and to have their trash
+// directories read. The window waits 0.5 s and 2 s, so as not to freeze; a purge without a
+// window would rather wait than leave a slow disk out.
+inline constexpr std::chrono::milliseconds CommandLineProbeDeadline{5000};
+inline constexpr std::chrono::milliseconds CommandLineVolumeDeadline{20000};
 
 // What a purge prints, and its exit status.
 struct PurgeOutput {
@@ -29,17 +39,21 @@ struct PurgeOutput {
 
 // Reads the request's cut-off in the locale of FormatSettings: the days with the days box's rule
 // (its error texts; a negative count is refused, since it would empty the whole trash), or the
-// date with the program's date reader. False with the error text when it cannot be read.
+// date as a calendar date only (readCalendarDate), refused after today, since it would empty
+// the whole trash too. False with the error text when it cannot be read.
 bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice, QString& error);
 
 // Runs the walk on the source's rows (enumerated already). A dry run prints the analysis, then
 // each item of the purge's plan (planPurge): its deletion date, size and original path,
 // tab-separated. A purge removes the plan's items through removePlan with a SourceRemover and
 // prints what it removed and what that freed.
+// Both first take the removal permit: a failed listing ends them with status 5 and its reason,
+// another purge holding the lock with status 3, nothing removed. Each volume that did not answer
+// in time is named on standard error afterwards, with status 5.
 PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun);
 
 // The whole run: an application object without a display, the user's locale, the cut-off, the
-// purge lock, the user's trash. Prints what it has to say and returns the exit status.
+// user's trash. Prints what it has to say and returns the exit status.
 int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv);
 
 } // namespace velmora

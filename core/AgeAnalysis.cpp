@@ -24,12 +24,12 @@ AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColum
         AgeCutOff(choice.byDate, choice.pickerValue, choice.daysText, choice.today);
 
     AgeAnalysis result;
-    double sum = 0;
+    MegabyteSum sum;
     forEachDeletedBefore(rows, cutOff, dateColumn, sizeColumn, [&](int, double megabytes) {
-        sum = addExtended(sum, megabytes);
+        sum.add(megabytes);
         ++result.count;
     });
-    result.megabytes = RoundToHundredths(sum);
+    result.megabytes = sum.hundredths();
 
     Text& m = result.message;
     m = u"回收站中有 ";
@@ -40,7 +40,7 @@ AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColum
     m += decimalText(result.count) + u"项";
     m += u'\r';
     m += u"合计占用空间：";
-    m += result.megabytes > 0 ? FormatWholeMB(result.megabytes) + u"MB" : u"0MB";
+    m += sum.wholeText() + u"MB";
     return result;
 }
 

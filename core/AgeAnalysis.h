@@ -18,7 +18,7 @@ struct CutOffChoice {
 
 struct AgeAnalysis {
     int count = 0;
-    double megabytes = 0; // rounded to hundredths once, after the walk
+    double megabytes = 0; // the sum of the qualifying sizes, rounded to hundredths once
     Text message;         // two lines separated by a carriage return
 };
 

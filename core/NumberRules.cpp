@@ -39,6 +39,15 @@ double RoundToHundredths(double x) {
     return static_cast<double>(whole * 0.01L);
 }
 
+double MegabyteSum::hundredths() const {
+    const long double whole = std::nearbyint(total_ * 100.0L); // ties to even
+    return static_cast<double>(whole * 0.01L);
+}
+
+Text MegabyteSum::wholeText() const {
+    return FormatWholeMB(static_cast<double>(total_));
+}
+
 DecimalDigits roundToSignificant(double x, int digits) {
     DecimalDigits out;
     out.negative = std::signbit(x) && x != 0;
@@ -107,8 +116,6 @@ Text groupThousands(std::string_view digits, TextView separator) {
 
 Text FormatWholeMB(double x) {
     const FixedDigits f = roundToDecimals(x, 0);
-    if (f.whole == "0")
-        return Text();
     return (f.negative ? Text(u"-") : Text()) +
            groupThousands(f.whole, formatSettings().ThousandSeparator);
 }

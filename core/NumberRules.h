@@ -17,8 +17,23 @@ double addExtended(double sum, double value);
 // Rounds megabytes to two decimals, a half going to the even hundredth.
 double RoundToHundredths(double x);
 
+// A sum of megabytes kept at extended precision, item after item, and rounded only where it is
+// written: items of 4 KB each add up instead of vanishing one rounding at a time.
+class MegabyteSum {
+public:
+    void add(double megabytes) { total_ += static_cast<long double>(megabytes); }
+    long double total() const { return total_; }
+    // The sum rounded once to two decimals, a half going to the even hundredth.
+    double hundredths() const;
+    // The sum in whole megabytes as FormatWholeMB writes it: "0" under half a megabyte.
+    Text wholeText() const;
+
+private:
+    long double total_ = 0;
+};
+
 // Whole megabytes with the locale's thousands separator: 1234567.89 gives 1,234,568, a value
-// that rounds to 0 gives the empty text.
+// that rounds to 0 gives "0". Never a text without digits.
 Text FormatWholeMB(double x);
 
 // General number format: at most 15 significant digits, no trailing zeros, no thousands

@@ -1,11 +1,9 @@
 // The purge: which rows go, their removal, and what it reports.
 #include "Purge.h"
 
-#include <mutex>
-#include <thread>
-
 #include "Conversions.h"
 #include "NumberRules.h"
+#include "RunInRowOrder.h"
 
 namespace velmora {
 
@@ -27,61 +25,33 @@ PurgePlan planPurge(ListRows& rows, const CutOffChoice& choice, int dateColumn, 
 RemovalOutcomes removeRows(const std::vector<int>& rows, ItemRemover& remover, int threads,
                            RemovalProgress* progress) {
     RemovalOutcomes outcomes(rows.size());
-    std::atomic<std::size_t> next{0};
-    std::mutex errorMutex;
-    std::exception_ptr error;
-    auto work = [&] {
-        for (;;) {
-            if (progress && progress->cancel.load())
-                return;
-            {
-                std::lock_guard lock(errorMutex);
-                if (error)
-                    return;
+    runInRowOrder(
+        rows.size(), threads,
+        [&](std::size_t i) {
+            const RemoveOutcome outcome = remover.KillItem(rows[i]);
+            outcomes[i] = outcome;
+            if (progress) {
+                if (outcome == RemoveOutcome::Removed)
+                    progress->removed.fetch_add(1);
+                progress->finished.fetch_add(1);
             }
-            const std::size_t i = next.fetch_add(1);
-            if (i >= rows.size())
-                return;
-            try {
-                const RemoveOutcome outcome = remover.KillItem(rows[i]);
-                outcomes[i] = outcome;
-                if (progress) {
-                    if (outcome == RemoveOutcome::Removed)
-                        progress->removed.fetch_add(1);
-                    progress->finished.fetch_add(1);
-                }
-            } catch (...) {
-                std::lock_guard lock(errorMutex);
-                if (!error)
-                    error = std::current_exception();
-                return;
-            }
-        }
-    };
-    const std::size_t helpers =
-        threads > 1 ? std::min(static_cast<std::size_t>(threads - 1), rows.size()) : 0;
-    std::vector<std::thread> pool;
-    pool.reserve(helpers);
-    for (std::size_t t = 0; t < helpers; ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& t : pool)
-        t.join();
-    if (error)
-        std::rethrow_exception(error);
+        },
+        progress ? &progress->cancel : nullptr);
     return outcomes;
 }
 
 PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes) {
     PurgeReport report;
+    MegabyteSum freed;
     for (std::size_t i = 0; i < plan.rows.size() && i < outcomes.size(); ++i) {
         if (outcomes[i] == RemoveOutcome::Stayed) {
             ++report.stayed;
         } else if (outcomes[i] == RemoveOutcome::Removed) {
             ++report.removed;
-            report.megabytes = RoundToHundredths(addExtended(report.megabytes, plan.sizes[i]));
+            freed.add(plan.sizes[i]);
         }
     }
+    report.megabytes = freed.hundredths();
     report.removedMessage = u"删除文件或文件夹：" + decimalText(report.removed) + u"项";
     if (report.stayed > 0)
         report.removedMessage += u"\n未能删除：" + decimalText(report.stayed) + u"项";

@@ -47,22 +47,23 @@ struct RemovalProgress {
 using RemovalOutcomes = std::vector<std::optional<RemoveOutcome>>;
 
 // Removes the rows through remover on `threads` threads (the calling one among them), taking
-// them in order. Once progress->cancel is set no new row is started; rows in flight finish.
-// An exception a removal throws is rethrown once every thread has stopped.
+// them one at a time in order (runInRowOrder). Once progress->cancel is set no new row is
+// started; rows in flight finish. A thread that cannot be started means fewer threads, down to
+// the calling one. An exception a removal throws is rethrown once every thread has stopped.
 RemovalOutcomes removeRows(const std::vector<int>& rows, ItemRemover& remover, int threads = 1,
                            RemovalProgress* progress = nullptr);
 
 struct PurgeReport {
     int removed = 0;      // items this purge removed
     int stayed = 0;       // qualifying items that could not be removed (or not completely)
-    double megabytes = 0; // the sizes of the removed items, rounded after every one
+    double megabytes = 0; // the sum of the removed items' sizes, rounded to hundredths once
     Text removedMessage; // the first box: "删除文件或文件夹：N项", then "未能删除：N项" when some
                          // stayed
     Text freedMessage; // the second box: "释放空间：4.71MB"
 };
 
-// Counts the removed items and adds up their sizes row by row, as if they had been removed one
-// after the other. Items not there count nowhere.
+// Counts the removed items and adds up their sizes in row order, as the analysis adds up the
+// same rows, rounding the sum once. Items not there count nowhere.
 PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes);
 
 // How a removal runs: the window runs it off the GUI thread with its progress window and cancel

@@ -8,16 +8,16 @@ namespace velmora {
 
 Totals computeTotals(ListRows& rows, int sizeColumn) {
     Totals totals;
-    double sum = 0;
+    MegabyteSum sum;
     const int count = rows.rowCount();
     for (int row = 0; row < count; ++row) {
         rows.setItemIndex(row);
-        sum = addExtended(sum, SizeTextToMB(rows.subItemText(row, sizeColumn)));
+        sum.add(SizeTextToMB(rows.subItemText(row, sizeColumn)));
         ++totals.count;
     }
-    totals.megabytes = RoundToHundredths(sum);
+    totals.megabytes = sum.hundredths();
     totals.countText = decimalText(totals.count) + u"个";
-    totals.spaceText = totals.megabytes > 0 ? FormatWholeMB(totals.megabytes) + u"MB" : u"0MB";
+    totals.spaceText = sum.wholeText() + u"MB";
     return totals;
 }
 

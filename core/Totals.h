@@ -7,9 +7,9 @@ namespace velmora {
 
 struct Totals {
     int count = 0;
-    double megabytes = 0; // rounded to hundredths
+    double megabytes = 0; // the sum rounded once to hundredths
     Text countText;       // "12个"
-    Text spaceText;       // "5MB", "MB" when the total rounds to no whole megabyte, "0MB"
+    Text spaceText;       // the sum in whole megabytes: "5MB", "0MB" under half a megabyte
 };
 
 // Visits every row from the first to the last, selecting each, and adds up their sizes. A size

@@ -9,6 +9,7 @@
 #include "core/RemoveOutcome.h"
 #include "core/RestoreOutcome.h"
 #include "platform/ItemProperties.h"
+#include "platform/TrashLock.h"
 
 namespace velmora {
 
@@ -66,6 +67,16 @@ public:
     // The top directories of the volumes the last enumeration left out because they did not
     // answer in time.
     virtual QStringList unavailableVolumes() const { return {}; }
+
+    // Why the last enumeration failed (no memory, a trash folder that could not be read), as a
+    // sentence for an error box; empty when it succeeded. The list of a failed enumeration may
+    // lack items, so nothing is removed on its word.
+    virtual QString listingError() const { return {}; }
+
+    // Takes, without waiting, the lock every removal holds on the trash directories of the last
+    // enumeration (TrashLock), for as long as the returned object lives. A source with no trash
+    // of its own has nothing to lock.
+    virtual TrashLock lockForRemoval() { return TrashLock(); }
 
     // Removes the item for good, when it is still the one the enumeration read. Called from
     // several threads at once, each index at most once, after the caller has read the texts it

@@ -9,13 +9,16 @@
 #include <thread>
 #include <vector>
 
+#include "core/ThreadStart.h"
+
 namespace velmora {
 
 // Runs work(k) for k = 0 .. count - 1 on up to one thread per core, the calling one included;
 // each thread gets its work from makeWork(), which may set up what the thread keeps for itself.
 // Small counts stay on the calling thread: starting threads costs more than they save.
 // What makeWork or work throws, on any thread, stops the claiming of further work; once every
-// thread has ended, the first exception is thrown again on the calling thread.
+// thread has ended, the first exception is thrown again on the calling thread. A thread that
+// cannot be started (startThread) is done without, down to the calling one.
 template <class F> void runParallel(std::size_t count, std::size_t minimumPerThread, F makeWork) {
     std::atomic<std::size_t> next{0};
     std::mutex failureMutex;
@@ -40,12 +43,13 @@ template <class F> void runParallel(std::size_t count, std::size_t minimumPerThr
     const std::size_t threads =
         std::min<std::size_t>({cores, 8, std::max<std::size_t>(1, count / minimumPerThread)});
     std::vector<std::thread> helpers;
-    for (std::size_t k = 1; k < threads; ++k) {
-        try {
-            helpers.emplace_back(run);
-        } catch (...) {
-            break; // no more threads: the ones running share the work
-        }
+    try {
+        helpers.reserve(threads - 1);
+        for (std::size_t k = 1; k < threads; ++k)
+            helpers.push_back(startThread(run));
+    } catch (...) {
+        // No more threads (a task limit, no memory): the ones running share the work, down to
+        // the calling one.
     }
     run();
     for (std::thread& helper : helpers)

@@ -197,18 +197,30 @@ Fd openVolumeTrash(const TrashLocation& location, uid_t uid) {
 Fd openHomeTrash(const QByteArray& path) {
     Fd fd(::open(path.constData(), DirFlags));
     struct stat st {};
-    if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISDIR(st.st_mode) ||
-        st.st_uid != ::geteuid())
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
         return Fd();
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) {
+        errno = S_ISDIR(st.st_mode) ? EPERM : ENOTDIR;
+        return Fd();
+    }
     return fd;
 }
 
 bool holdTrash(Fd fd, const TrashLocation& location, HeldTrash& held) {
     held.files.reset(::openat(fd.get(), "files", DirFlags | O_NOFOLLOW));
+    const int filesError = held.files.valid() ? 0 : errno;
     held.info.reset(::openat(fd.get(), "info", DirFlags | O_NOFOLLOW));
+    const int infoError = held.info.valid() ? 0 : errno;
     struct stat st {};
-    if (!held.files.valid() || (!held.info.valid() && errno != ENOENT) ||
-        ::fstat(held.files.get(), &st) != 0)
+    if (filesError != 0) {
+        errno = filesError;
+        return false;
+    }
+    if (infoError != 0 && infoError != ENOENT) {
+        errno = infoError;
+        return false;
+    }
+    if (::fstat(held.files.get(), &st) != 0)
         return false;
     held.filesDev = st.st_dev;
     if (held.info.valid() && ::fstat(held.info.get(), &st) == 0)
@@ -220,7 +232,7 @@ bool holdTrash(Fd fd, const TrashLocation& location, HeldTrash& held) {
     return true;
 }
 
-void listTrash(TrashListing& listing, const QLocale& locale) {
+bool listTrash(TrashListing& listing, const QLocale& locale) {
     const Fd& files = listing.trash.files;
     const Fd& info = listing.trash.info;
     QList<TrashItem>& items = listing.items;
@@ -244,8 +256,11 @@ void listTrash(TrashListing& listing, const QLocale& locale) {
             entries.push_back({names.size(), reader.ino(), type});
             names.append(name, qsizetype(std::strlen(name)) + 1);
         }
-        if (reader.failed())
-            return;
+        if (reader.failed()) {
+            if (errno == 0)
+                errno = EIO;
+            return false;
+        }
     }
 
     // Reading the info files is most of the work, and independent per item: threads fill the
@@ -297,6 +312,7 @@ void listTrash(TrashListing& listing, const QLocale& locale) {
     }
     items.resize(kept);
     keys.resize(std::size_t(kept));
+    return true;
 }
 
 void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& trashes,

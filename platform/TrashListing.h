@@ -70,16 +70,19 @@ struct TrashListing {
 Fd openVolumeTrash(const TrashLocation& location, uid_t uid);
 
 // The home trash may be reached through links (a linked /home or XDG_DATA_HOME): its path is
-// followed once, and the folder opened must be ours.
+// followed once, and the folder opened must be ours. Invalid with errno set when it cannot be
+// had: ENOENT when there is none, ENOTDIR when it is no folder, EPERM when it is not ours.
 Fd openHomeTrash(const QByteArray& path);
 
 // Takes the trash folder's descriptor and opens files/ and info/ below it. False when files/ is
-// missing, or info/ exists but cannot be read: nothing there could be told apart.
+// missing, or info/ exists but cannot be read: nothing there could be told apart. errno then
+// says why: ENOENT when files/ is missing (a trash nothing was put in yet).
 bool holdTrash(Fd fd, const TrashLocation& location, HeldTrash& held);
 
 // Lists files/ of the held trash with the info files, on up to one thread per core; sort keys in
-// the order of `locale`. A listing that breaks off leaves no items.
-void listTrash(TrashListing& listing, const QLocale& locale);
+// the order of `locale`. A listing of files/ that breaks off leaves no items and returns false,
+// errno saying why.
+bool listTrash(TrashListing& listing, const QLocale& locale);
 
 // Gives every item of `items` not statted yet its size and modification time: folders from the
 // trash's directorysizes where an entry is valid, the others measured, all at once and in

@@ -75,7 +75,10 @@ void TrashSource::enumerate() {
     items_.clear();
     folders_ = QStringList{QString()};
     unavailable_.clear();
+    listingError_.clear();
     sizesLoaded_ = false;
+    QByteArray homePath;
+    int homeError = 0; // why the home trash could not be read; 0: read, or there is none
     try {
         // The home trash first: its identity keeps a volume that is the same folder out.
         TrashListing home;
@@ -84,13 +87,20 @@ void TrashSource::enumerate() {
         const QByteArray dataHome = fileNameToBytes(options_.dataHome);
         if (dataHome.startsWith('/')) {
             const QByteArray path = dataHome + (dataHome.endsWith('/') ? "Trash" : "/Trash");
+            homePath = path;
             Fd fd = openHomeTrash(path);
             struct stat st {};
-            if (fd.valid() && ::fstat(fd.get(), &st) == 0) {
+            if (!fd.valid() || ::fstat(fd.get(), &st) != 0) {
+                homeError = errno;
+            } else {
                 seen.insert({quint64(st.st_dev), quint64(st.st_ino)});
                 haveHome =
                     holdTrash(std::move(fd), {path, dataHome, st.st_dev, st.st_ino}, home.trash);
+                if (!haveHome)
+                    homeError = errno;
             }
+            if (homeError == ENOENT)
+                homeError = 0; // no trash yet, or nothing put in it: nothing to list
         }
 
         // The volumes: probed, then each trash directory read on a thread of its own, while the
@@ -125,7 +135,8 @@ void TrashSource::enumerate() {
         SortKeys keys;
         if (haveHome) {
             home.trash.home = true;
-            listTrash(home, options_.locale);
+            if (!listTrash(home, options_.locale))
+                homeError = errno;
             if (options_.stepHook)
                 options_.stepHook("listed", home.trash.dir);
             adopt(std::move(home), keys);
@@ -144,11 +155,32 @@ void TrashSource::enumerate() {
         }
         sortItems(keys);
     } catch (...) {
-        // Out of memory: an empty list rather than a crash.
+        // Out of memory: an empty list rather than a crash, and an error rather than an empty
+        // trash.
         trashes_.clear();
         items_.clear();
         folders_ = QStringList{QString()};
+        listingError_ = QStringLiteral("内存不足，未能读取回收站");
+        return;
     }
+    if (homeError != 0) {
+        // Items of the volumes may be listed, but the trash is not all there.
+        listingError_ =
+            QStringLiteral("无法读取回收站“%1”：%2")
+                .arg(fileNameFromBytes(homePath), QString::fromLocal8Bit(std::strerror(homeError)));
+    }
+}
+
+QString TrashSource::listingError() const {
+    return listingError_;
+}
+
+TrashLock TrashSource::lockForRemoval() {
+    std::vector<int> dirs;
+    dirs.reserve(trashes_.size());
+    for (const HeldTrash& trash : trashes_)
+        dirs.push_back(trash.fd.get());
+    return TrashLock(dirs);
 }
 
 // Takes a trash directory's listing into the enumeration: its handles, its items and their

@@ -107,6 +107,11 @@ public:
     // The trash directories the last enumeration read, the home trash first.
     QStringList trashDirectories() const;
     QStringList unavailableVolumes() const override;
+    // Set when the home trash exists but cannot be read (its folder, files/ or info/), and when
+    // memory ran out: then nothing is listed.
+    QString listingError() const override;
+    // Locks every trash directory the last enumeration holds.
+    TrashLock lockForRemoval() override;
     // How removal and restore reach the item: the descriptors of its trash, held until the next
     // enumeration, and what the listing saw there.
     TrashItemRef itemRef(int index) const;
@@ -128,6 +133,7 @@ private:
     QList<Item> items_;
     QStringList folders_;
     QStringList unavailable_;
+    QString listingError_;
     mutable FileTypes types_; // kept from one enumeration to the next
     bool sizesLoaded_ = false;
     std::unique_ptr<ItemRemoval> removal_;

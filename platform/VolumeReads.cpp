@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 
 namespace velmora {
@@ -30,7 +31,8 @@ void readVolumeTrash(const std::shared_ptr<VolumeReads::Shared>& reads, std::siz
         Fd fd = openVolumeTrash(location, options.uid);
         TrashListing listing;
         if (fd.valid() && holdTrash(std::move(fd), location, listing.trash)) {
-            listTrash(listing, options.locale);
+            if (!listTrash(listing, options.locale))
+                throw std::runtime_error("the volume's trash could not be listed");
             if (options.stepHook)
                 options.stepHook("listed", location.trashDir);
             measureSizes(listing.items, {&listing.trash}, {listing.items.size()},
@@ -45,7 +47,7 @@ void readVolumeTrash(const std::shared_ptr<VolumeReads::Shared>& reads, std::siz
             result.emplace(); // no trash there after all: nothing to list, nothing unavailable
         }
     } catch (...) {
-        result.reset(); // out of memory: the volume is unavailable this time
+        result.reset(); // out of memory, or not listed: the volume is unavailable this time
     }
     PendingVolumeWork::trashReads().release(location.trashDir);
     const std::lock_guard lock(reads->mutex);

@@ -11,8 +11,12 @@
 #include <QSet>
 #include <cmath>
 #include <fcntl.h>
+#include <functional>
+#include <future>
 #include <gtest/gtest.h>
 #include <map>
+#include <new>
+#include <string_view>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -26,6 +30,8 @@
 #include "core/NumberRules.h"
 #include "platform/LocaleSettings.h"
 #include "platform/QtText.h"
+#include "platform/TrashLock.h"
+#include "platform/TrashSource.h"
 
 namespace velmora {
 namespace {
@@ -97,8 +103,8 @@ TEST(PurgeCutOff, DaysAreReadLikeTheDaysBox) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-// A date is read by the program's date reader: ISO 8601 and the locale's short date, in every
-// locale Qt knows; what it cannot read gives its error text.
+// A date is read as a calendar date: ISO 8601 and the locale's short date, in every locale Qt
+// knows; what is not one gives the error that names the forms.
 TEST(PurgeCutOff, DatesReadInEveryLocale) {
     const FormatSettings saved = formatSettings();
     const TDateTime expected = date(2026, 11, 1);
@@ -112,7 +118,7 @@ TEST(PurgeCutOff, DatesReadInEveryLocale) {
         for (const QString& text : {QStringLiteral("2026-11-01"), shortDate}) {
             CutOffChoice choice;
             QString error;
-            EXPECT_TRUE(readCutOff(byDate(text), 0, choice, error))
+            EXPECT_TRUE(readCutOff(byDate(text), expected, choice, error))
                 << locale.name().toStdString() << " " << text.toStdString() << ": "
                 << error.toStdString();
             EXPECT_TRUE(choice.byDate);
@@ -121,12 +127,59 @@ TEST(PurgeCutOff, DatesReadInEveryLocale) {
         }
         CutOffChoice choice;
         QString error;
-        EXPECT_FALSE(readCutOff(byDate(QStringLiteral("soon")), 0, choice, error));
-        EXPECT_EQ(error, QStringLiteral("Could not convert variant of type (UnicodeString) into "
-                                        "type (Date)"))
+        EXPECT_FALSE(readCutOff(byDate(QStringLiteral("soon")), expected, choice, error));
+        EXPECT_EQ(error, QStringLiteral("velmora: “soon” 不是日期：请写 2026-11-01、20261101 或 "
+                                        "%1\nvelmora: 'soon' is not a date: write 2026-11-01, "
+                                        "20261101 or %1")
+                             .arg(shortDate))
             << locale.name().toStdString();
     }
     setFormatSettings(saved);
+}
+
+// The date is a calendar date and nothing else: never a number read as a day count, a time of
+// day or a year outside 1601-9999, and never after today, which would empty the trash.
+TEST(PurgeCutOff, DatesAreCalendarDatesUpToToday) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    const TDateTime today = date(2026, 12, 10);
+    struct Case {
+        const char* text;
+        const char* error; // the start of the error text; empty: accepted
+        TDateTime cutOff = 0;
+    };
+    const Case cases[] = {
+        {"20261101", "", date(2026, 11, 1)}, // 1 November 2026, not day 20,261,101
+        {"2026-11-01", "", date(2026, 11, 1)},
+        {"2026/11/1", "", date(2026, 11, 1)},
+        {"2026-12-10", "", today},
+        {"1601-01-01", "", date(1601, 1, 1)},
+        {"3e5", "velmora: “3e5” 不是日期：请写 2026-11-01、20261101 或 2026/11/1\n"
+                "velmora: '3e5' is not a date"},
+        {"45000", "velmora: “45000” 不是日期"},
+        {"1e309", "velmora: “1e309” 不是日期"},
+        {"12:00", "velmora: “12:00” 不是日期"},
+        {"2026-11-01 12:00", "velmora: “2026-11-01 12:00” 不是日期"},
+        {"2026-02-30", "velmora: “2026-02-30” 不是日期"},
+        {"10000-01-01", "velmora: “10000-01-01” 的年份不在 1601 到 9999 之间\n"
+                        "velmora: the year of '10000-01-01' is not between 1601 and 9999"},
+        {"0001-01-01", "velmora: “0001-01-01” 的年份不在 1601 到 9999 之间"},
+        {"2026-12-11", "velmora: 2026-12-11 在今天之后：这样的清除会清空整个回收站\n"
+                       "velmora: 2026-12-11 is after today: that purge would empty the whole "
+                       "trash"},
+        {"9999-12-31", "velmora: 9999-12-31 在今天之后"},
+    };
+    for (const Case& c : cases) {
+        CutOffChoice choice;
+        QString error;
+        const bool ok = readCutOff(byDate(QString::fromUtf8(c.text)), today, choice, error);
+        EXPECT_EQ(ok, !*c.error) << c.text;
+        EXPECT_TRUE(*c.error ? error.startsWith(QString::fromUtf8(c.error)) : error.isEmpty())
+            << c.text << ": " << error.toStdString();
+        if (ok) {
+            EXPECT_TRUE(choice.byDate);
+            EXPECT_EQ(choice.pickerValue, c.cutOff) << c.text;
+        }
+    }
 }
 
 // A dry run prints the analysis dialog's message, then each qualifying item in the order of the
@@ -162,7 +215,8 @@ TEST(PurgeRun, DryRunPrintsTheAnalysisAndTheItems) {
                                         "2019/01/02 00:00\t4 KB\t/trash/files/stored name\n");
 
     // By date, the message names the date as the analysis does.
-    ASSERT_TRUE(readCutOff(byDate(QStringLiteral("2020-10-28"), true), 0, choice, error));
+    ASSERT_TRUE(
+        readCutOff(byDate(QStringLiteral("2020-10-28"), true), date(2020, 11, 27), choice, error));
     EXPECT_TRUE(runPurge(source, choice, true)
                     .out.startsWith("回收站中有 2020/10/28 前删除文件或文件夹：3项\n"));
 }
@@ -187,8 +241,8 @@ TEST(PurgeRun, AnUnreadableRowEndsTheDryRunWithStatus4) {
               "Could not convert variant of type (UnicodeString) into type (Date)\n");
 }
 
-// A purge reports what the button reports: the items removed and the space they freed, rounded
-// after every item, and how many stayed (status 1). Items that are no longer there count nowhere.
+// A purge reports what the button reports: the items removed and the space they freed, their sum
+// rounded once, and how many stayed (status 1). Items that are no longer there count nowhere.
 TEST(PurgeRun, PurgeReportsLikeTheButton) {
     const test::ScopedFormatSettings settings(test::chineseSettings());
     const std::vector<FakeItem> items = {
@@ -214,7 +268,7 @@ TEST(PurgeRun, PurgeReportsLikeTheButton) {
         {{}, PurgeDone, "删除文件或文件夹：4项\n释放空间：4.81MB\n"},
         {{{3, RemoveOutcome::Stayed}},
          PurgeSomeStayed,
-         "删除文件或文件夹：3项\n未能删除：1项\n释放空间：4.81MB\n"},
+         "删除文件或文件夹：3项\n未能删除：1项\n释放空间：4.8MB\n"}, // 4.8027…
         {{{4, RemoveOutcome::NotThere}}, PurgeDone, "删除文件或文件夹：3项\n释放空间：4.71MB\n"},
     };
     for (const Case& c : cases) {
@@ -254,6 +308,152 @@ TEST(PurgeRun, AnUnreadableRowEndsThePurgeWithStatus4) {
     EXPECT_EQ(source.removedNames, QStringList{QStringLiteral("old.txt")});
 }
 
+// A listing that failed is a failure: status 5 and its reason, nothing removed, in a purge as in
+// a dry run; so is a purge while another removal holds the lock (status 3).
+TEST(PurgeRun, AFailedListingOrAHeldLockRemovesNothing) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    test::TempTree dir;
+    const Fd lockDir(::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY));
+    ASSERT_TRUE(lockDir.valid());
+    for (const bool dryRun : {false, true}) {
+        FakeItemSource failed({trashItem(QStringLiteral("old"), QStringLiteral("2019/01/01 00:00"),
+                                         QStringLiteral("4 KB"))});
+        failed.failure = QStringLiteral("内存不足，未能读取回收站");
+        failed.enumerate();
+        PurgeOutput output = runPurge(failed, choice, dryRun);
+        EXPECT_EQ(output.status, PurgeListingFailed);
+        EXPECT_EQ(output.out.toStdString(), "");
+        EXPECT_EQ(output.err.toStdString(), "velmora: 内存不足，未能读取回收站\n");
+        EXPECT_TRUE(failed.removedNames.isEmpty());
+
+        FakeItemSource busy({trashItem(QStringLiteral("old"), QStringLiteral("2019/01/01 00:00"),
+                                       QStringLiteral("4 KB"))});
+        busy.lockDirs = {lockDir.get()};
+        busy.enumerate();
+        const TrashLock other({lockDir.get()});
+        output = runPurge(busy, choice, dryRun);
+        EXPECT_EQ(output.status, PurgeBusy);
+        EXPECT_EQ(output.out.toStdString(), "");
+        EXPECT_EQ(output.err.toStdString(), "另一个清除正在进行\n");
+        EXPECT_TRUE(busy.removedNames.isEmpty());
+    }
+}
+
+// On a real trash: a listing that runs out of memory (the allocation failure injected after the
+// home trash is listed) is an error with status 5, never an empty trash; nothing is removed.
+TEST(PurgeRun, AListingOutOfMemoryIsAnError) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    test::TempTree dir;
+    const test::HandTrash trash{QFile::encodeName(dir.path()) + "/Trash"};
+    ASSERT_TRUE(trash.create());
+    ASSERT_TRUE(
+        trash.addFile("old.txt", test::HandTrash::info("/home/u/old.txt", "2019-01-01T00:00:00")));
+    TrashSourceOptions options;
+    options.dataHome = dir.path();
+    options.scanVolumes = false;
+    options.stepHook = [](const char* step, const QByteArray&) {
+        if (std::string_view(step) == "listed")
+            throw std::bad_alloc();
+    };
+    TrashSource source(options);
+    source.enumerate();
+    EXPECT_EQ(source.count(), 0);
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    const PurgeOutput output = runPurge(source, choice, false);
+    EXPECT_EQ(output.status, PurgeListingFailed);
+    EXPECT_EQ(output.out.toStdString(), "");
+    EXPECT_EQ(output.err.toStdString(), "velmora: 内存不足，未能读取回收站\n");
+    EXPECT_TRUE(test::lstatOf(trash.filesEntry("old.txt")));
+}
+
+// A home trash that is there but cannot be read is an error with status 5, never an empty trash.
+TEST(PurgeRun, AnUnreadableTrashFolderIsAnError) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    struct Case {
+        const char* what;
+        std::function<bool(const QByteArray& trash)> spoil;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a file in its place",
+         [](const QByteArray& trash) { return test::writeFile(trash, "not a folder"); },
+         "Not a directory"},
+        {"the folder of another user",
+         [](const QByteArray& trash) {
+             const test::HandTrash t{trash};
+             return t.create() && t.addFile("old.txt", test::HandTrash::info("/old.txt")) &&
+                    ::chown(trash.constData(), ::geteuid() + 1, ::getegid()) == 0;
+         },
+         "Operation not permitted"},
+    };
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2026, 11, 27), choice, error));
+    for (const Case& c : cases) {
+        test::TempTree dir;
+        const QByteArray trash = QFile::encodeName(dir.path()) + "/Trash";
+        ASSERT_TRUE(c.spoil(trash)) << c.what;
+        TrashSourceOptions options;
+        options.dataHome = dir.path();
+        options.scanVolumes = false;
+        TrashSource source(options);
+        source.enumerate();
+        EXPECT_EQ(source.listingError(),
+                  QStringLiteral("无法读取回收站“%1”：%2")
+                      .arg(dir.path() + QStringLiteral("/Trash"), QString::fromLatin1(c.reason)))
+            << c.what;
+        const PurgeOutput output = runPurge(source, choice, false);
+        EXPECT_EQ(output.status, PurgeListingFailed) << c.what;
+        EXPECT_EQ(output.out.toStdString(), "") << c.what;
+        EXPECT_TRUE(output.err.startsWith("velmora: 无法读取回收站")) << c.what;
+    }
+}
+
+// A volume that answers too slowly is named on standard error and gives status 5; the items of
+// the trashes that answered are purged as usual.
+TEST(PurgeRun, AVolumeThatAnswersTooSlowlyIsNamed) {
+    const test::ScopedFormatSettings settings(test::chineseSettings());
+    test::TempTree dir;
+    const test::HandTrash home{QFile::encodeName(dir.path()) + "/data/Trash"};
+    ASSERT_TRUE(home.create());
+    ASSERT_TRUE(
+        home.addFile("old.txt", test::HandTrash::info("/home/u/old.txt", "2019-01-01T00:00:00")));
+    const QString volume = dir.path() + QStringLiteral("/volume");
+    const test::HandTrash slow{QFile::encodeName(volume) + "/.Trash-" +
+                               QByteArray::number(::getuid())};
+    ASSERT_TRUE(slow.create());
+    ASSERT_TRUE(slow.addFile("far.txt", test::HandTrash::info("far.txt", "2019-01-01T00:00:00")));
+    TrashSourceOptions options;
+    options.dataHome = dir.path() + QStringLiteral("/data");
+    options.volumeRoots = QStringList{volume};
+    options.volumeDeadline = std::chrono::milliseconds(100);
+    // The volume answers once the test is done with the purge: long after the deadline.
+    std::promise<void> answer;
+    options.stepHook = [later = answer.get_future().share()](const char* step,
+                                                             const QByteArray& trashDir) {
+        if (std::string_view(step) == "open" && !trashDir.endsWith("/data/Trash"))
+            later.wait();
+    };
+    TrashSource source(options);
+    source.enumerate();
+    CutOffChoice choice;
+    QString error;
+    ASSERT_TRUE(readCutOff(byDays("30"), date(2020, 11, 27), choice, error));
+    const PurgeOutput output = runPurge(source, choice, false);
+    EXPECT_EQ(output.status, PurgeListingFailed);
+    EXPECT_EQ(output.out.toStdString(), "删除文件或文件夹：1项\n释放空间：0MB\n");
+    EXPECT_EQ(output.err.toStdString(),
+              ("velmora: 卷“" + volume + "”未及时响应，未读取其中的回收站\n").toStdString());
+    EXPECT_FALSE(test::lstatOf(home.filesEntry("old.txt")));
+    EXPECT_TRUE(test::lstatOf(slow.filesEntry("far.txt")));
+    answer.set_value();
+}
+
 // ---- The real program
 
 using test::makeTrash;
@@ -281,7 +481,7 @@ QSet<QByteArray> deletedBefore(const QJsonObject& manifest, const QString& momen
 }
 
 // The whole-megabyte text of the analysis for the given items: each item's size in whole
-// kilobytes, rounded once to hundredths, then to a whole number.
+// kilobytes, added up, and the sum rounded once to a whole number.
 QByteArray wholeMegabytes(const QJsonObject& manifest, const QSet<QByteArray>& names) {
     double megabytes = 0;
     for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
@@ -289,11 +489,9 @@ QByteArray wholeMegabytes(const QJsonObject& manifest, const QSet<QByteArray>& n
         if (names.contains(storedName(e)))
             megabytes += std::ceil(e[QStringLiteral("disk_bytes")].toDouble() / 1024) / 1024;
     }
-    megabytes = std::round(megabytes * 100) / 100;
-    if (megabytes == 0)
-        return "0";
+    // Rounded once, from the sum: under half a megabyte it reads "0".
     const auto whole = static_cast<long long>(std::floor(megabytes + 0.5));
-    return whole == 0 ? QByteArray() : QLocale::c().toString(whole).toUtf8();
+    return QLocale::c().toString(whole).toUtf8();
 }
 
 // The list's size text: whole kilobytes rounded up, digits grouped by ",".
@@ -341,8 +539,9 @@ protected:
 
     // Runs the program without a display: no DISPLAY, no WAYLAND_DISPLAY, and QT_QPA_PLATFORM
     // unset unless given. `user` runs it as user 65534 from a copy that user can reach.
+    // `limits`: shell commands (ulimit) run before the program, in the shell that execs it.
     test::Run velmora(const QStringList& arguments, const QString& platform = QString(),
-                      bool asNobody = false) {
+                      bool asNobody = false, const QString& limits = QString()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QString::fromLatin1(name));
@@ -365,6 +564,12 @@ protected:
                                QStringLiteral("--clear-groups"), copy} +
                    arguments;
             program = QStringLiteral("setpriv");
+        }
+        if (!limits.isEmpty()) {
+            args = QStringList{QStringLiteral("-c"),
+                               limits + QStringLiteral("; exec \"$0\" \"$@\""), program} +
+                   args;
+            program = QStringLiteral("bash");
         }
         QProcess p;
         p.setProcessEnvironment(env);
@@ -395,6 +600,52 @@ protected:
     QString root_;
     int lock_ = -1;
 };
+
+// A removal thread the system will not start (a task limit, no address space for its stack)
+// means fewer threads, down to the calling one: every item goes and the report says so. Before,
+// the purge removed nothing and ended with status 4 when no thread started, and std::terminate
+// aborted it (status 134) when the second one failed.
+TEST_F(PurgeProcess, APurgeWithoutThreadsRemovesEveryItem) {
+    struct Case {
+        const char* what;
+        const char* limits;
+    };
+    const Case cases[] = {
+        {"no thread can start: 4 GB stacks in 3 GB", "ulimit -s 4000000; ulimit -v 3000000"},
+        {"one thread starts, the next cannot", "ulimit -s 1000000; ulimit -v 1500000"},
+    };
+    for (const Case& c : cases) {
+        const QString trashDir = dataHome() + QStringLiteral("/Trash");
+        ASSERT_TRUE(QDir(trashDir).removeRecursively());
+        for (int k = 0; k < 40; ++k) {
+            const QString folder = trashDir + QStringLiteral("/files/d%1").arg(k);
+            ASSERT_TRUE(QDir().mkpath(folder));
+            for (int f = 0; f < 3; ++f)
+                ASSERT_TRUE(test::writeFile(
+                    QFile::encodeName(folder + QStringLiteral("/f%1").arg(f)), "x\n"));
+            ASSERT_TRUE(QDir().mkpath(trashDir + QStringLiteral("/info")));
+            ASSERT_TRUE(test::writeFile(
+                QFile::encodeName(trashDir + QStringLiteral("/info/d%1.trashinfo").arg(k)),
+                "[Trash Info]\nPath=/home/u/d" + QByteArray::number(k) +
+                    "\nDeletionDate=2020-01-01T00:00:00\n"));
+        }
+        const test::Run r = velmora({QStringLiteral("--purge-days"), QStringLiteral("0")}, {},
+                                    false, QString::fromLatin1(c.limits));
+        EXPECT_EQ(r.exitCode, 0) << c.what << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.out.startsWith("删除文件或文件夹：40项\n释放空间："))
+            << c.what << ": " << r.out.toStdString();
+        EXPECT_EQ(QDir(trashDir + QStringLiteral("/files"))
+                      .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                      .size(),
+                  0)
+            << c.what;
+        EXPECT_EQ(QDir(trashDir + QStringLiteral("/info"))
+                      .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                      .size(),
+                  0)
+            << c.what;
+    }
+}
 
 // A dry run changes nothing (not even the size cache, though it measures every folder) and
 // prints the analysis of the same cut-off, then exactly the qualifying items; without a display
@@ -454,8 +705,9 @@ TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
         {{"--purge-days=-5"}, "天数不能为负数\n"},
         {{"--purge-days", "-1", "--dry-run"}, "天数不能为负数\n"},
         {{"--purge-days", "2147483647"}, "Overflow"},
-        {{"--purge-before", "31/02/2026"},
-         "Could not convert variant of type (UnicodeString) into type (Date)\n"},
+        {{"--purge-before", "31/02/2026"}, "'31/02/2026' is not a date"},
+        {{"--purge-before", "20991101", "--dry-run"}, "is after today"},
+        {{"--purge-before", "3e5"}, "'3e5' is not a date"},
         {{"--purge-days", "30", "--purge-before", "2026-01-01"}, "give one of"},
         {{"--dry-run"}, "--dry-run needs"},
     };
@@ -469,32 +721,51 @@ TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
     EXPECT_EQ(treeState(), before);
 }
 
-// A second purge while one holds the lock ends with status 3 and touches nothing.
+// A second purge while another removal (the window's, another command line's) holds the lock on
+// the trash ends with status 3 and touches nothing, whether or not there is a runtime folder:
+// the lock is on the trash itself, and the folder another user made first under the temporary
+// directory, which used to turn the lock off, no longer matters.
 TEST_F(PurgeProcess, AHeldPurgeLockEndsWithStatus3) {
     trash({QStringLiteral("--items"), QStringLiteral("10")});
     const QByteArray before = treeState();
-    holdLock("velmoraPurge");
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--purge-days"), QStringLiteral("0")},
-          QStringList{QStringLiteral("--purge-days"), QStringLiteral("0"),
-                      QStringLiteral("--dry-run")}}) {
-        const test::Run r = velmora(arguments);
-        EXPECT_EQ(r.exitCode, 3);
-        EXPECT_EQ(r.out.toStdString(), "");
-        EXPECT_EQ(r.err.toStdString(), "另一个清除正在进行\n");
+    const Fd trashDir(::open(QFile::encodeName(dataHome() + QStringLiteral("/Trash")).constData(),
+                             O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    ASSERT_TRUE(trashDir.valid());
+    const TrashLock held({trashDir.get()}); // as the other removal holds it
+    ASSERT_TRUE(held.held());
+    // The old lock's private folder, made first by another user (root here) for everyone.
+    const QString tmp = root_ + QStringLiteral("/tmp");
+    const QString privateFolder = tmp + QStringLiteral("/velmora-%1").arg(::getuid());
+    ASSERT_TRUE(QDir().mkpath(privateFolder));
+    ASSERT_EQ(::chmod(QFile::encodeName(privateFolder).constData(), 0777), 0);
+    for (const bool runtimeDir : {true, false}) {
+        for (const QStringList& arguments :
+             {QStringList{QStringLiteral("--purge-days"), QStringLiteral("0")},
+              QStringList{QStringLiteral("--purge-days"), QStringLiteral("0"),
+                          QStringLiteral("--dry-run")}}) {
+            const test::Run r = velmora(arguments, {}, false,
+                                        runtimeDir ? QString()
+                                                   : QStringLiteral("unset XDG_RUNTIME_DIR; "
+                                                                    "export TMPDIR='%1'")
+                                                         .arg(tmp));
+            const std::string where =
+                arguments.join(u' ').toStdString() + (runtimeDir ? "" : ", no runtime folder");
+            EXPECT_EQ(r.exitCode, 3) << where;
+            EXPECT_EQ(r.out.toStdString(), "") << where;
+            EXPECT_EQ(r.err.toStdString(), "另一个清除正在进行\n") << where;
+        }
     }
     EXPECT_EQ(treeState(), before);
 }
 
-// The freed space the purge reports for the items of a dry run's lines, in their order: each
-// item's size added and the total rounded to hundredths after every one.
+// The freed space the purge reports for the items of a dry run's lines: their sizes added up
+// and the sum rounded to hundredths once.
 QByteArray freedSpace(const QList<QByteArray>& itemLines) {
     const test::ScopedFormatSettings settings(test::chineseSettings());
-    double total = 0;
+    MegabyteSum total;
     for (const QByteArray& line : itemLines)
-        total = RoundToHundredths(
-            addExtended(total, SizeTextToMB(toText(QString::fromUtf8(line.split('\t').value(1))))));
-    return "释放空间：" + toQString(formatGeneral(total)).toUtf8() + "MB";
+        total.add(SizeTextToMB(toText(QString::fromUtf8(line.split('\t').value(1)))));
+    return "释放空间：" + toQString(formatGeneral(total.hundredths())).toUtf8() + "MB";
 }
 
 // What make-trash --verify finds: the status of every item ("gone", "intact"…) by stored name,

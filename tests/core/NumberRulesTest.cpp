@@ -1,6 +1,8 @@
 // Tests of the number rules: rounding, sums, the number texts of the list and the chart.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ScopedFormatSettings.h"
 #include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
@@ -38,6 +40,39 @@ TEST(NumberRulesTest, SumsAreFormedAtExtendedPrecision) {
     EXPECT_EQ(addExtended(0.1, 0.2), 0.30000000000000004);
 }
 
+// Megabytes add up at extended precision and are rounded once, where they are written.
+TEST(NumberRulesTest, MegabyteSumsRoundOnce) {
+    ScopedFormatSettings settings(test::chineseSettings());
+    struct Case {
+        std::vector<Text> sizes;
+        double hundredths;
+        Text whole;
+    };
+    const Case cases[] = {
+        {{}, 0, u"0"},
+        {std::vector<Text>(100, u"4 KB"), 0.39, u"0"},
+        {std::vector<Text>(100'000, u"4 KB"), 390.62, u"391"}, // 390.625: to the even
+        {{u"1,234 KB", u"3.5 MB"}, 4.71, u"5"},
+        {{u"1 KB"}, 0, u"0"},
+        {{u"0.125 MB"}, 0.12, u"0"}, // a half goes to the even hundredth
+        {{u"0.375 MB"}, 0.38, u"0"},
+        {{u"256 KB", u"256 KB"}, 0.5, u"1"},
+    };
+    for (const Case& c : cases) {
+        MegabyteSum sum;
+        for (const Text& size : c.sizes)
+            sum.add(SizeTextToMB(size));
+        EXPECT_EQ(sum.hundredths(), c.hundredths) << c.sizes.size();
+        EXPECT_EQ(sum.wholeText(), c.whole) << c.sizes.size();
+    }
+    // Extended precision: 2^53 + 1 + 1 stays exact until it is written.
+    MegabyteSum big;
+    big.add(9007199254740992.0);
+    big.add(1);
+    big.add(1);
+    EXPECT_EQ(big.total(), 9007199254740994.0L);
+}
+
 TEST(NumberRulesTest, WholeMegabytes) {
     struct Case {
         double x;
@@ -47,7 +82,9 @@ TEST(NumberRulesTest, WholeMegabytes) {
         {0.5, u"1", u"1", u"1"},
         {2.5, u"3", u"3", u"3"},
         {4.49, u"4", u"4", u"4"},
-        {0.12, u"", u"", u""},
+        {0.12, u"0", u"0", u"0"},
+        {0, u"0", u"0", u"0"},
+        {0.49, u"0", u"0", u"0"},
         {0.4999999999999999, u"1", u"1", u"1"}, // 15 digits first: 0.500000000000000
         {999.5, u"1,000", u"1000", u"1\u00A0000"},
         {1234567.89, u"1,234,568", u"1234568", u"1\u00A0234\u00A0568"},

@@ -3,7 +3,9 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <thread>
 
+#include "FailingThreadStarts.h"
 #include "FakeRows.h"
 #include "ScopedFormatSettings.h"
 #include "TestHelpers.h"
@@ -69,6 +71,7 @@ TEST_F(PurgeTest, RemovesTheQualifyingRowsAndReportsThem) {
         Text removedMessage, freedMessage;
     };
     std::vector<std::vector<Text>> hundredKB(100, row(Old, u"1 KB"));
+    std::vector<std::vector<Text>> hundred4KB(100, row(Old, u"4 KB"));
     std::vector<int> hundred;
     for (int i = 0; i < 100; ++i)
         hundred.push_back(i);
@@ -87,12 +90,18 @@ TEST_F(PurgeTest, RemovesTheQualifyingRowsAndReportsThem) {
          {1},
          u"删除文件或文件夹：1项",
          u"释放空间：2MB"},
-        {"1 KB rows are rounded away one by one",
+        {"1 KB rows add up before the sum is rounded",
          hundredKB,
          {},
          hundred,
          u"删除文件或文件夹：100项",
-         u"释放空间：0MB"},
+         u"释放空间：0.1MB"},
+        {"a hundred 4 KB rows",
+         hundred4KB,
+         {},
+         hundred,
+         u"删除文件或文件夹：100项",
+         u"释放空间：0.39MB"},
         {"1,234 KB then 3.5 MB",
          {row(Old, u"1,234 KB"), row(Boundary, u"9 MB"), row(Old, u"3.5 MB")},
          {},
@@ -140,6 +149,38 @@ TEST_F(PurgeTest, RemovesTheQualifyingRowsAndReportsThem) {
             // The selection rests on the last qualifying row, or never moved.
             EXPECT_EQ(rows.selected, c.asked) << c.what;
         }
+    }
+}
+
+// The freed space of the purge and the space the analysis gives for the same rows rest on one
+// sum, rounded once where each is written.
+TEST_F(PurgeTest, TheFreedSpaceIsTheAnalysisSum) {
+    struct Case {
+        std::vector<Text> sizes;
+        double megabytes;
+        Text freed, analysed;
+    };
+    const Case cases[] = {
+        {std::vector<Text>(100, u"4 KB"), 0.39, u"释放空间：0.39MB", u"合计占用空间：0MB"},
+        {{u"1,234 KB", u"3.5 MB"}, 4.71, u"释放空间：4.71MB", u"合计占用空间：5MB"},
+        {std::vector<Text>(3, u"1 KB"), 0, u"释放空间：0MB", u"合计占用空间：0MB"},
+        {{u"511 KB", u"1 KB"}, 0.5, u"释放空间：0.5MB", u"合计占用空间：1MB"},
+        {{u"0.004 MB", u"0.004 MB"}, 0.01, u"释放空间：0.01MB", u"合计占用空间：0MB"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::vector<Text>> texts;
+        for (const Text& size : c.sizes)
+            texts.push_back(row(Old, size));
+        FakeRows analysed(texts);
+        const AgeAnalysis analysis = analyseAge(analysed, byDays(u"30"), 1, 2);
+        FakeRows purged(texts);
+        FakeRemover remover;
+        PlainRemovalRunner runner(2);
+        const PurgeReport report = purge(purged, byDays(u"30"), 1, 2, remover, runner);
+        EXPECT_EQ(report.megabytes, c.megabytes) << toUtf8(c.freed);
+        EXPECT_EQ(analysis.megabytes, report.megabytes) << toUtf8(c.freed);
+        EXPECT_EQ(report.freedMessage, c.freed);
+        EXPECT_TRUE(analysis.message.ends_with(c.analysed)) << toUtf8(analysis.message);
     }
 }
 
@@ -270,6 +311,79 @@ TEST_F(PurgeTest, RemovePlanRunsThePlanThroughTheRunner) {
         EXPECT_EQ(errorOf([&] { purge(rows, byDays(u"30"), 1, 2, remover, runner); }),
                   u"Could not convert variant of type (UnicodeString) into type (Date)");
         EXPECT_EQ(runner.runs, (std::vector<std::vector<int>>{{0}}));
+    }
+}
+
+// A helper thread the system will not start (a task limit, no memory) means fewer threads, down
+// to the calling one: every row is removed once, in order of claims, and nothing escapes past a
+// running thread (before, std::system_error did, and std::terminate ended the process with one
+// item half removed).
+TEST_F(PurgeTest, AThreadThatCannotStartMeansFewerThreads) {
+    using Failure = test::FailingThreadStarts::Failure;
+    struct Case {
+        const char* what;
+        int threads, allowed;
+        Failure failure;
+    };
+    const Case cases[] = {
+        {"no helper starts", 8, 0, Failure::TaskLimit},
+        {"one helper starts, the second fails", 8, 1, Failure::TaskLimit},
+        {"three of seven start", 8, 3, Failure::TaskLimit},
+        {"no memory for the second", 4, 1, Failure::NoMemory},
+    };
+    std::vector<std::vector<Text>> texts(40, row(Old, u"1 MB"));
+    for (const Case& c : cases) {
+        const test::FailingThreadStarts starts(c.allowed, c.failure);
+        FakeRows rows(texts);
+        FakeRemover remover;
+        RemovalProgress progress;
+        const PurgePlan plan = planPurge(rows, byDays(u"30"), 1, 2);
+        const RemovalOutcomes outcomes = removeRows(plan.rows, remover, c.threads, &progress);
+        EXPECT_EQ(starts.started(), c.allowed) << c.what;
+        EXPECT_EQ(starts.refused(), 1) << c.what; // no second try once one failed
+        std::multiset<int> asked(remover.asked.begin(), remover.asked.end());
+        EXPECT_EQ(asked, std::multiset<int>(plan.rows.begin(), plan.rows.end())) << c.what;
+        EXPECT_EQ(progress.removed, 40) << c.what;
+        const PurgeReport report = purgeReport(plan, outcomes);
+        EXPECT_EQ(report.removedMessage, u"删除文件或文件夹：40项") << c.what;
+        EXPECT_EQ(report.freedMessage, u"释放空间：40MB") << c.what;
+    }
+}
+
+// With no helper at all the calling thread claims the rows in order and stops at a cancel.
+TEST_F(PurgeTest, TheCallingThreadAloneKeepsTheOrderAndTheCancel) {
+    const test::FailingThreadStarts starts(0);
+    std::vector<std::vector<Text>> texts(10, row(Old, u"1 MB"));
+    FakeRows rows(texts);
+    FakeRemover remover;
+    RemovalProgress progress;
+    remover.progress = &progress;
+    remover.cancelAfter = 4;
+    const PurgePlan plan = planPurge(rows, byDays(u"30"), 1, 2);
+    const RemovalOutcomes outcomes = removeRows(plan.rows, remover, 8, &progress);
+    EXPECT_EQ(remover.asked, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(outcomes[3], RemoveOutcome::Removed);
+    EXPECT_EQ(outcomes[4], std::nullopt);
+    EXPECT_EQ(purgeReport(plan, outcomes).removedMessage, u"删除文件或文件夹：4项");
+}
+
+// A removal that throws while helpers run reaches the caller once they have ended.
+TEST_F(PurgeTest, AThrowingRemovalReachesTheCallerAfterTheHelpers) {
+    class ThrowingRemover : public ItemRemover {
+    public:
+        RemoveOutcome KillItem(int row) override {
+            if (row == 5)
+                throw std::bad_alloc();
+            return RemoveOutcome::Removed;
+        }
+    };
+    for (int allowed : {0, 1, 7}) {
+        const test::FailingThreadStarts starts(allowed);
+        ThrowingRemover remover;
+        std::vector<int> rows(50);
+        for (int i = 0; i < 50; ++i)
+            rows[std::size_t(i)] = i;
+        EXPECT_THROW(removeRows(rows, remover, 8), std::bad_alloc) << allowed;
     }
 }
 

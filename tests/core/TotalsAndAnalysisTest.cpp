@@ -43,16 +43,20 @@ TEST_F(TotalsAndAnalysisTest, TotalsCountEveryRowAndRoundOnce) {
         Text countText, spaceText;
     };
     std::vector<std::vector<Text>> hundredKB(100, row(u"2020/1/1 10:00", u"1 KB"));
+    std::vector<std::vector<Text>> hundred4KB(100, row(u"2020/1/1 10:00", u"4 KB"));
     const Case cases[] = {
         {{}, 0, u"0个", u"0MB"},
         {rowsOfSizes({u"512 bytes", u"1.5 GB", u"12 kb"}), 0, u"3个", u"0MB"},
         {rowsOfSizes({u"1,234 KB", u"3.5 MB"}), 4.71, u"2个", u"5MB"},
-        {rowsOfSizes({u"128 KB"}), 0.12, u"1个", u"MB"},
+        {rowsOfSizes({u"128 KB"}), 0.12, u"1个", u"0MB"},
+        {rowsOfSizes({u"508 KB", u"4 KB"}), 0.5, u"2个", u"1MB"},
+        {rowsOfSizes({u"0.4951 MB"}), 0.5, u"1个", u"0MB"}, // rounded once: 0.4951 is under half
+        {hundred4KB, 0.39, u"100个", u"0MB"},
         {rowsOfSizes({u"512 KB"}), 0.5, u"1个", u"1MB"},
         {rowsOfSizes({u"2.5 MB"}), 2.5, u"1个", u"3MB"},
         {rowsOfSizes({u"12 KB ", u"1 MB"}), 1, u"2个", u"1MB"},
         {rowsOfSizes({u"1,234,567.89 MB"}), 1234567.89, u"1个", u"1,234,568MB"},
-        {hundredKB, 0.1, u"100个", u"MB"},
+        {hundredKB, 0.1, u"100个", u"0MB"},
     };
     for (const Case& c : cases) {
         FakeRows rows(c.rows);
@@ -134,10 +138,10 @@ TEST_F(TotalsAndAnalysisTest, AnalysisCountsAndSumsTheQualifyingRows) {
          u"30",
          {row(old, u"128 KB")},
          0.12,
-         u"回收站中有 30 天前删除文件或文件夹：1项\r合计占用空间：MB",
+         u"回收站中有 30 天前删除文件或文件夹：1项\r合计占用空间：0MB",
          {0}},
         {"a hundred 1 KB rows", u"30", hundredKB, 0.1,
-         u"回收站中有 30 天前删除文件或文件夹：100项\r合计占用空间：MB", hundred},
+         u"回收站中有 30 天前删除文件或文件夹：100项\r合计占用空间：0MB", hundred},
         {"1,234 KB and 3.5 MB",
          u"30",
          {row(old, u"1,234 KB"), row(recent, u"9 MB"), row(old, u"3.5 MB")},

@@ -1,8 +1,11 @@
 // Tests of the format settings read from the user's locale.
 #include <gtest/gtest.h>
 
+#include <QDate>
+
 #include <algorithm>
 
+#include "core/CalendarDate.h"
 #include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
 #include "core/Errors.h"
@@ -129,6 +132,65 @@ TEST_F(LocaleSettingsTest, ListDatesReadBackInAllQtLocales) {
             EXPECT_TRUE(
                 std::none_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isLetter(); }))
                 << name << ", " << m.what << ": " << toUtf8(listed);
+        }
+    }
+}
+
+// The command line's calendar date in every locale Qt knows: the locale's short date (as the
+// list and the date picker write it) of each row reads back to its day, as do ISO 8601 and its
+// compact form, and no number, time or year out of range is taken for a date.
+TEST_F(LocaleSettingsTest, CalendarDatesInAllQtLocales) {
+    struct Row {
+        const char* what;
+        int year, month, day;
+        CalendarDateRead result;
+    };
+    const Row rows[] = {
+        {"1 November 2026", 2026, 11, 1, CalendarDateRead::Ok},
+        {"9 January (day and month apart)", 2026, 1, 9, CalendarDateRead::Ok},
+        {"12 November (both under 13)", 2026, 11, 12, CalendarDateRead::Ok},
+        {"29 February", 2024, 2, 29, CalendarDateRead::Ok},
+        {"the first year", 1601, 1, 1, CalendarDateRead::Ok},
+        {"the last day", 9999, 12, 31, CalendarDateRead::Ok},
+        {"a year too early", 1600, 12, 31, CalendarDateRead::YearOutOfRange},
+    };
+    const struct {
+        const char* text;
+        CalendarDateRead result;
+    } refused[] = {
+        {"3e5", CalendarDateRead::NotADate},   {"45000", CalendarDateRead::NotADate},
+        {"12:00", CalendarDateRead::NotADate}, {"10000-01-01", CalendarDateRead::YearOutOfRange},
+        {"soon", CalendarDateRead::NotADate},
+    };
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(locales.size(), 100);
+    for (const QLocale& locale : locales) {
+        setFormatSettings(formatSettingsFor(locale));
+        const std::string name =
+            (locale.name() + u' ' + QLocale::scriptToString(locale.script())).toStdString();
+        for (const Row& row : rows) {
+            TDateTime expected = 0;
+            ASSERT_TRUE(tryEncodeDate(row.year, row.month, row.day, expected));
+            const Text shortDate = formatDateTime(formatSettings().ShortDateFormat, expected);
+            const QString iso = QDate(row.year, row.month, row.day).toString(Qt::ISODate);
+            const Text texts[] = {shortDate, toText(iso), toText(QString(iso).remove(u'-'))};
+            for (const Text& text : texts) {
+                TDateTime read = -1;
+                EXPECT_EQ(readCalendarDate(text, read), row.result)
+                    << name << ", " << row.what << ": " << toUtf8(text);
+                if (row.result == CalendarDateRead::Ok) {
+                    EXPECT_EQ(read, expected) << name << ", " << row.what << ": " << toUtf8(text);
+                }
+            }
+            TDateTime read = -1;
+            EXPECT_EQ(readCalendarDate(shortDate + u" 12:00", read), CalendarDateRead::NotADate)
+                << name << ": " << toUtf8(shortDate);
+        }
+        for (const auto& r : refused) {
+            TDateTime read = -1;
+            EXPECT_EQ(readCalendarDate(toText(QString::fromLatin1(r.text)), read), r.result)
+                << name << ": " << r.text;
         }
     }
 }

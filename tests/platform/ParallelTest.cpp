@@ -1,10 +1,12 @@
 // Tests of the parallel runner: every index once, and what a task throws reaches the caller.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
 #include <vector>
 
+#include "FailingThreadStarts.h"
 #include "platform/Parallel.h"
 
 namespace velmora {
@@ -51,6 +53,24 @@ TEST(ParallelTest, AThrowingTaskReachesTheCaller) {
             EXPECT_THROW(run(), std::runtime_error) << c.what;
         else
             EXPECT_THROW(run(), std::bad_alloc) << c.what;
+    }
+}
+
+// A thread the system will not start means fewer threads, down to the calling one: every index
+// still runs once, and nothing escapes.
+TEST(ParallelTest, AThreadThatCannotStartMeansFewerThreads) {
+    using Failure = test::FailingThreadStarts::Failure;
+    for (const auto& [allowed, failure] :
+         {std::pair{0, Failure::TaskLimit}, std::pair{1, Failure::TaskLimit},
+          std::pair{0, Failure::NoMemory}, std::pair{2, Failure::NoMemory}}) {
+        const test::FailingThreadStarts starts(allowed, failure);
+        constexpr std::size_t count = 100000;
+        std::vector<std::atomic<int>> runs(count);
+        runParallel(count, 16, [&] { return [&](std::size_t k) { ++runs[k]; }; });
+        for (std::size_t k = 0; k < count; ++k)
+            ASSERT_EQ(runs[k].load(), 1) << k << ", " << allowed << " threads started";
+        const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+        EXPECT_EQ(starts.started(), std::min(allowed, std::min(cores, 8) - 1));
     }
 }
 

@@ -85,6 +85,9 @@ public:
         return p;
     }
     QStringList unavailableVolumes() const override { return unavailable; }
+    QString listingError() const override { return failure; }
+    // Locks the folders of lockDirs, as the removal lock of a trash does.
+    TrashLock lockForRemoval() override { return TrashLock(lockDirs); }
     // Records the item's name and answers with the outcome chosen for its index (Removed unless
     // told otherwise), after removeDelay.
     RemoveOutcome remove(int i) override {
@@ -95,7 +98,9 @@ public:
         return it == outcomes.end() ? RemoveOutcome::Removed : it->second;
     }
 
-    QStringList unavailable; // what every enumeration reports as unavailable
+    QStringList unavailable;   // what every enumeration reports as unavailable
+    QString failure;           // what every enumeration reports as its failure
+    std::vector<int> lockDirs; // descriptors of the folders the removal lock takes
     int enumerations = 0;
     int detailRequests = 0;
     std::map<int, RemoveOutcome> outcomes;

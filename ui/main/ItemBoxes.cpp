@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/common/AppTitle.h"
+#include "ui/common/InformationBox.h"
 #include "ui/common/ReplaceableBox.h"
 
 namespace velmora {
@@ -46,6 +47,16 @@ bool askQuestion(QWidget* owner, const QString& text) {
 
 void showErrorBox(QWidget* owner, const QString& text) {
     errors(owner, applicationTitle(), text);
+}
+
+bool refuseRemoval(QWidget* owner, const RemovalPermit& permit) {
+    if (permit)
+        return false;
+    if (permit.refusal == RemovalPermit::Refusal::Busy)
+        showInformation(owner, permit.message);
+    else
+        showErrorBox(owner, permit.message);
+    return true;
 }
 
 } // namespace velmora

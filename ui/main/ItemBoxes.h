@@ -1,9 +1,12 @@
 // The message boxes of the item menu (caption "Velmora"): the question before a permanent
-// deletion and the error boxes of its commands, replaceable so that tests never click one.
+// deletion, the error boxes of its commands and the refusal of a removal, replaceable so that
+// tests never click one.
 #pragma once
 
 #include <QString>
 #include <functional>
+
+#include "platform/RemovalPermit.h"
 
 class QWidget;
 
@@ -25,5 +28,10 @@ bool askQuestion(QWidget* owner, const QString& text);
 
 // An error box (critical icon, 确定) owned by owner; returns when it is closed.
 void showErrorBox(QWidget* owner, const QString& text);
+
+// The box of a removal refused before it started: "另一个清除正在进行" in an information box
+// while another removal holds the lock, otherwise the reason (a listing that failed) in an
+// error box. False when the permit was granted and nothing was shown.
+bool refuseRemoval(QWidget* owner, const RemovalPermit& permit);
 
 } // namespace velmora

@@ -149,6 +149,10 @@ void ItemCommands::Delete(int row) {
     const QString name = list_.source().displayName(row);
     if (!askQuestion(list_.window(), QStringLiteral("确实要永久删除此项吗？\n\n") + name))
         return;
+    // As the purge: not on the word of a listing that failed, nor while another removal runs.
+    const RemovalPermit permit = permitRemoval(list_.source());
+    if (refuseRemoval(list_.window(), permit))
+        return;
     // The purge's removal of a one-row plan, with its progress window when it takes a while.
     SourceRemover remover(list_.source());
     WindowRemovalRunner runner(*list_.window(), 1);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <thread>
 
+#include "core/ThreadStart.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/Named.h"
 
@@ -108,14 +109,22 @@ void runWithProgressWindow(QWidget& window, const ProgressWindowText& shown,
     InputBlocker blocker(window);
     std::exception_ptr error;
     QEventLoop loop;
-    std::thread worker([&] {
-        try {
-            work();
-        } catch (...) {
-            error = std::current_exception();
-        }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    std::thread worker;
+    try {
+        worker = startThread([&] {
+            try {
+                work();
+            } catch (...) {
+                error = std::current_exception();
+            }
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+    } catch (...) {
+        // No thread for the work (a task limit, no memory): it runs here, without the progress
+        // window; the window is not painted meanwhile.
+        work();
+        return;
+    }
 
     std::unique_ptr<PurgeProgressWindow> dialog;
     QTimer showTimer;

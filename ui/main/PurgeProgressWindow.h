@@ -55,7 +55,8 @@ struct ProgressWindowText {
 // The one off-thread runner of the window. Runs work on a thread of its own and returns when it
 // has ended. Meanwhile window and its children take no input and cannot be closed, but paint;
 // after PurgeProgressDelay the progress window is shown, owned by window, reading progress (which
-// work updates). An exception work throws is rethrown here.
+// work updates). When no thread can be started for it, work runs on the calling thread, without
+// the progress window. An exception work throws is rethrown here.
 void runWithProgressWindow(QWidget& window, const ProgressWindowText& shown,
                            RemovalProgress& progress, const std::function<void()>& work);
 

@@ -21,6 +21,7 @@
 #include "core/Totals.h"
 #include "platform/ItemRemoval.h"
 #include "platform/QtText.h"
+#include "platform/RemovalPermit.h"
 #include "platform/SourceRows.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/ClickLabel.h"
@@ -32,6 +33,7 @@
 #include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
+#include "ui/main/ItemBoxes.h"
 #include "ui/main/ItemMenu.h"
 #include "ui/main/PurgeProgressWindow.h"
 #include "ui/main/ShellListFindRows.h"
@@ -234,6 +236,10 @@ void TForm1::RefreshSum() {
     lblUnavailable->setToolTip(unavailable.join(u'\n'));
     lblUnavailable->setVisible(!unavailable.isEmpty());
     existing(frmAnalyze, "frmAnalyze").ISpaceTotal = totals.megabytes;
+    // A listing that failed is no empty trash: the user is told why the list is incomplete.
+    const QString listingError = ShellListView1->source().listingError();
+    if (!listingError.isEmpty())
+        showErrorBox(this, listingError);
 }
 
 CutOffChoice TForm1::cutOffChoice() const {
@@ -259,6 +265,11 @@ void TForm1::BtnAnalyseClick() {
 }
 
 void TForm1::BtnDeleteClick() {
+    // Nothing goes on the word of a listing that failed, nor while another removal runs; the
+    // lock is held until the purge has ended.
+    const RemovalPermit permit = permitRemoval(ShellListView1->source());
+    if (refuseRemoval(this, permit))
+        return;
     const CutOffChoice choice = cutOffChoice();
     PurgePlan plan;
     {

@@ -4,13 +4,17 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "FakeItemSource.h"
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
+#include "ui/common/InformationBox.h"
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
@@ -51,6 +55,7 @@ struct MenuFixture {
         setErrorBoxFunction([this](QWidget*, const QString& caption, const QString& text) {
             boxes.append(caption + u'|' + text);
         });
+        setInformationBoxFunction([this](QWidget*, const QString& text) { boxes.append(text); });
         setQuestionBoxFunction([this](QWidget*, const QString& caption, const QString& text) {
             boxes.append(caption + u'|' + text);
             return answer;
@@ -76,6 +81,7 @@ struct MenuFixture {
         setMessageBoxFunction({});
         setErrorBoxFunction({});
         setQuestionBoxFunction({});
+        setInformationBoxFunction({});
     }
     // Opens the menu of row `row` as a right-click on it does and chooses the action.
     void choose(int row, QAction* ItemMenu::*action) {
@@ -267,6 +273,43 @@ TEST(ItemMenuTest, ASlowRestoreRunsOffTheGuiThreadWithTheProgressWindow) {
     EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(u'\n').toStdString();
     EXPECT_TRUE(f.source->removedNames.isEmpty());
     EXPECT_EQ(f.form->findChild<PurgeProgressWindow*>(), nullptr);
+}
+
+// 删除 takes the lock of every removal: while another removal (a purge of the window's, of the
+// command line's) holds it, it says so and removes nothing; after a listing that failed it
+// removes nothing either.
+TEST(ItemMenuTest, DeleteRemovesNothingWhileAnotherRemovalRunsOrAfterAFailedListing) {
+    const QString question = QStringLiteral("Velmora|确实要永久删除此项吗？\n\nnotes.txt");
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const int trashDir = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(trashDir, 0);
+    {
+        MenuFixture f;
+        f.source->lockDirs = {trashDir};
+        const TrashLock other({trashDir});
+        f.choose(1, &ItemMenu::ActDelete);
+        EXPECT_EQ(f.boxes, (QStringList{question, QStringLiteral("另一个清除正在进行")}));
+        EXPECT_TRUE(f.source->removedNames.isEmpty());
+        EXPECT_EQ(f.source->enumerations, 1);
+    }
+    {
+        MenuFixture f;
+        f.source->lockDirs = {trashDir};
+        f.source->failure = QStringLiteral("内存不足，未能读取回收站");
+        f.choose(1, &ItemMenu::ActDelete);
+        EXPECT_EQ(f.boxes,
+                  (QStringList{question, QStringLiteral("Velmora|内存不足，未能读取回收站")}));
+        EXPECT_TRUE(f.source->removedNames.isEmpty());
+    }
+    {
+        MenuFixture f; // the lock free again: the item goes
+        f.source->lockDirs = {trashDir};
+        f.choose(1, &ItemMenu::ActDelete);
+        EXPECT_EQ(f.boxes, QStringList{question});
+        EXPECT_EQ(f.source->removedNames, QStringList{QStringLiteral("notes.txt")});
+    }
+    ::close(trashDir);
 }
 
 TEST(ItemMenuTest, RenameEditsTheNameInPlace) {

@@ -8,10 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include "FailingThreadStarts.h"
 #include "FakeItemSource.h"
 #include "TestHelpers.h"
 #include "app/ErrorHandler.h"
@@ -20,6 +24,7 @@
 #include "ui/common/InformationBox.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
+#include "ui/main/ItemBoxes.h"
 #include "ui/main/PurgeProgressWindow.h"
 #include "ui/main/ShellListView.h"
 #include "ui/main/Unit1.h"
@@ -375,6 +380,72 @@ TEST(MainWindowTest, ClearRemovesTheOldItemsReportsThemAndRereads) {
     EXPECT_EQ(f.source->enumerations, enumerations + 1);
     EXPECT_EQ(f.form->lblTotal->text(), QStringLiteral("2个"));
     EXPECT_EQ(f.form->lblTotalSpace->text(), QStringLiteral("11MB"));
+}
+
+// 清除 takes the lock of every removal on the trash: while another removal holds it (the command
+// line's purge, say) it says so in an information box and removes nothing. A listing that failed
+// is an error box when the window shows it, and 清除 removes nothing on its word.
+TEST(MainWindowTest, ClearRemovesNothingWhileAnotherRemovalRunsOrAfterAFailedListing) {
+    QStringList errors;
+    setErrorBoxFunction([&](QWidget*, const QString& caption, const QString& text) {
+        errors.append(caption + u'|' + text);
+    });
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const int trashDir = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(trashDir, 0);
+    {
+        WindowFixture f(purgeItems());
+        f.source->lockDirs = {trashDir};
+        f.show();
+        f.form->CmbDays->setEditText(QStringLiteral("30"));
+        const int enumerations = f.source->enumerations;
+        {
+            const TrashLock other({trashDir});
+            QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+        }
+        EXPECT_TRUE(f.source->removedNames.isEmpty());
+        EXPECT_EQ(f.boxes, QStringList{QStringLiteral("另一个清除正在进行")});
+        EXPECT_EQ(f.source->enumerations, enumerations);
+        // Once the other removal has ended, 清除 runs.
+        f.boxes.clear();
+        QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+        EXPECT_EQ(f.source->removedNames.size(), 3);
+        EXPECT_EQ(f.boxes.value(0), QStringLiteral("删除文件或文件夹：3项"));
+    }
+    EXPECT_TRUE(errors.isEmpty());
+    {
+        WindowFixture f(purgeItems());
+        f.source->failure = QStringLiteral("内存不足，未能读取回收站");
+        f.show();
+        EXPECT_EQ(errors, QStringList{QStringLiteral("Velmora|内存不足，未能读取回收站")});
+        f.form->CmbDays->setEditText(QStringLiteral("30"));
+        QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+        EXPECT_TRUE(f.source->removedNames.isEmpty());
+        EXPECT_EQ(errors.size(), 2);
+        EXPECT_EQ(errors.value(1), QStringLiteral("Velmora|内存不足，未能读取回收站"));
+        EXPECT_TRUE(f.boxes.isEmpty());
+    }
+    setErrorBoxFunction({});
+    ::close(trashDir);
+}
+
+// When no thread can be started for the removal, 清除 removes on the calling thread: every old
+// item goes and the report says so.
+TEST(MainWindowTest, ClearRemovesEverythingWhenNoThreadCanStart) {
+    WindowFixture f(purgeItems());
+    f.show();
+    f.form->CmbDays->setEditText(QStringLiteral("30"));
+    {
+        const test::FailingThreadStarts starts(0);
+        QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton);
+        EXPECT_GE(starts.refused(), 1);
+    }
+    QStringList removed = f.source->removedNames;
+    removed.sort();
+    EXPECT_EQ(removed, (QStringList{"a", "c", "d"}));
+    EXPECT_EQ(f.boxes, (QStringList{QStringLiteral("删除文件或文件夹：3项"),
+                                    QStringLiteral("释放空间：6.71MB")}));
 }
 
 TEST(MainWindowTest, ClearEndsAtAnUnreadableDateAfterRemovingTheRowsBefore) {

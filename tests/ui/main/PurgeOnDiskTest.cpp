@@ -2,15 +2,19 @@
 // the cut-off go, with their info files; the rest, the orphan info file and the canary stay.
 #include <QComboBox>
 #include <QJsonArray>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <mutex>
 
 #include "TestHelpers.h"
 #include "TrashFixture.h"
 #include "app/ErrorHandler.h"
 #include "core/FormatSettings.h"
 #include "platform/LocaleSettings.h"
+#include "platform/TrashLock.h"
 #include "platform/TrashSource.h"
 #include "ui/common/InformationBox.h"
 #include "ui/dialogs/Unit2.h"
@@ -102,6 +106,119 @@ TEST(PurgeOnDiskTest, ClearRemovesExactlyTheItemsDeletedBeforeTheCutOff) {
                   {test::makeTrashScript(), QStringLiteral("--verify"),
                    QStringLiteral("--manifest"), dir.path() + QStringLiteral("/manifest.json")});
     EXPECT_EQ(verified.exitCode, 0) << verified.out.toStdString() << verified.err.toStdString();
+}
+
+// The trash source of the window, with the command line's purge run from the first removal, while
+// the window's purge holds the removal lock.
+class PurgeDuringRemoval final : public ItemSource {
+public:
+    PurgeDuringRemoval(TrashSourceOptions options, QString dataHome)
+        : source_(std::move(options)), dataHome_(std::move(dataHome)) {}
+
+    void enumerate() override { source_.enumerate(); }
+    int count() const override { return source_.count(); }
+    QList<ColumnInfo> columns() const override { return source_.columns(); }
+    QString displayName(int i) const override { return source_.displayName(i); }
+    QString pathName(int i) const override { return source_.pathName(i); }
+    bool isFolder(int i) const override { return source_.isFolder(i); }
+    QString iconName(int i) const override { return source_.iconName(i); }
+    QStringList details(int i) override { return source_.details(i); }
+    bool rename(int i, const QString& name) override { return source_.rename(i, name); }
+    QStringList unavailableVolumes() const override { return source_.unavailableVolumes(); }
+    QString listingError() const override { return source_.listingError(); }
+    TrashLock lockForRemoval() override { return source_.lockForRemoval(); }
+    RemoveOutcome remove(int i) override {
+        std::call_once(once_, [this] {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome_);
+            env.insert(QStringLiteral("VELMORA_TRASH_VOLUMES"), QString());
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dataHome_);
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(VELMORA_BINARY),
+                    {QStringLiteral("--purge-days"), QStringLiteral("0")});
+            p.waitForFinished(60000);
+            commandLineStatus = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+            commandLineOut = p.readAllStandardOutput();
+            commandLineErr = p.readAllStandardError();
+        });
+        return source_.remove(i);
+    }
+
+    int commandLineStatus = -2;
+    QByteArray commandLineOut, commandLineErr;
+
+private:
+    TrashSource source_;
+    QString dataHome_;
+    std::once_flag once_;
+};
+
+// The window and the command line purging at once: the one that holds the removal lock removes,
+// the other removes nothing and says so. Before, both ran and each reported "未能删除" for the
+// items the other had removed.
+TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
+    test::TempTree dir;
+    ASSERT_TRUE(dir.isValid());
+    const test::HandTrash trash{QFile::encodeName(dir.path()) + "/Trash"};
+    ASSERT_TRUE(trash.create());
+    for (int k = 0; k < 12; ++k)
+        ASSERT_TRUE(trash.addFolder("old" + QByteArray::number(k),
+                                    test::HandTrash::info("/home/u/old", "2020-01-01T00:00:00")));
+
+    setFormatSettings(formatSettingsFor(QLocale(QStringLiteral("zh_CN"))));
+    installErrorHandler();
+    QStringList boxes;
+    setMessageBoxFunction([&](QWidget*, const QString& caption, const QString& text) {
+        boxes.append(caption + u'|' + text);
+    });
+    setInformationBoxFunction([&](QWidget*, const QString& text) { boxes.append(text); });
+    TrashSourceOptions options;
+    options.dataHome = dir.path();
+    options.scanVolumes = false;
+    options.locale = QLocale(QStringLiteral("zh_CN"));
+    {
+        auto owned = std::make_unique<PurgeDuringRemoval>(options, dir.path());
+        PurgeDuringRemoval& source = *owned;
+        TForm1 form(std::move(owned), [] { return test::date(2026, 12, 9); });
+        TfrmAbout about(&form);
+        TfrmAnalyze analyze(&form);
+        frmAbout = &about;
+        frmAnalyze = &analyze;
+        form.show();
+
+        // The command line holds the lock (as its purge would, by a descriptor of its own):
+        // the window's 清除 removes nothing.
+        {
+            const Fd held(::open((trash.dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            const TrashLock commandLine({held.get()});
+            ASSERT_TRUE(commandLine.held());
+            form.CmbDays->setEditText(QStringLiteral("30"));
+            QTest::mouseClick(form.BtnDelete, Qt::LeftButton);
+            EXPECT_EQ(boxes, QStringList{QStringLiteral("另一个清除正在进行")});
+            EXPECT_EQ(source.commandLineStatus, -2); // no removal started
+            for (int k = 0; k < 12; ++k)
+                EXPECT_TRUE(test::lstatOf(trash.filesEntry("old" + QByteArray::number(k))));
+        }
+
+        // The window's purge holds it: the command line started meanwhile ends with status 3.
+        boxes.clear();
+        QTest::mouseClick(form.BtnDelete, Qt::LeftButton);
+        EXPECT_EQ(source.commandLineStatus, 3) << source.commandLineErr.toStdString();
+        EXPECT_EQ(source.commandLineOut.toStdString(), "");
+        EXPECT_EQ(source.commandLineErr.toStdString(), "另一个清除正在进行\n");
+        EXPECT_EQ(boxes.value(0), QStringLiteral("删除文件或文件夹：12项"));
+        EXPECT_EQ(boxes.size(), 2) << boxes.join(u'\n').toStdString();
+        for (int k = 0; k < 12; ++k) {
+            EXPECT_FALSE(test::lstatOf(trash.filesEntry("old" + QByteArray::number(k))));
+            EXPECT_FALSE(test::lstatOf(trash.infoFile("old" + QByteArray::number(k))));
+        }
+        frmAbout = nullptr;
+        frmAnalyze = nullptr;
+    }
+    setMessageBoxFunction({});
+    setInformationBoxFunction({});
 }
 
 } // namespace
