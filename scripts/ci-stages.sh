@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The stages of CI, each timed:
+#   tests   the README's test command (./scripts/test.sh)
+#   asan    the whole suite built with AddressSanitizer (LeakSanitizer included) and
+#           UndefinedBehaviorSanitizer, in build-asan/
+#   tsan    the whole suite built with ThreadSanitizer, in build-tsan/
+#   fuzz    every fuzz target of tests/fuzz for $VELMORA_FUZZ_SECONDS (60) seconds from its corpus
+#   format  the whole tree against .clang-format with clang-format 14
+# scripts/ci-stages.sh runs them all (and fails when one failed); scripts/ci-stages.sh asan fuzz
+# runs those named. The sanitizer builds leave out the tests labelled install (ctest -LE install),
+# which test what is shipped rather than how the code behaves.
+set -uo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+stages=("$@")
+[ ${#stages[@]} -eq 0 ] && stages=(tests asan tsan fuzz format)
+fuzz_targets=(fuzz_trash_info fuzz_directory_sizes fuzz_date_text fuzz_number_texts
+              fuzz_file_names fuzz_command_line)
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+# sanitized_suite DIR SANITIZERS: configures with clang 14, builds and runs ctest in DIR.
+sanitized_suite() {
+    local dir=$1 sanitizers=$2
+    CC=clang-14 CXX=clang++-14 cmake -S "$here" -B "$here/$dir" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON -DVELMORA_SANITIZE="$sanitizers" \
+        -DVELMORA_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null &&
+        cmake --build "$here/$dir" &&
+        ctest --test-dir "$here/$dir" -LE install --output-on-failure --timeout 900 -j"$(nproc)"
+}
+
+stage_tests() { ./scripts/test.sh; }
+stage_asan() { ./scripts/install-deps.sh sanitize && sanitized_suite build-asan address,undefined; }
+stage_tsan() { ./scripts/install-deps.sh sanitize && sanitized_suite build-tsan thread; }
+stage_fuzz() {
+    local target status=0 log
+    log=$(mktemp)
+    for target in "${fuzz_targets[@]}"; do
+        if ./scripts/fuzz.sh "$target" "${VELMORA_FUZZ_SECONDS:-60}" >"$log" 2>&1; then
+            echo "$target: $(sed -n 's/^stat::number_of_executed_units: //p' "$log") runs," \
+                "$(sed -n 's/^stat::average_exec_per_sec: //p' "$log")/s," \
+                "corpus $(find "$here/build-fuzz/corpus/$target" -type f | wc -l) found +" \
+                "$(find "$here/tests/fuzz/corpus/$target" -type f | wc -l) committed"
+        else
+            tail -n 80 "$log"
+            echo "$target: FAILED"
+            status=1
+        fi
+    done
+    rm -f "$log"
+    return $status
+}
+stage_format() {
+    ./scripts/install-deps.sh sanitize &&
+        git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror &&
+        echo "format: every file of the tree is formatted"
+}
+
+summary=()
+failed=0
+for stage in "${stages[@]}"; do
+    echo "=== stage $stage"
+    start=$(date +%s)
+    if "stage_$stage"; then result=passed; else result=FAILED; failed=1; fi
+    line="stage $stage: $result in $(($(date +%s) - start)) s"
+    echo "=== $line"
+    summary+=("$line")
+done
+echo "=== stage times"
+printf '%s\n' "${summary[@]}"
+exit $failed
