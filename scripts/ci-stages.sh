@@ -25,10 +25,14 @@ fuzz_targets=(fuzz_trash_info fuzz_directory_sizes fuzz_date_text fuzz_number_te
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-# The test executables whose tests start threads (or start the program, which does).
+# The test executables whose tests start threads (or start the program, which does). Left out:
+# main_window_test and instance_test, whose windows start Qt's own pooled threads; Qt is not
+# built with ThreadSanitizer, so the hand-over in its thread pool is unseen and every window
+# test reports Qt freeing on a pooled thread what the main thread allocated. A suppression
+# wide enough for those (by Qt's libraries) would also hide races of threads we start from
+# Qt's handlers, so none is made.
 thread_tests=(core_test parallel_test item_removal_test trash_source_test volumes_test
-              trash_handles_test instance_test command_line_test purge_command_test
-              main_window_test)
+              trash_handles_test command_line_test purge_command_test)
 
 # sanitized_suite DIR SANITIZERS COMPILER [TARGET...]: configures with COMPILER (clang or gcc),
 # builds (the targets given, or everything) and runs ctest in DIR. The tests of executables not
@@ -43,7 +47,8 @@ sanitized_suite() {
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON -DVELMORA_SANITIZE="$sanitizers" \
         -DVELMORA_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null &&
         cmake --build "$here/$dir" "${targets[@]}" &&
-        ctest --test-dir "$here/$dir" -LE install --output-on-failure --timeout 900 -j"$(nproc)"
+        ctest --test-dir "$here/$dir" -LE install -E '_NOT_BUILT$' --output-on-failure \
+            --timeout 900 -j"$(nproc)"
 }
 
 stage_tests() { ./scripts/test.sh; }
