@@ -57,13 +57,13 @@ stage_tsan() {
     ./scripts/install-deps.sh sanitize && sanitized_suite build-tsan thread gcc "${thread_tests[@]}"
 }
 stage_fuzz() {
-    local target status=0 log
+    local target status=0 log build=${VELMORA_FUZZ_BUILD_DIR:-$here/build-fuzz}
     log=$(mktemp)
     for target in "${fuzz_targets[@]}"; do
         if ./scripts/fuzz.sh "$target" "${VELMORA_FUZZ_SECONDS:-60}" >"$log" 2>&1; then
             echo "$target: $(sed -n 's/^stat::number_of_executed_units: //p' "$log") runs," \
                 "$(sed -n 's/^stat::average_exec_per_sec: //p' "$log")/s," \
-                "corpus $(find "$here/build-fuzz/corpus/$target" -type f | wc -l) found +" \
+                "corpus $(find "$build/corpus/$target" -type f | wc -l) found +" \
                 "$(find "$here/tests/fuzz/corpus/$target" -type f | wc -l) committed"
         else
             tail -n 80 "$log"
