@@ -2,6 +2,8 @@
 #include "Conversions.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "DateTimeReader.h"
@@ -25,14 +27,26 @@ const Text TypeDate = u"Date";
                        u") into type (" + TypeDate + u")");
 }
 
-long double readSizeNumber(TextView numberPart) {
+// The megabytes of a size text's number part, given in units of `perMegabyte`. A number that
+// reads at extended precision but whose megabytes a double cannot hold (1e999 MB) is as
+// unreadable as one that overflows the reader: it would count as infinite space.
+double readSizeNumber(TextView numberPart, long double perMegabyte) {
     Text digits(numberPart);
     digits.erase(std::remove(digits.begin(), digits.end(), u','), digits.end());
     const TextView trimmed = trimControls(digits);
     long double value = 0;
-    if (!tryReadDecimal(trimmed, value))
+    if (!tryReadDecimal(trimmed, value) ||
+        std::fabs(value / perMegabyte) > std::numeric_limits<double>::max())
         throw ConvertError(u"'" + Text(trimmed) + u"' is not a valid floating point value");
-    return value;
+    return static_cast<double>(value / perMegabyte);
+}
+
+// Whether a number of days since 30 December 1899, rounded to the millisecond as dates are,
+// falls on a day of the years 1 to 9999.
+bool isWithinDateRange(long double days) {
+    constexpr long double msecsPerDay = 86'400'000.0L;
+    const long double msecs = std::nearbyint(days * msecsPerDay);
+    return msecs > -693'594.0L * msecsPerDay && msecs < 2'958'466.0L * msecsPerDay;
 }
 } // namespace
 
@@ -41,9 +55,9 @@ double SizeTextToMB(TextView sizeText) {
     const TextView unit = sizeText.substr(sizeText.size() - unitLength);
     const TextView numberPart = sizeText.substr(0, sizeText.size() - unitLength);
     if (unit == u"KB")
-        return static_cast<double>(readSizeNumber(numberPart) / 1024.0L);
+        return readSizeNumber(numberPart, 1024.0L);
     if (unit == u"MB")
-        return static_cast<double>(readSizeNumber(numberPart));
+        return readSizeNumber(numberPart, 1.0L);
     return 0;
 }
 
@@ -67,9 +81,13 @@ TDateTime DateTextToDateTime(TextView dateText) {
     }
     if (tryReadShortDate(text, result))
         return result;
+    // A plain number is a count of days; beyond the years 1 to 9999 it is no date.
     long double number = 0;
-    if (!text.empty() && tryReadDecimal(text, number))
+    if (!text.empty() && tryReadDecimal(text, number)) {
+        if (!isWithinDateRange(number))
+            throwDateOverflow();
         return static_cast<double>(number);
+    }
     throwNotADate();
 }
 

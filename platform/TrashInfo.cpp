@@ -38,7 +38,7 @@ struct Reader {
     }
     qsizetype digitRun() const {
         qsizetype k = i;
-        while (k < s.size() && isAsciiDigit(s[k]))
+        while (k < s.size() && isAsciiDigit(static_cast<unsigned char>(s[k])))
             ++k;
         return k - i;
     }

@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmora needs to build, run and test; only what is missing.
+#   install-deps.sh            what building, running and testing need
+#   install-deps.sh sanitize   that, and clang 14 with its sanitizer and libFuzzer runtimes and
+#                              clang-format 14: the sanitizer builds, the fuzz targets and the
+#                              format check (.ci/run, scripts/fuzz.sh)
 set -euo pipefail
 
 packages=(
@@ -11,6 +15,9 @@ packages=(
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
     systemd # systemd-analyze verifies the daily purge's user units
 )
+if [ "${1:-}" = sanitize ]; then
+    packages+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev clang-format-14)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -63,6 +63,11 @@ TEST_F(ConversionsTest, UnreadableSizeNamesTheTrimmedNumber) {
         {u" 1,2a KB", u"'12a' is not a valid floating point value"},
         {u"\u200E12 KB", u"'\u200E12' is not a valid floating point value"},
         {u"1e99999 MB", u"'1e99999' is not a valid floating point value"},
+        // Found by fuzzing: read at extended precision, but infinite as a double.
+        {u"1e999 MB", u"'1e999' is not a valid floating point value"},
+        {Text(u"1e999\x04\0 MB", 10), u"'1e999' is not a valid floating point value"},
+        {u"-1e309 MB", u"'-1e309' is not a valid floating point value"},
+        {u"1e312 KB", u"'1e312' is not a valid floating point value"},
         {u"- MB", u"'-' is not a valid floating point value"},
     };
     for (const Case& c : cases)
@@ -162,6 +167,9 @@ TEST_F(ConversionsTest, DateTextsLoseFormatCharactersAndQuestionMarks) {
 TEST_F(ConversionsTest, DateTextFallsBackToShortDateAndNumber) {
     EXPECT_EQ(DateTextToDateTime(u"43000.5"), 43000.5);
     EXPECT_EQ(DateTextToDateTime(u" 2.25 "), 2.25);
+    // The first and the last day a date text can name.
+    EXPECT_EQ(DateTextToDateTime(u"-693593.5"), -693593.5);
+    EXPECT_EQ(DateTextToDateTime(u"2958465.5"), 2958465.5);
     FormatSettings tilde = test::chineseSettings();
     tilde.DateSeparator = u"~"; // only the short-date reader takes this one
     ScopedFormatSettings unusual(tilde);
@@ -185,6 +193,13 @@ TEST_F(ConversionsTest, UnreadableDateTexts) {
         {u"2020/13/1", notADate},
         {u"99999/1/1 10:30", overflow},
         {u"20201/11/27", overflow},
+        // Found by fuzzing: plain numbers of days outside the years 1 to 9999 were taken as
+        // dates that no calendar holds (and decoding them overflowed).
+        {u"-33333333333333333333", overflow},
+        {u"1e999", overflow},
+        {u"2958466", overflow},
+        {u"2958465.99999999999", overflow},
+        {u"-693594", overflow},
     };
     for (const Case& c : cases)
         EXPECT_EQ(errorOf([&] { DateTextToDateTime(c.text); }), c.message) << toUtf8(c.text);
