@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMargins>
-#include <QPalette>
 #include <QScreen>
 #include <algorithm>
 
@@ -18,9 +17,9 @@ FixedDialog::FixedDialog(QWidget* owner, QSize clientSize, int margin)
                          Qt::MSWindowsFixedSizeDialogHint) {
     setFixedSize(clientSize.grownBy(QMargins(margin, margin, margin, margin)));
     setSizeGripEnabled(false);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Button));
-    setPalette(p);
+    // The button face, by its role: its controls take the matching text colour in every theme.
+    setBackgroundRole(QPalette::Button);
+    setForegroundRole(QPalette::ButtonText);
     setAutoFillBackground(true);
     setFont(windowFont());
     client_ = new QWidget(this);

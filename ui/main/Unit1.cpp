@@ -115,10 +115,11 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
 
     Panel1 = named(new QFrame(GroupBox2), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // A white panel in a light theme: the palette's field colours, so that its labels, which
+    // take their text colour from the panel's role, stay readable in every theme.
     Panel1->setAutoFillBackground(true);
-    QPalette white = Panel1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Panel1->setPalette(white);
+    Panel1->setBackgroundRole(QPalette::Base);
+    Panel1->setForegroundRole(QPalette::Text);
 
     Image1 = named(new QLabel(Panel1), "Image1");
     Image1->setGeometry(8, 8, 32, 32);
@@ -132,9 +133,8 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     QFont underlined = lblAbout->font();
     underlined.setUnderline(true);
     lblAbout->setFont(underlined);
-    QPalette blue = lblAbout->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    lblAbout->setPalette(blue);
+    // The theme's link colour: blue in a light theme, a lighter one in a dark theme.
+    lblAbout->setForegroundRole(QPalette::Link);
 
     Label3 = fixedLabel(Panel1, "Label3", QStringLiteral("回收站中已删除文件、文件夹共："),
                         QRect(8, 50, 105, 39));
