@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
 
 #include "core/AgeAnalysis.h"
 #include "core/DetailColumns.h"
@@ -29,6 +30,7 @@
 #include "ui/common/HandlerGuard.h"
 #include "ui/common/InformationBox.h"
 #include "ui/common/Named.h"
+#include "ui/common/ScreenPlacement.h"
 #include "ui/common/WindowFont.h"
 #include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
@@ -155,11 +157,22 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     BtnSeek->setGeometry(556, 22, 65, 25);
     FindDialog1 = new TFindDialog(this);
 
+    // Enter presses the focused button, as Space does.
+    for (QPushButton* button : {BtnAnalyse, BtnDelete, BtnSeek})
+        button->setAutoDefault(true);
+
     // Keyboard order: the bottom group first, then the list and its panel.
-    QWidget* order[] = {BtnAnalyse, BtnDelete, RbDate,  DtCeil,
-                        RbDays,     CmbDays,   BtnSeek, ShellListView1};
+    QWidget* order[] = {BtnAnalyse, BtnDelete, RbDate,   DtCeil,        RbDays,
+                        CmbDays,    BtnSeek,   lblAbout, ShellListView1};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+
+    // What a screen reader says for the controls without a caption of their own: the date
+    // picker and the days box are named by their radio buttons, the list by its group.
+    DtCeil->setAccessibleName(RbDate->text());
+    CmbDays->setAccessibleName(RbDays->text());
+    CmbDays->lineEdit()->setAccessibleName(RbDays->text());
+    ShellListView1->setAccessibleName(GroupBox2->title());
 
     connect(CmbDays, &QComboBox::editTextChanged, this,
             guard([this](const QString&) { CmbDaysChange(); }));
@@ -196,13 +209,34 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     if (!shownBefore_) {
         shownBefore_ = true;
-        if (const QScreen* s = screen()) {
-            const QRect area = s->availableGeometry();
-            move(area.x() + (area.width() - frameGeometry().width()) / 2,
-                 area.y() + (area.height() - frameGeometry().height()) / 2);
-        }
+        // Centred on its screen, and no larger than it.
+        const QRect area = availableArea(*this);
+        const QSize frame = frameGeometry().size();
+        placeOnScreen(QRect(QPoint(area.x() + (area.width() - frame.width()) / 2,
+                                   area.y() + (area.height() - frame.height()) / 2),
+                            frame));
+        // Moved to a smaller screen, it is reduced to that screen's size and placed on it.
+        if (QWindow* native = windowHandle())
+            connect(native, &QWindow::screenChanged, this, [this] {
+                const QRect frameNow = frameGeometry();
+                const QRect areaNow = availableArea(*this);
+                if (frameNow.width() > areaNow.width() || frameNow.height() > areaNow.height())
+                    placeOnScreen(frameNow);
+            });
     }
     guarded([this] { FormShow(); });
+}
+
+void TForm1::placeOnScreen(const QRect& frame) {
+    const QRect area = availableArea(*this);
+    if (area.isEmpty())
+        return;
+    // The list gives up what the screen lacks; the bottom group keeps its height.
+    const QRect kept = keptInside(frame, area);
+    const QSize border = frameGeometry().size() - size();
+    if (kept.size() != frame.size())
+        resize(kept.size() - border);
+    move(kept.topLeft());
 }
 
 void TForm1::FormCreate() {

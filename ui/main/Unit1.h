@@ -89,6 +89,9 @@ private:
     CutOffChoice cutOffChoice() const;
     void createControls(std::unique_ptr<ItemSource> source);
     void layoutGroups();
+    // Reduces the window to its screen's available area where it is larger, and moves its frame
+    // to `frame`'s place kept wholly on that screen.
+    void placeOnScreen(const QRect& frame);
 
     TodayFunction today_;
     bool shownBefore_ = false;

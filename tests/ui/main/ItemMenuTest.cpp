@@ -326,9 +326,21 @@ TEST(ItemMenuTest, RenameEditsTheNameInPlace) {
     };
     const auto f2 = [](MenuFixture& f) { QTest::keyClick(f.list, Qt::Key_F2); };
     const auto menu = [](MenuFixture& f) { f.choose(f.list->ItemIndex(), &ItemMenu::ActRename); };
+    // F2 on the open menu, whose 重命名 shows it: the menu closes and the edit starts.
+    const auto menuF2 = [](MenuFixture& f) {
+        QTest::keyClick(f.list, Qt::Key_Menu);
+        ItemMenu* open = f.commands->Menu();
+        ASSERT_NE(open, nullptr);
+        EXPECT_EQ(open->ActRename->shortcut(), QKeySequence(Qt::Key_F2));
+        EXPECT_TRUE(open->ActRename->isShortcutVisibleInContextMenu());
+        QTest::keyClick(open, Qt::Key_F2);
+        QTest::qWait(1);
+        EXPECT_EQ(f.commands->Menu(), nullptr);
+    };
     const Case cases[] = {
         {"F2, Enter", f2, 1, "plans.txt", Qt::Key_Return, true, {"plans.txt"}, {}, "plans.txt"},
         {"menu, Enter", menu, 0, "pictures", Qt::Key_Enter, true, {"pictures"}, {}, "pictures"},
+        {"menu, F2", menuF2, 1, "plans.txt", Qt::Key_Return, true, {"plans.txt"}, {}, "plans.txt"},
         {"Escape cancels", f2, 1, "plans.txt", Qt::Key_Escape, true, {}, {}, "notes.txt"},
         {"unchanged", f2, 1, "", Qt::Key_Return, true, {}, {}, "notes.txt"},
         {"refused",

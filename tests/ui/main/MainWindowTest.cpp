@@ -290,9 +290,9 @@ TEST(MainWindowTest, ControlsCarryTheirNamesAndTexts) {
         items << w.CmbDays->itemText(i);
     EXPECT_EQ(items, (QStringList{"10", "15", "30", "60", "180"}));
 
-    // Keyboard order inside the bottom group, then the list.
-    QWidget* expected[] = {w.BtnAnalyse, w.BtnDelete, w.RbDate,  w.DtCeil,
-                           w.RbDays,     w.CmbDays,   w.BtnSeek, w.ShellListView1};
+    // Keyboard order inside the bottom group, the about link last, then the list.
+    QWidget* expected[] = {w.BtnAnalyse, w.BtnDelete, w.RbDate,   w.DtCeil,        w.RbDays,
+                           w.CmbDays,    w.BtnSeek,   w.lblAbout, w.ShellListView1};
     for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
         QWidget* next = expected[i]->nextInFocusChain();
         while (next && (!(next->focusPolicy() & Qt::TabFocus) || expected[i]->isAncestorOf(next)))
