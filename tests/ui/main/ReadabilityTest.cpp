@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +17,7 @@
 #include <map>
 
 #include "EveryWindow.h"
+#include "ui/common/ClickLabel.h"
 #include "ui/dialogs/PieChart.h"
 #include "ui/main/ShellListView.h"
 
@@ -188,6 +191,87 @@ TEST(ReadabilityTest, EveryTextStandsOutInALightTheme) {
 
 TEST(ReadabilityTest, EveryTextStandsOutInADarkTheme) {
     expectReadable(darkPalette(), "dark");
+}
+
+// The focusable objects under `iface` without a name, as "window/role/object name".
+void unnamedFocusable(QAccessibleInterface* iface, const QString& path, QStringList& unnamed,
+                      int& focusable, int depth = 0) {
+    ASSERT_LT(depth, 30) << path.toStdString();
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (!child)
+            continue;
+        const QAccessible::State state = child->state();
+        const QString where = path + u'/' + QString::number(child->role(), 16) + u':' +
+                              (child->object() ? child->object()->objectName() : QString());
+        if (state.focusable && !state.invisible) {
+            ++focusable;
+            if (child->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed.append(where);
+        }
+        // The list's cells are its rows' texts: named by what they show.
+        if (child->role() != QAccessible::Cell)
+            unnamedFocusable(child, where, unnamed, focusable, depth + 1);
+    }
+}
+
+TEST(ReadabilityTest, EveryFocusableControlHasAName) {
+    test::EveryWindow windows;
+    for (QWidget* window : windows.showAll()) {
+        QStringList unnamed;
+        int focusable = 0;
+        unnamedFocusable(QAccessible::queryAccessibleInterface(window), window->objectName(),
+                         unnamed, focusable);
+        EXPECT_GT(focusable, 0) << window->objectName().toStdString();
+        EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u'\n').toStdString();
+    }
+    // Those without a caption of their own: by their radio buttons, their group, their content.
+    TForm1& form = *windows.form;
+    const auto name = [](QObject* o) {
+        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(form.DtCeil), QStringLiteral("按日期：清除"));
+    // On Linux Qt gives a combo box its value as its accessible name and names it through its
+    // focused text field, which is what a screen reader announces.
+    EXPECT_EQ(form.CmbDays->accessibleName(), QStringLiteral("按天数：清除"));
+    EXPECT_EQ(name(form.CmbDays->lineEdit()), QStringLiteral("按天数：清除"));
+    EXPECT_EQ(name(form.ShellListView1), QStringLiteral("回收站"));
+    EXPECT_EQ(name(form.lblAbout), QStringLiteral("关于\"Velmora\""));
+    EXPECT_EQ(name(form.FindDialog1->FindText), QStringLiteral("查找内容(N):"));
+}
+
+// A screen reader announces the list's columns by their headings.
+TEST(ReadabilityTest, TheListAnnouncesItsColumns) {
+    test::EveryWindow windows;
+    windows.showAll();
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(windows.form->ShellListView1);
+    ASSERT_NE(list, nullptr);
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    QStringList headings;
+    for (int c = 0; c < table->columnCount(); ++c)
+        headings.append(table->columnDescription(c));
+    EXPECT_EQ(headings,
+              (QStringList{"名称", "原位置", "删除日期", "大小", "项目类型", "修改日期"}));
+    EXPECT_EQ(table->rowCount(), 3);
+}
+
+// The chart's text alternative: the analysis message, then each slice's share as its mark
+// shows it.
+TEST(ReadabilityTest, TheChartDescribesItsSlices) {
+    test::EveryWindow windows;
+    TfrmAnalyze& dialog = *windows.analyze;
+    dialog.StrMsg = QStringLiteral("回收站中有 30 天前删除文件或文件夹：2项\r合计占用空间：8MB");
+    dialog.ISpacePart = 7.5;
+    dialog.ISpaceTotal = 10;
+    dialog.show();
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(dialog.Chart1);
+    EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("占用空间饼图"));
+    EXPECT_EQ(chart->text(QAccessible::Description),
+              QStringLiteral("回收站中有 30 天前删除文件或文件夹：2项\n合计占用空间：8MB\n"
+                             "指定时间前删除文件占用空间：75 %\n其它时间删除文件占用空间：25 %"));
+    EXPECT_TRUE(chart->state().focusable);
 }
 
 } // namespace
