@@ -18,6 +18,7 @@
 #include "core/AgeAnalysis.h"
 #include "core/DetailColumns.h"
 #include "core/Purge.h"
+#include "core/PurgeQuestion.h"
 #include "core/Search.h"
 #include "core/Totals.h"
 #include "platform/ItemRemoval.h"
@@ -38,6 +39,7 @@
 #include "ui/main/ItemBoxes.h"
 #include "ui/main/ItemMenu.h"
 #include "ui/main/PurgeProgressWindow.h"
+#include "ui/main/PurgeQuestionBox.h"
 #include "ui/main/ShellListFindRows.h"
 #include "ui/main/ShellListView.h"
 
@@ -309,6 +311,12 @@ void TForm1::BtnDeleteClick() {
     {
         TShellListView::Walk walk(*ShellListView1);
         plan = planPurge(*ShellListView1, choice, DateColumn, SizeColumn);
+        // Nothing is removed without a 是; 否 leaves everything, the selection included, as it
+        // was. With nothing to remove there is nothing to ask.
+        if (!plan.rows.empty() && !askPurgeQuestion(this, toQString(purgeQuestion(plan)))) {
+            walk.discard();
+            return;
+        }
     }
     SourceRemover remover(ShellListView1->source());
     WindowRemovalRunner runner(*this, RemovalThreads);
@@ -317,6 +325,8 @@ void TForm1::BtnDeleteClick() {
     showInformation(this, toQString(report.freedMessage));
     ShellListView1->Refresh();
     RefreshSum();
+    // The list, not 清除: a second key press must not start another purge.
+    ShellListView1->setFocus(Qt::OtherFocusReason);
 }
 
 RemoveOutcome TForm1::KillItem(int index) {

@@ -26,6 +26,7 @@
 #include "ui/dialogs/Unit3.h"
 #include "ui/main/ItemBoxes.h"
 #include "ui/main/PurgeProgressWindow.h"
+#include "ui/main/PurgeQuestionBox.h"
 #include "ui/main/ShellListView.h"
 #include "ui/main/Unit1.h"
 
@@ -52,6 +53,11 @@ struct WindowFixture {
             boxes.append(text);
             EXPECT_EQ(owner, form.get());
         });
+        setPurgeQuestionFunction([this](QWidget* owner, const QString& text) {
+            questions.append(text);
+            EXPECT_EQ(owner, form.get());
+            return purgeAnswer;
+        });
         auto owned = std::make_unique<FakeItemSource>(std::move(items), std::move(columns));
         source = owned.get();
         form = std::make_unique<TForm1>(std::move(owned), [today] { return today; });
@@ -65,6 +71,7 @@ struct WindowFixture {
         frmAnalyze = nullptr;
         setMessageBoxFunction({});
         setInformationBoxFunction({});
+        setPurgeQuestionFunction({});
     }
 
     void show() {
@@ -78,6 +85,8 @@ struct WindowFixture {
     std::unique_ptr<TfrmAbout> about;
     std::unique_ptr<TfrmAnalyze> dialog;
     QStringList boxes;
+    QStringList questions;   // the purge's questions
+    bool purgeAnswer = true; // 是
 };
 
 QList<ColumnInfo> headings(QStringList names) {
@@ -375,11 +384,55 @@ TEST(MainWindowTest, ClearRemovesTheOldItemsReportsThemAndRereads) {
     QStringList removed = f.source->removedNames;
     removed.sort();
     EXPECT_EQ(removed, (QStringList{"a", "c", "d"}));
+    EXPECT_EQ(f.questions, QStringList{QStringLiteral(
+                               "将永久删除 3项（共 6.71MB），此操作无法撤销。是否继续？")});
     EXPECT_EQ(f.boxes, (QStringList{QStringLiteral("删除文件或文件夹：2项\n未能删除：1项"),
                                     QStringLiteral("释放空间：4.71MB")}));
     EXPECT_EQ(f.source->enumerations, enumerations + 1);
     EXPECT_EQ(f.form->lblTotal->text(), QStringLiteral("2个"));
     EXPECT_EQ(f.form->lblTotalSpace->text(), QStringLiteral("11MB"));
+    // The focus is on the list, so that a second key press starts no second purge.
+    EXPECT_TRUE(f.form->ShellListView1->hasFocus());
+}
+
+// 否 changes nothing: nothing removed, no box, no re-read, the selection where it was. With
+// nothing to remove there is no question, and the boxes report nothing removed.
+TEST(MainWindowTest, ClearAsksFirstAndNoChangesNothing) {
+    struct Case {
+        const char* what;
+        QString days;
+        bool answer;
+        int questions;
+        QStringList removed, boxes;
+        int reads;
+        int selected; // after the re-read, the totals' walk leaves the last row selected
+    };
+    const Case cases[] = {
+        {"否", QStringLiteral("30"), false, 1, {}, {}, 0, 1},
+        {"nothing qualifies",
+         QStringLiteral("1000"),
+         false,
+         0,
+         {},
+         {QStringLiteral("删除文件或文件夹：0项"), QStringLiteral("释放空间：0MB")},
+         1,
+         3},
+    };
+    for (const Case& c : cases) {
+        WindowFixture f(purgeItems());
+        f.show();
+        f.purgeAnswer = c.answer;
+        f.form->CmbDays->setEditText(c.days);
+        f.form->ShellListView1->SetItemIndex(1);
+        const int enumerations = f.source->enumerations;
+        f.form->BtnDelete->setFocus();
+        QTest::keyClick(f.form->BtnDelete, Qt::Key_Space);
+        EXPECT_EQ(f.questions.size(), c.questions) << c.what;
+        EXPECT_EQ(f.source->removedNames, c.removed) << c.what;
+        EXPECT_EQ(f.boxes, c.boxes) << c.what;
+        EXPECT_EQ(f.source->enumerations, enumerations + c.reads) << c.what;
+        EXPECT_EQ(f.form->ShellListView1->ItemIndex(), c.selected) << c.what;
+    }
 }
 
 // 清除 takes the lock of every removal on the trash: while another removal holds it (the command

@@ -19,6 +19,7 @@
 #include "ui/common/InformationBox.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
+#include "ui/main/PurgeQuestionBox.h"
 #include "ui/main/Unit1.h"
 
 namespace velmora {
@@ -39,6 +40,11 @@ TEST(PurgeOnDiskTest, ClearRemovesExactlyTheItemsDeletedBeforeTheCutOff) {
         boxes.append(caption + u'|' + text);
     });
     setInformationBoxFunction([&](QWidget*, const QString& text) { boxes.append(text); });
+    QStringList questions;
+    setPurgeQuestionFunction([&](QWidget*, const QString& text) {
+        questions.append(text);
+        return true;
+    });
     TrashSourceOptions options;
     options.dataHome = dir.path();
     options.scanVolumes = false;
@@ -57,6 +63,7 @@ TEST(PurgeOnDiskTest, ClearRemovesExactlyTheItemsDeletedBeforeTheCutOff) {
     }
     setMessageBoxFunction({});
     setInformationBoxFunction({});
+    setPurgeQuestionFunction({});
 
     // Deleted before 9 November 2026, 00:00, by DeletionDate; the items without a readable one
     // are dated by their info file, which make-trash gives the deletion time.
@@ -101,6 +108,11 @@ TEST(PurgeOnDiskTest, ClearRemovesExactlyTheItemsDeletedBeforeTheCutOff) {
     }
     EXPECT_EQ(boxes[0], QStringLiteral("删除文件或文件夹：%1项").arg(expected + undated));
     EXPECT_TRUE(boxes[1].startsWith(QStringLiteral("释放空间：")));
+    // The question named the same items and the same space before anything was removed.
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0], QStringLiteral("将永久删除 %1项（共 %2），此操作无法撤销。是否继续？")
+                                .arg(expected + undated)
+                                .arg(boxes[1].mid(5)));
     const test::Run verified =
         test::run(QStringLiteral("python3"),
                   {test::makeTrashScript(), QStringLiteral("--verify"),
