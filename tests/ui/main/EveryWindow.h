@@ -16,7 +16,7 @@
 #include "ui/dialogs/PropertiesDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
-#include "ui/main/PurgeProgress.h"
+#include "ui/main/PurgeProgressWindow.h"
 #include "ui/main/Unit1.h"
 
 namespace velmora::test {
@@ -62,7 +62,8 @@ struct EveryWindow {
                 {QStringLiteral("edtName"), QStringLiteral("名称"), QStringLiteral("报告.txt")},
                 {QStringLiteral("edtSize"), QStringLiteral("大小"), QStringLiteral("1,234 KB")}});
         properties->show();
-        progress = std::make_unique<TPurgeProgress>(form.get(), 40, removal);
+        progress = std::make_unique<PurgeProgressWindow>(form.get(), QStringLiteral("正在清除…"),
+                                                         40, removal);
         progress->show();
         std::vector<QWidget*> all{form.get(),        analyze.get(),    about.get(),
                                   form->FindDialog1, properties.get(), progress.get()};
@@ -78,7 +79,7 @@ struct EveryWindow {
     std::unique_ptr<TfrmAnalyze> analyze;
     std::unique_ptr<TfrmProperties> properties;
     RemovalProgress removal;
-    std::unique_ptr<TPurgeProgress> progress;
+    std::unique_ptr<PurgeProgressWindow> progress;
 };
 
 } // namespace velmora::test
