@@ -22,9 +22,11 @@
 #include "core/FormatSettings.h"
 #include "ui/common/ClickLabel.h"
 #include "ui/common/InformationBox.h"
+#include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
 #include "ui/main/ItemBoxes.h"
+#include "ui/main/ItemMenu.h"
 #include "ui/main/PurgeProgressWindow.h"
 #include "ui/main/PurgeQuestionBox.h"
 #include "ui/main/ShellListView.h"
@@ -565,6 +567,55 @@ TEST(MainWindowTest, ClearShowsProgressAndCanBeCancelled) {
     EXPECT_EQ(f.boxes, (QStringList{QStringLiteral("删除文件或文件夹：%1项").arg(removed),
                                     QStringLiteral("释放空间：%1MB").arg(removed)}));
     EXPECT_EQ(f.form->findChild<PurgeProgressWindow*>(), nullptr);
+}
+
+// While items are removed no window takes input, not even the modeless Find dialog, a window of
+// its own, and none closes: 查找下一个 finds nothing and opens no box over the removal, for 清除
+// and for the item menu's 删除 alike, also before the progress window shows.
+TEST(MainWindowTest, NoWindowTakesInputDuringARemoval) {
+    struct Case {
+        const char* what;
+        std::function<void(WindowFixture&)> remove;
+    };
+    const Case cases[] = {
+        {"清除", [](WindowFixture& f) { QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton); }},
+        {"删除",
+         [](WindowFixture& f) { f.form->ShellListView1->findChild<ItemCommands*>()->Delete(0); }},
+    };
+    const auto delay = PurgeProgressDelay;
+    PurgeProgressDelay = std::chrono::hours(1);
+    setQuestionBoxFunction([](QWidget*, const QString&, const QString&) { return true; });
+    for (const Case& c : cases) {
+        WindowFixture f(purgeItems());
+        f.show();
+        f.form->CmbDays->setEditText(QStringLiteral("30"));
+        f.source->removeDelay = std::chrono::milliseconds(150);
+        f.form->BtnSeek->click();
+        TFindDialog& find = *f.form->FindDialog1;
+        find.FindText->setText(QStringLiteral("a"));
+        int finds = 0;
+        QObject::connect(&find, &TFindDialog::find, [&] { ++finds; });
+        bool tried = false;
+        QTimer::singleShot(20, [&] {
+            tried = true;
+            QTest::mouseClick(find.FindNext, Qt::LeftButton);
+            QTest::keyClick(find.FindText, Qt::Key_Return);
+            QTest::keyClicks(find.FindText, QStringLiteral("bc"));
+            find.close();
+            QTest::mouseClick(f.form->BtnSeek, Qt::LeftButton);
+        });
+        c.remove(f);
+        ASSERT_TRUE(tried) << c.what;
+        EXPECT_EQ(finds, 0) << c.what;
+        EXPECT_TRUE(find.isVisible()) << c.what;
+        EXPECT_EQ(find.FindText->text(), QStringLiteral("a")) << c.what;
+        EXPECT_FALSE(f.boxes.contains(QStringLiteral("搜索结束！"))) << c.what;
+        // Afterwards it works again.
+        QTest::mouseClick(find.FindNext, Qt::LeftButton);
+        EXPECT_EQ(finds, 1) << c.what;
+    }
+    setQuestionBoxFunction({});
+    PurgeProgressDelay = delay;
 }
 
 } // namespace
