@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -333,6 +334,15 @@ TEST(ItemMenuTest, RenameEditsTheNameInPlace) {
         ASSERT_NE(open, nullptr);
         EXPECT_EQ(open->ActRename->shortcut(), QKeySequence(Qt::Key_F2));
         EXPECT_TRUE(open->ActRename->isShortcutVisibleInContextMenu());
+        // With VELMORA_RENDER_DIR set, the window with its open menu is written there.
+        const QString dir = qEnvironmentVariable("VELMORA_RENDER_DIR");
+        if (!dir.isEmpty()) {
+            QPixmap shot = f.form->grab();
+            QPainter painter(&shot);
+            painter.drawPixmap(f.form->mapFromGlobal(open->pos()), open->grab());
+            painter.end();
+            shot.save(dir + QStringLiteral("/item-menu.png"));
+        }
         QTest::keyClick(open, Qt::Key_F2);
         QTest::qWait(1);
         EXPECT_EQ(f.commands->Menu(), nullptr);
