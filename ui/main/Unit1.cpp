@@ -192,6 +192,8 @@ void TForm1::layoutGroups() {
     const int h = height();
     // The bottom group keeps its height; the list's group takes the rest.
     GroupBox1->setGeometry(0, h - 105, w, 105);
+    // A window reduced to a small screen keeps the about link whole inside the group.
+    lblAbout->move(std::max(0, std::min(519, w - 2 - lblAbout->width())), 64);
     GroupBox2->setGeometry(0, 0, w, std::max(0, h - 105));
     const int innerHeight = std::max(0, GroupBox2->height() - 17);
     Panel1->setGeometry(2, 15, 119, innerHeight);

@@ -3,11 +3,13 @@
 // QT_SCALE_FACTOR=2, which leaves 640 x 400 device-independent pixels on the first.
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include "EveryWindow.h"
+#include "ui/common/ClickLabel.h"
 #include "ui/main/ShellListView.h"
 
 namespace velmora {
@@ -49,6 +51,9 @@ TEST_F(ScreenFitTest, TheWindowAndItsDialogsFitTheScreen) {
     EXPECT_EQ(form.GroupBox1->height(), 105);
     EXPECT_EQ(form.GroupBox1->geometry().bottom(), form.height() - 1);
     EXPECT_LT(form.ShellListView1->height(), 491 - 105 - 17);
+    // The clearing controls stay where they are; the about link stays whole.
+    EXPECT_EQ(form.BtnSeek->geometry(), QRect(556, 22, 65, 25));
+    EXPECT_LE(form.lblAbout->geometry().right(), form.GroupBox1->width() - 2);
     for (QWidget* w : all) {
         EXPECT_EQ(w->screen(), laptop) << w->objectName().toStdString();
         EXPECT_TRUE(area.contains(w->frameGeometry())) << w->objectName().toStdString();
