@@ -186,6 +186,11 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
         boxes.append(caption + u'|' + text);
     });
     setInformationBoxFunction([&](QWidget*, const QString& text) { boxes.append(text); });
+    int questions = 0;
+    setPurgeQuestionFunction([&](QWidget*, const QString&) {
+        ++questions;
+        return true;
+    });
     TrashSourceOptions options;
     options.dataHome = dir.path();
     options.scanVolumes = false;
@@ -209,6 +214,7 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
             form.CmbDays->setEditText(QStringLiteral("30"));
             QTest::mouseClick(form.BtnDelete, Qt::LeftButton);
             EXPECT_EQ(boxes, QStringList{QStringLiteral("另一个清除正在进行")});
+            EXPECT_EQ(questions, 0);                 // refused before anything is asked
             EXPECT_EQ(source.commandLineStatus, -2); // no removal started
             for (int k = 0; k < 12; ++k)
                 EXPECT_TRUE(test::lstatOf(trash.filesEntry("old" + QByteArray::number(k))));
@@ -217,6 +223,7 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
         // The window's purge holds it: the command line started meanwhile ends with status 3.
         boxes.clear();
         QTest::mouseClick(form.BtnDelete, Qt::LeftButton);
+        EXPECT_EQ(questions, 1);
         EXPECT_EQ(source.commandLineStatus, 3) << source.commandLineErr.toStdString();
         EXPECT_EQ(source.commandLineOut.toStdString(), "");
         EXPECT_EQ(source.commandLineErr.toStdString(), "另一个清除正在进行\n");
@@ -231,6 +238,7 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
     }
     setMessageBoxFunction({});
     setInformationBoxFunction({});
+    setPurgeQuestionFunction({});
 }
 
 } // namespace
