@@ -12,6 +12,7 @@
 #include "platform/LocaleSettings.h"
 #include "platform/TrashSource.h"
 #include "ui/common/AppTitle.h"
+#include "ui/common/QtTranslations.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
 #include "ui/main/Unit1.h"
@@ -39,6 +40,8 @@ int main(int argc, char* argv[]) {
     // The installed icon theme's picture, or the bundled one when run from the build tree.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VELMORA_APP_ID),
                                                  QIcon(QStringLiteral(":/velmora/velmora.png"))));
+    // Qt's own buttons, menus and calendar speak the interface's language.
+    installQtTranslations();
     loadSystemFormatSettings();
     installErrorHandler();
 

@@ -55,7 +55,8 @@ PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes) 
     report.removedMessage = u"删除文件或文件夹：" + decimalText(report.removed) + u"项";
     if (report.stayed > 0)
         report.removedMessage += u"\n未能删除：" + decimalText(report.stayed) + u"项";
-    report.freedMessage = u"释放空间：" + formatGeneral(report.megabytes) + u"MB";
+    report.freedSpace = formatGeneral(report.megabytes) + u"MB";
+    report.freedMessage = u"释放空间：" + report.freedSpace;
     return report;
 }
 

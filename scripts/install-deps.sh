@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-wayland libgl-dev libgtest-dev
+    qt6-translations-l10n # Qt's own texts (standard buttons, menus, the calendar) in Chinese
     fonts-wqy-microhei
     xvfb xauth x11-utils imagemagick
     python3 trash-cli libglib2.0-bin

@@ -25,6 +25,8 @@ depends=$(field Depends)
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ ", $depends" == *", $lib (>= "* ]] || fail "Depends lacks $lib: $depends"
 done
+# Qt's own texts in Chinese.
+[[ ", $depends," == *", qt6-translations-l10n,"* ]] || fail "Depends lacks qt6-translations-l10n: $depends"
 
 files=$(dpkg-deb -c "$deb" | awk '{ print $2, $6 }')
 expect=(

@@ -1,25 +1,28 @@
-// A label that reports a click of the left mouse button, as a link does.
+// A label that works as a link: a click of the left mouse button, or Enter or Space while it has
+// the keyboard focus, reports a click. Tab reaches it, and a dotted frame around its text shows
+// the focus.
 #pragma once
 
 #include <QLabel>
-#include <QMouseEvent>
+
+class QKeyEvent;
+class QMouseEvent;
+class QPaintEvent;
 
 namespace velmora {
 
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr);
 
 signals:
     void clicked();
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            emit clicked();
-        QLabel::mouseReleaseEvent(event);
-    }
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace velmora

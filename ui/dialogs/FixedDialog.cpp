@@ -2,12 +2,11 @@
 #include "ui/dialogs/FixedDialog.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMargins>
-#include <QPalette>
 #include <QScreen>
 #include <algorithm>
 
+#include "ui/common/ScreenPlacement.h"
 #include "ui/common/WindowFont.h"
 
 namespace velmora {
@@ -18,9 +17,9 @@ FixedDialog::FixedDialog(QWidget* owner, QSize clientSize, int margin)
                          Qt::MSWindowsFixedSizeDialogHint) {
     setFixedSize(clientSize.grownBy(QMargins(margin, margin, margin, margin)));
     setSizeGripEnabled(false);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Button));
-    setPalette(p);
+    // The button face, by its role: its controls take the matching text colour in every theme.
+    setBackgroundRole(QPalette::Button);
+    setForegroundRole(QPalette::ButtonText);
     setAutoFillBackground(true);
     setFont(windowFont());
     client_ = new QWidget(this);
@@ -33,31 +32,32 @@ QPoint centredOver(const QRect& owner, const QSize& size, const QRect& desktop) 
 }
 
 void FixedDialog::setVisible(bool visible) {
-    if (visible && !placed_ && !isVisible()) {
-        placed_ = true;
-        QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-        QScreen* screen = owner ? owner->screen() : this->screen();
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        const QRect desktop = screen ? screen->availableVirtualGeometry() : QRect();
-        // Until the dialog has been shown its frame is unknown; the owner's frame, drawn by the
-        // same window manager, stands in for it.
-        QSize size = frameGeometry().size();
-        if (owner && size == this->size())
-            size += owner->frameGeometry().size() - owner->size();
-        const QRect over =
-            owner ? owner->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
-        move(centredOver(over, size, desktop));
-    }
+    if (visible && !isVisible())
+        place();
     QDialog::setVisible(visible);
 }
 
-void FixedDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
+void FixedDialog::place() {
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = owner ? owner->screen() : this->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
         return;
-    }
-    QDialog::keyPressEvent(event);
+    const QRect area = screen->availableGeometry();
+    // Until the dialog has been shown its frame is unknown; the owner's frame, drawn by the
+    // same window manager, stands in for it.
+    QSize size = frameGeometry().size();
+    if (owner && size == this->size())
+        size += owner->frameGeometry().size() - owner->size();
+    // Later showings keep the place it had, while that lies wholly on the owner's screen.
+    if (placed_ && area.contains(QRect(frameGeometry().topLeft(), size)))
+        return;
+    placed_ = true;
+    const QRect over = owner ? owner->frameGeometry() : area;
+    const QPoint centred = centredOver(over, size, screen->availableVirtualGeometry());
+    setScreen(screen);
+    move(keptInside(QRect(centred, size), area).topLeft());
 }
 
 } // namespace velmora

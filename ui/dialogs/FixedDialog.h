@@ -1,5 +1,7 @@
 // What the program's dialogs share: a fixed frame, a client area inside a margin, the button-face
 // background, the window font, and their place on the first showing, centred over their owner.
+// Escape closes them as their close box does (QDialog::reject); Enter presses the default
+// button.
 #pragma once
 
 #include <QDialog>
@@ -20,15 +22,14 @@ public:
     // The parent of the dialog's controls, whose positions are given in client pixels.
     QWidget* clientArea() const { return client_; }
 
-    // The first showing places the dialog over its owner (centredOver); later showings keep
-    // the place where it was when it was last hidden.
+    // The first showing places the dialog over its owner (centredOver), wholly on the owner's
+    // screen; later showings keep the place where it was when it was last hidden, unless that
+    // is not wholly on the owner's screen now, and then place it as the first showing does.
     void setVisible(bool visible) override;
 
-protected:
-    // There is no cancel button, so Escape does not close the dialog.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
+    void place();
+
     QWidget* client_;
     bool placed_ = false;
 };

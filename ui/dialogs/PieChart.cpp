@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -24,7 +25,16 @@ void PieSeries::Add(double value, const QString& label, const QColor& color) {
 }
 
 PieChart::PieChart(QWidget* parent) : QWidget(parent), series_(new PieSeries(this)) {
+    // Tab reaches the chart, so that a screen reader reads its description.
+    setFocusPolicy(Qt::TabFocus);
     connect(series_, &PieSeries::changed, this, qOverload<>(&QWidget::update));
+}
+
+QString PieChart::sharesText() const {
+    QStringList lines;
+    for (const PieSliceLayout& s : computePieLayout(series_->Slices()).Slices)
+        lines.append(s.LegendLabel.trimmed() + u'：' + s.Mark);
+    return lines.join(u'\n');
 }
 
 namespace {
@@ -187,6 +197,10 @@ void PieChart::paint(QPainter& p, const QRect& rect) const {
 void PieChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paint(p, rect());
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace velmora

@@ -41,11 +41,15 @@ public:
     // The chart's only series.
     PieSeries* series() const { return series_; }
 
+    // Each slice's label and share of the circle, one a line: "指定时间前删除文件占用空间：75 %".
+    QString sharesText() const;
+
     // Draws the whole chart into `rect`: background, legend, pie and marks. Marks may reach
     // beyond `rect`; nothing is clipped.
     void paint(QPainter& painter, const QRect& rect) const;
 
 protected:
+    // The chart, and a dotted frame around it while it has the focus.
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -34,7 +34,7 @@ TfrmProperties::TfrmProperties(QWidget* owner, const QString& itemName,
         text->setCursorPosition(0);
         // Read-only texts on the dialog's own background, like labels that can be selected.
         QPalette p = text->palette();
-        p.setColor(QPalette::Base, palette().color(QPalette::Window));
+        p.setBrush(QPalette::Base, Qt::transparent);
         text->setPalette(p);
         text->setGeometry(LabelWidth, y, Width - LabelWidth, RowHeight - 3);
         label->setBuddy(text);

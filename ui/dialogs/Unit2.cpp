@@ -61,6 +61,10 @@ TfrmAbout::TfrmAbout(QWidget* owner)
 
     BitBtn1 =
         named(new QPushButton(QStringLiteral("确定"), client), "BitBtn1", QRect(288, 296, 51, 25));
+    BitBtn1->setDefault(true);
+    // The dialog opens with the focus on 确定; Tab goes on to the link.
+    setTabOrder(BitBtn1, Label1);
+    BitBtn1->setFocus();
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Label1, &ClickLabel::clicked, this, guard([this] { Label1Click(); }));
 

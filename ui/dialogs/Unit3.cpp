@@ -27,14 +27,14 @@ TfrmAnalyze::TfrmAnalyze(QWidget* owner)
 
     Chart1 = new PieChart(clientArea());
     Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setAccessibleName(QStringLiteral("占用空间饼图"));
     Series1 = Chart1->series();
     Series1->setObjectName(QStringLiteral("Series1"));
 
     BitBtn1 = new QPushButton(QStringLiteral("确定"), clientArea());
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(115, 233, 75, 25);
-    BitBtn1->setAutoDefault(false);
-    BitBtn1->setDefault(false);
+    BitBtn1->setDefault(true); // Enter closes the dialog, Escape too (as the close box does)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
     setTabOrder(Chart1, BitBtn1);
@@ -60,6 +60,8 @@ void TfrmAnalyze::FormShow() {
                  QColor(255, 0, 0));
     Series1->Add(static_cast<double>(ISpaceTotal - ISpacePart),
                  QStringLiteral(" 其它时间删除文件占用空间"), QColor(0, 128, 0));
+    // What the chart shows, for those who cannot see it: the message and each slice's share.
+    Chart1->setAccessibleDescription(caption + u'\n' + Chart1->sharesText());
 }
 
 void TfrmAnalyze::showEvent(QShowEvent* event) {

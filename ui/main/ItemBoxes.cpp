@@ -6,20 +6,14 @@
 
 #include "ui/common/AppTitle.h"
 #include "ui/common/InformationBox.h"
+#include "ui/common/QuestionBox.h"
 #include "ui/common/ReplaceableBox.h"
 
 namespace velmora {
 
 namespace {
-bool questionBox(QWidget* owner, const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-                    owner);
-    box.setObjectName(QStringLiteral("DeleteQuestion"));
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+bool questionBox(QWidget* owner, const QString&, const QString& text) {
+    return askYesNo(owner, text, true, QStringLiteral("DeleteQuestion"));
 }
 
 void errorBox(QWidget* owner, const QString& caption, const QString& text) {

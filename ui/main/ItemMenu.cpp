@@ -51,9 +51,25 @@ ItemMenu::ItemMenu(QWidget* parent, bool restorable) : QMenu(parent) {
     addSeparator();
     ActDelete = action("ActDelete", QStringLiteral("删除"));
     ActRename = action("ActRename", QStringLiteral("重命名"));
+    // F2 beside it, the list's own key for it, which also chooses it while the menu is open.
+    ActRename->setShortcut(QKeySequence(Qt::Key_F2));
+    ActRename->setShortcutContext(Qt::WidgetShortcut);
+    ActRename->setShortcutVisibleInContextMenu(true);
+    // A command chosen by its key closes the menu as a click does.
+    connect(this, &QMenu::triggered, this, &QMenu::close);
     addSeparator();
     ActProperties = action("ActProperties", QStringLiteral("属性"));
     setDefaultAction(ActRestore->isEnabled() ? ActRestore : nullptr);
+}
+
+void ItemMenu::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F2 && !(event->modifiers() & ~Qt::KeypadModifier) &&
+        ActRename->isEnabled()) {
+        event->accept();
+        ActRename->trigger();
+        return;
+    }
+    QMenu::keyPressEvent(event);
 }
 
 ItemCommands::ItemCommands(TShellListView& list) : QObject(&list), list_(list) {

@@ -23,6 +23,10 @@ public:
     QAction* ActDelete;
     QAction* ActRename;
     QAction* ActProperties;
+
+protected:
+    // F2 chooses 重命名, whether or not the shortcut reached the menu first.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The list's item commands. A right-click on a row, the menu key or Shift+F10 opens the menu of

@@ -56,22 +56,27 @@ void PurgeProgressWindow::reject() {
 
 namespace {
 
-// Drops the input meant for one window and its children, and keeps it from being closed.
+// While work runs, drops the input meant for every window of the program but the progress
+// window: the main window, the modeless Find dialog and any other; none of them can be closed.
+// (A filter on one window and its children would miss the Find dialog, a window of its own.)
 class InputBlocker : public QObject {
 public:
-    explicit InputBlocker(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+    InputBlocker() { qApp->installEventFilter(this); }
     ~InputBlocker() override { qApp->removeEventFilter(this); }
+
+    // The window that takes input all the same, with its children.
+    void allow(QWidget* window) { allowed_ = window; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!watched->isWidgetType())
             return false;
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget != &window_ && !window_.isAncestorOf(widget))
+        if (allowed_ && (widget == allowed_ || allowed_->isAncestorOf(widget)))
             return false;
         switch (event->type()) {
         case QEvent::Close:
-            if (widget != &window_)
+            if (!widget->isWindow())
                 return false;
             event->ignore();
             return true;
@@ -99,14 +104,14 @@ protected:
     }
 
 private:
-    QWidget& window_;
+    QPointer<QWidget> allowed_;
 };
 
 } // namespace
 
 void runWithProgressWindow(QWidget& window, const ProgressWindowText& shown,
                            RemovalProgress& progress, const std::function<void()>& work) {
-    InputBlocker blocker(window);
+    InputBlocker blocker;
     std::exception_ptr error;
     QEventLoop loop;
     std::thread worker;
@@ -132,6 +137,7 @@ void runWithProgressWindow(QWidget& window, const ProgressWindowText& shown,
     QObject::connect(&showTimer, &QTimer::timeout, [&] {
         dialog = std::make_unique<PurgeProgressWindow>(&window, shown.text, shown.total, progress,
                                                        shown.cancellable);
+        blocker.allow(dialog.get());
         dialog->show();
     });
     QTimer updateTimer;

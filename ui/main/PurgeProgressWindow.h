@@ -53,10 +53,11 @@ struct ProgressWindowText {
 };
 
 // The one off-thread runner of the window. Runs work on a thread of its own and returns when it
-// has ended. Meanwhile window and its children take no input and cannot be closed, but paint;
-// after PurgeProgressDelay the progress window is shown, owned by window, reading progress (which
-// work updates). When no thread can be started for it, work runs on the calling thread, without
-// the progress window. An exception work throws is rethrown here.
+// has ended. Meanwhile no window of the program but the progress window takes input (the
+// modeless Find dialog neither) or can be closed, but they paint; after PurgeProgressDelay the
+// progress window is shown, owned by window, reading progress (which work updates). When no
+// thread can be started for it, work runs on the calling thread, without the progress window. An
+// exception work throws is rethrown here.
 void runWithProgressWindow(QWidget& window, const ProgressWindowText& shown,
                            RemovalProgress& progress, const std::function<void()>& work);
 

@@ -106,6 +106,8 @@ public:
     public:
         explicit Walk(TShellListView& view) : view_(view) { view_.walking_ = true; }
         ~Walk();
+        // The walk's selection is dropped: the list keeps the one it had before the walk.
+        void discard() { view_.walkSelection_ = -2; }
         Walk(const Walk&) = delete;
         Walk& operator=(const Walk&) = delete;
 

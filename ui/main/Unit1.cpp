@@ -13,10 +13,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
 
 #include "core/AgeAnalysis.h"
 #include "core/DetailColumns.h"
 #include "core/Purge.h"
+#include "core/PurgeQuestion.h"
 #include "core/Search.h"
 #include "core/Totals.h"
 #include "platform/ItemRemoval.h"
@@ -29,6 +31,7 @@
 #include "ui/common/HandlerGuard.h"
 #include "ui/common/InformationBox.h"
 #include "ui/common/Named.h"
+#include "ui/common/ScreenPlacement.h"
 #include "ui/common/WindowFont.h"
 #include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
@@ -36,6 +39,7 @@
 #include "ui/main/ItemBoxes.h"
 #include "ui/main/ItemMenu.h"
 #include "ui/main/PurgeProgressWindow.h"
+#include "ui/main/PurgeQuestionBox.h"
 #include "ui/main/ShellListFindRows.h"
 #include "ui/main/ShellListView.h"
 
@@ -115,10 +119,11 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
 
     Panel1 = named(new QFrame(GroupBox2), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // A white panel in a light theme: the palette's field colours, so that its labels, which
+    // take their text colour from the panel's role, stay readable in every theme.
     Panel1->setAutoFillBackground(true);
-    QPalette white = Panel1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Panel1->setPalette(white);
+    Panel1->setBackgroundRole(QPalette::Base);
+    Panel1->setForegroundRole(QPalette::Text);
 
     Image1 = named(new QLabel(Panel1), "Image1");
     Image1->setGeometry(8, 8, 32, 32);
@@ -132,9 +137,8 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     QFont underlined = lblAbout->font();
     underlined.setUnderline(true);
     lblAbout->setFont(underlined);
-    QPalette blue = lblAbout->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    lblAbout->setPalette(blue);
+    // The theme's link colour: blue in a light theme, a lighter one in a dark theme.
+    lblAbout->setForegroundRole(QPalette::Link);
 
     Label3 = fixedLabel(Panel1, "Label3", QStringLiteral("回收站中已删除文件、文件夹共："),
                         QRect(8, 50, 105, 39));
@@ -155,11 +159,22 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     BtnSeek->setGeometry(556, 22, 65, 25);
     FindDialog1 = new TFindDialog(this);
 
+    // Enter presses the focused button, as Space does.
+    for (QPushButton* button : {BtnAnalyse, BtnDelete, BtnSeek})
+        button->setAutoDefault(true);
+
     // Keyboard order: the bottom group first, then the list and its panel.
-    QWidget* order[] = {BtnAnalyse, BtnDelete, RbDate,  DtCeil,
-                        RbDays,     CmbDays,   BtnSeek, ShellListView1};
+    QWidget* order[] = {BtnAnalyse, BtnDelete, RbDate,   DtCeil,        RbDays,
+                        CmbDays,    BtnSeek,   lblAbout, ShellListView1};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+
+    // What a screen reader says for the controls without a caption of their own: the date
+    // picker and the days box are named by their radio buttons, the list by its group.
+    DtCeil->setAccessibleName(RbDate->text());
+    CmbDays->setAccessibleName(RbDays->text());
+    CmbDays->lineEdit()->setAccessibleName(RbDays->text());
+    ShellListView1->setAccessibleName(GroupBox2->title());
 
     connect(CmbDays, &QComboBox::editTextChanged, this,
             guard([this](const QString&) { CmbDaysChange(); }));
@@ -177,6 +192,8 @@ void TForm1::layoutGroups() {
     const int h = height();
     // The bottom group keeps its height; the list's group takes the rest.
     GroupBox1->setGeometry(0, h - 105, w, 105);
+    // A window reduced to a small screen keeps the about link whole inside the group.
+    lblAbout->move(std::max(0, std::min(519, w - 2 - lblAbout->width())), 64);
     GroupBox2->setGeometry(0, 0, w, std::max(0, h - 105));
     const int innerHeight = std::max(0, GroupBox2->height() - 17);
     Panel1->setGeometry(2, 15, 119, innerHeight);
@@ -196,13 +213,34 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     if (!shownBefore_) {
         shownBefore_ = true;
-        if (const QScreen* s = screen()) {
-            const QRect area = s->availableGeometry();
-            move(area.x() + (area.width() - frameGeometry().width()) / 2,
-                 area.y() + (area.height() - frameGeometry().height()) / 2);
-        }
+        // Centred on its screen, and no larger than it.
+        const QRect area = availableArea(*this);
+        const QSize frame = frameGeometry().size();
+        placeOnScreen(QRect(QPoint(area.x() + (area.width() - frame.width()) / 2,
+                                   area.y() + (area.height() - frame.height()) / 2),
+                            frame));
+        // Moved to a smaller screen, it is reduced to that screen's size and placed on it.
+        if (QWindow* native = windowHandle())
+            connect(native, &QWindow::screenChanged, this, [this] {
+                const QRect frameNow = frameGeometry();
+                const QRect areaNow = availableArea(*this);
+                if (frameNow.width() > areaNow.width() || frameNow.height() > areaNow.height())
+                    placeOnScreen(frameNow);
+            });
     }
     guarded([this] { FormShow(); });
+}
+
+void TForm1::placeOnScreen(const QRect& frame) {
+    const QRect area = availableArea(*this);
+    if (area.isEmpty())
+        return;
+    // The list gives up what the screen lacks; the bottom group keeps its height.
+    const QRect kept = keptInside(frame, area);
+    const QSize border = frameGeometry().size() - size();
+    if (kept.size() != frame.size())
+        resize(kept.size() - border);
+    move(kept.topLeft());
 }
 
 void TForm1::FormCreate() {
@@ -275,6 +313,12 @@ void TForm1::BtnDeleteClick() {
     {
         TShellListView::Walk walk(*ShellListView1);
         plan = planPurge(*ShellListView1, choice, DateColumn, SizeColumn);
+        // Nothing is removed without a 是; 否 leaves everything, the selection included, as it
+        // was. With nothing to remove there is nothing to ask.
+        if (!plan.rows.empty() && !askPurgeQuestion(this, toQString(purgeQuestion(plan)))) {
+            walk.discard();
+            return;
+        }
     }
     SourceRemover remover(ShellListView1->source());
     WindowRemovalRunner runner(*this, RemovalThreads);
@@ -283,6 +327,8 @@ void TForm1::BtnDeleteClick() {
     showInformation(this, toQString(report.freedMessage));
     ShellListView1->Refresh();
     RefreshSum();
+    // The list, not 清除: a second key press must not start another purge.
+    ShellListView1->setFocus(Qt::OtherFocusReason);
 }
 
 RemoveOutcome TForm1::KillItem(int index) {

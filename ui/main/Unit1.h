@@ -66,8 +66,9 @@ public:
     void FormShow();
     void RefreshSum();
     void BtnAnalyseClick();
-    // The purge: removes every item deleted before the cut-off, reports what it removed and
-    // the space that freed, then re-reads the list and the totals.
+    // The purge: asks, when any item was deleted before the cut-off, whether to remove them;
+    // after 是 removes them, reports what it removed and the space that freed, re-reads the list
+    // and the totals, and gives the list the focus.
     void BtnDeleteClick();
     // Removes the item of row `index` for good. Runs off the GUI thread, several at once.
     RemoveOutcome KillItem(int index);
@@ -89,6 +90,9 @@ private:
     CutOffChoice cutOffChoice() const;
     void createControls(std::unique_ptr<ItemSource> source);
     void layoutGroups();
+    // Reduces the window to its screen's available area where it is larger, and moves its frame
+    // to `frame`'s place kept wholly on that screen.
+    void placeOnScreen(const QRect& frame);
 
     TodayFunction today_;
     bool shownBefore_ = false;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -38,7 +39,8 @@ TEST(AboutDialogTest, Creation) {
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(dialog.font(), windowFont());
-    EXPECT_EQ(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
+    EXPECT_EQ(dialog.backgroundRole(), QPalette::Button);
+    EXPECT_EQ(dialog.foregroundRole(), QPalette::ButtonText);
 
     // Controls by name, in creation order (later ones drawn over earlier ones), at their places
     // in the client area.
@@ -63,8 +65,9 @@ TEST(AboutDialogTest, Creation) {
         EXPECT_EQ(dialog.findChild<QWidget*>(QString::fromLatin1(c.name)), c.widget);
         EXPECT_EQ(c.widget->geometry(), c.geometry);
         EXPECT_EQ(children.indexOf(c.widget), static_cast<qsizetype>(i));
-        // The button is the only control in the tab order.
-        EXPECT_EQ(c.widget->focusPolicy() != Qt::NoFocus, c.widget == dialog.BitBtn1);
+        // The link and the button are the controls the keyboard reaches.
+        EXPECT_EQ(c.widget->focusPolicy() != Qt::NoFocus,
+                  c.widget == dialog.BitBtn1 || c.widget == dialog.Label1);
     }
 
     EXPECT_EQ(dialog.lblVersion->text(), QStringLiteral("Velmora1.4"));
@@ -88,6 +91,41 @@ TEST(AboutDialogTest, ButtonClosesWithOk) {
     QTimer::singleShot(0, &dialog, [&] { dialog.BitBtn1->click(); });
     EXPECT_EQ(dialog.exec(), 1);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// Enter presses 确定, the default button; Escape closes the dialog as its close box does.
+TEST(AboutDialogTest, EnterAndEscapeCloseIt) {
+    TfrmAbout dialog(nullptr);
+    EXPECT_TRUE(dialog.BitBtn1->isDefault());
+    const struct {
+        Qt::Key key;
+        int result;
+    } cases[] = {{Qt::Key_Return, 1}, {Qt::Key_Enter, 1}, {Qt::Key_Escape, QDialog::Rejected}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(dialog.BitBtn1, c.key); });
+        EXPECT_EQ(dialog.exec(), c.result);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+// Tab reaches the link; Enter and Space open the page, and a dotted frame shows the focus.
+TEST(AboutDialogTest, TheLinkWorksFromTheKeyboard) {
+    TfrmAbout dialog(nullptr);
+    QList<QUrl> opened;
+    dialog.openUrl = [&](const QUrl& url) { opened.append(url); };
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(QApplication::focusWidget(), dialog.BitBtn1);
+    const QImage unfocused = dialog.Label1->grab().toImage();
+    QTest::keyClick(&dialog, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.Label1);
+    EXPECT_NE(dialog.Label1->grab().toImage(), unfocused);
+    QTest::keyClick(dialog.Label1, Qt::Key_Return);
+    QTest::keyClick(dialog.Label1, Qt::Key_Space);
+    QTest::keyClick(dialog.Label1, Qt::Key_Enter);
+    EXPECT_EQ(opened.size(), 3);
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST(AboutDialogTest, TheLinkOpensThePageEachTimeAndTheDialogStays) {

@@ -91,8 +91,9 @@ struct OnDisk {
         ASSERT_GE(r, 0) << name.toStdString();
         list->SetItemIndex(r);
         ASSERT_TRUE(commands->Popup(QPoint(0, 0)));
-        (commands->Menu()->*action)->trigger();
-        commands->Menu()->hide();
+        ItemMenu* menu = commands->Menu();
+        (menu->*action)->trigger();
+        menu->hide();
         QTest::qWait(1);
     }
 };

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -326,9 +327,30 @@ TEST(ItemMenuTest, RenameEditsTheNameInPlace) {
     };
     const auto f2 = [](MenuFixture& f) { QTest::keyClick(f.list, Qt::Key_F2); };
     const auto menu = [](MenuFixture& f) { f.choose(f.list->ItemIndex(), &ItemMenu::ActRename); };
+    // F2 on the open menu, whose 重命名 shows it: the menu closes and the edit starts.
+    const auto menuF2 = [](MenuFixture& f) {
+        QTest::keyClick(f.list, Qt::Key_Menu);
+        ItemMenu* open = f.commands->Menu();
+        ASSERT_NE(open, nullptr);
+        EXPECT_EQ(open->ActRename->shortcut(), QKeySequence(Qt::Key_F2));
+        EXPECT_TRUE(open->ActRename->isShortcutVisibleInContextMenu());
+        // With VELMORA_RENDER_DIR set, the window with its open menu is written there.
+        const QString dir = qEnvironmentVariable("VELMORA_RENDER_DIR");
+        if (!dir.isEmpty()) {
+            QPixmap shot = f.form->grab();
+            QPainter painter(&shot);
+            painter.drawPixmap(f.form->mapFromGlobal(open->pos()), open->grab());
+            painter.end();
+            shot.save(dir + QStringLiteral("/item-menu.png"));
+        }
+        QTest::keyClick(open, Qt::Key_F2);
+        QTest::qWait(1);
+        EXPECT_EQ(f.commands->Menu(), nullptr);
+    };
     const Case cases[] = {
         {"F2, Enter", f2, 1, "plans.txt", Qt::Key_Return, true, {"plans.txt"}, {}, "plans.txt"},
         {"menu, Enter", menu, 0, "pictures", Qt::Key_Enter, true, {"pictures"}, {}, "pictures"},
+        {"menu, F2", menuF2, 1, "plans.txt", Qt::Key_Return, true, {"plans.txt"}, {}, "plans.txt"},
         {"Escape cancels", f2, 1, "plans.txt", Qt::Key_Escape, true, {}, {}, "notes.txt"},
         {"unchanged", f2, 1, "", Qt::Key_Return, true, {}, {}, "notes.txt"},
         {"refused",

@@ -22,10 +22,13 @@
 #include "core/FormatSettings.h"
 #include "ui/common/ClickLabel.h"
 #include "ui/common/InformationBox.h"
+#include "ui/dialogs/FindDialog.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
 #include "ui/main/ItemBoxes.h"
+#include "ui/main/ItemMenu.h"
 #include "ui/main/PurgeProgressWindow.h"
+#include "ui/main/PurgeQuestionBox.h"
 #include "ui/main/ShellListView.h"
 #include "ui/main/Unit1.h"
 
@@ -52,6 +55,11 @@ struct WindowFixture {
             boxes.append(text);
             EXPECT_EQ(owner, form.get());
         });
+        setPurgeQuestionFunction([this](QWidget* owner, const QString& text) {
+            questions.append(text);
+            EXPECT_EQ(owner, form.get());
+            return purgeAnswer;
+        });
         auto owned = std::make_unique<FakeItemSource>(std::move(items), std::move(columns));
         source = owned.get();
         form = std::make_unique<TForm1>(std::move(owned), [today] { return today; });
@@ -65,6 +73,7 @@ struct WindowFixture {
         frmAnalyze = nullptr;
         setMessageBoxFunction({});
         setInformationBoxFunction({});
+        setPurgeQuestionFunction({});
     }
 
     void show() {
@@ -78,6 +87,8 @@ struct WindowFixture {
     std::unique_ptr<TfrmAbout> about;
     std::unique_ptr<TfrmAnalyze> dialog;
     QStringList boxes;
+    QStringList questions;   // the purge's questions
+    bool purgeAnswer = true; // 是
 };
 
 QList<ColumnInfo> headings(QStringList names) {
@@ -290,9 +301,9 @@ TEST(MainWindowTest, ControlsCarryTheirNamesAndTexts) {
         items << w.CmbDays->itemText(i);
     EXPECT_EQ(items, (QStringList{"10", "15", "30", "60", "180"}));
 
-    // Keyboard order inside the bottom group, then the list.
-    QWidget* expected[] = {w.BtnAnalyse, w.BtnDelete, w.RbDate,  w.DtCeil,
-                           w.RbDays,     w.CmbDays,   w.BtnSeek, w.ShellListView1};
+    // Keyboard order inside the bottom group, the about link last, then the list.
+    QWidget* expected[] = {w.BtnAnalyse, w.BtnDelete, w.RbDate,   w.DtCeil,        w.RbDays,
+                           w.CmbDays,    w.BtnSeek,   w.lblAbout, w.ShellListView1};
     for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
         QWidget* next = expected[i]->nextInFocusChain();
         while (next && (!(next->focusPolicy() & Qt::TabFocus) || expected[i]->isAncestorOf(next)))
@@ -375,11 +386,55 @@ TEST(MainWindowTest, ClearRemovesTheOldItemsReportsThemAndRereads) {
     QStringList removed = f.source->removedNames;
     removed.sort();
     EXPECT_EQ(removed, (QStringList{"a", "c", "d"}));
+    EXPECT_EQ(f.questions, QStringList{QStringLiteral(
+                               "将永久删除 3项（共 6.71MB），此操作无法撤销。是否继续？")});
     EXPECT_EQ(f.boxes, (QStringList{QStringLiteral("删除文件或文件夹：2项\n未能删除：1项"),
                                     QStringLiteral("释放空间：4.71MB")}));
     EXPECT_EQ(f.source->enumerations, enumerations + 1);
     EXPECT_EQ(f.form->lblTotal->text(), QStringLiteral("2个"));
     EXPECT_EQ(f.form->lblTotalSpace->text(), QStringLiteral("11MB"));
+    // The focus is on the list, so that a second key press starts no second purge.
+    EXPECT_TRUE(f.form->ShellListView1->hasFocus());
+}
+
+// 否 changes nothing: nothing removed, no box, no re-read, the selection where it was. With
+// nothing to remove there is no question, and the boxes report nothing removed.
+TEST(MainWindowTest, ClearAsksFirstAndNoChangesNothing) {
+    struct Case {
+        const char* what;
+        QString days;
+        bool answer;
+        int questions;
+        QStringList removed, boxes;
+        int reads;
+        int selected; // after the re-read, the totals' walk leaves the last row selected
+    };
+    const Case cases[] = {
+        {"否", QStringLiteral("30"), false, 1, {}, {}, 0, 1},
+        {"nothing qualifies",
+         QStringLiteral("1000"),
+         false,
+         0,
+         {},
+         {QStringLiteral("删除文件或文件夹：0项"), QStringLiteral("释放空间：0MB")},
+         1,
+         3},
+    };
+    for (const Case& c : cases) {
+        WindowFixture f(purgeItems());
+        f.show();
+        f.purgeAnswer = c.answer;
+        f.form->CmbDays->setEditText(c.days);
+        f.form->ShellListView1->SetItemIndex(1);
+        const int enumerations = f.source->enumerations;
+        f.form->BtnDelete->setFocus();
+        QTest::keyClick(f.form->BtnDelete, Qt::Key_Space);
+        EXPECT_EQ(f.questions.size(), c.questions) << c.what;
+        EXPECT_EQ(f.source->removedNames, c.removed) << c.what;
+        EXPECT_EQ(f.boxes, c.boxes) << c.what;
+        EXPECT_EQ(f.source->enumerations, enumerations + c.reads) << c.what;
+        EXPECT_EQ(f.form->ShellListView1->ItemIndex(), c.selected) << c.what;
+    }
 }
 
 // 清除 takes the lock of every removal on the trash: while another removal holds it (the command
@@ -512,6 +567,55 @@ TEST(MainWindowTest, ClearShowsProgressAndCanBeCancelled) {
     EXPECT_EQ(f.boxes, (QStringList{QStringLiteral("删除文件或文件夹：%1项").arg(removed),
                                     QStringLiteral("释放空间：%1MB").arg(removed)}));
     EXPECT_EQ(f.form->findChild<PurgeProgressWindow*>(), nullptr);
+}
+
+// While items are removed no window takes input, not even the modeless Find dialog, a window of
+// its own, and none closes: 查找下一个 finds nothing and opens no box over the removal, for 清除
+// and for the item menu's 删除 alike, also before the progress window shows.
+TEST(MainWindowTest, NoWindowTakesInputDuringARemoval) {
+    struct Case {
+        const char* what;
+        std::function<void(WindowFixture&)> remove;
+    };
+    const Case cases[] = {
+        {"清除", [](WindowFixture& f) { QTest::mouseClick(f.form->BtnDelete, Qt::LeftButton); }},
+        {"删除",
+         [](WindowFixture& f) { f.form->ShellListView1->findChild<ItemCommands*>()->Delete(0); }},
+    };
+    const auto delay = PurgeProgressDelay;
+    PurgeProgressDelay = std::chrono::hours(1);
+    setQuestionBoxFunction([](QWidget*, const QString&, const QString&) { return true; });
+    for (const Case& c : cases) {
+        WindowFixture f(purgeItems());
+        f.show();
+        f.form->CmbDays->setEditText(QStringLiteral("30"));
+        f.source->removeDelay = std::chrono::milliseconds(150);
+        f.form->BtnSeek->click();
+        TFindDialog& find = *f.form->FindDialog1;
+        find.FindText->setText(QStringLiteral("a"));
+        int finds = 0;
+        QObject::connect(&find, &TFindDialog::find, [&] { ++finds; });
+        bool tried = false;
+        QTimer::singleShot(20, [&] {
+            tried = true;
+            QTest::mouseClick(find.FindNext, Qt::LeftButton);
+            QTest::keyClick(find.FindText, Qt::Key_Return);
+            QTest::keyClicks(find.FindText, QStringLiteral("bc"));
+            find.close();
+            QTest::mouseClick(f.form->BtnSeek, Qt::LeftButton);
+        });
+        c.remove(f);
+        ASSERT_TRUE(tried) << c.what;
+        EXPECT_EQ(finds, 0) << c.what;
+        EXPECT_TRUE(find.isVisible()) << c.what;
+        EXPECT_EQ(find.FindText->text(), QStringLiteral("a")) << c.what;
+        EXPECT_FALSE(f.boxes.contains(QStringLiteral("搜索结束！"))) << c.what;
+        // Afterwards it works again.
+        QTest::mouseClick(find.FindNext, Qt::LeftButton);
+        EXPECT_EQ(finds, 1) << c.what;
+    }
+    setQuestionBoxFunction({});
+    PurgeProgressDelay = delay;
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include "ui/common/InformationBox.h"
 #include "ui/dialogs/Unit2.h"
 #include "ui/dialogs/Unit3.h"
+#include "ui/main/PurgeQuestionBox.h"
 #include "ui/main/Unit1.h"
 
 namespace velmora {
@@ -39,6 +40,11 @@ TEST(PurgeOnDiskTest, ClearRemovesExactlyTheItemsDeletedBeforeTheCutOff) {
         boxes.append(caption + u'|' + text);
     });
     setInformationBoxFunction([&](QWidget*, const QString& text) { boxes.append(text); });
+    QStringList questions;
+    setPurgeQuestionFunction([&](QWidget*, const QString& text) {
+        questions.append(text);
+        return true;
+    });
     TrashSourceOptions options;
     options.dataHome = dir.path();
     options.scanVolumes = false;
@@ -57,6 +63,7 @@ TEST(PurgeOnDiskTest, ClearRemovesExactlyTheItemsDeletedBeforeTheCutOff) {
     }
     setMessageBoxFunction({});
     setInformationBoxFunction({});
+    setPurgeQuestionFunction({});
 
     // Deleted before 9 November 2026, 00:00, by DeletionDate; the items without a readable one
     // are dated by their info file, which make-trash gives the deletion time.
@@ -101,6 +108,11 @@ TEST(PurgeOnDiskTest, ClearRemovesExactlyTheItemsDeletedBeforeTheCutOff) {
     }
     EXPECT_EQ(boxes[0], QStringLiteral("删除文件或文件夹：%1项").arg(expected + undated));
     EXPECT_TRUE(boxes[1].startsWith(QStringLiteral("释放空间：")));
+    // The question named the same items and the same space before anything was removed.
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0], QStringLiteral("将永久删除 %1项（共 %2），此操作无法撤销。是否继续？")
+                                .arg(expected + undated)
+                                .arg(boxes[1].mid(5)));
     const test::Run verified =
         test::run(QStringLiteral("python3"),
                   {test::makeTrashScript(), QStringLiteral("--verify"),
@@ -174,6 +186,11 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
         boxes.append(caption + u'|' + text);
     });
     setInformationBoxFunction([&](QWidget*, const QString& text) { boxes.append(text); });
+    int questions = 0;
+    setPurgeQuestionFunction([&](QWidget*, const QString&) {
+        ++questions;
+        return true;
+    });
     TrashSourceOptions options;
     options.dataHome = dir.path();
     options.scanVolumes = false;
@@ -197,6 +214,7 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
             form.CmbDays->setEditText(QStringLiteral("30"));
             QTest::mouseClick(form.BtnDelete, Qt::LeftButton);
             EXPECT_EQ(boxes, QStringList{QStringLiteral("另一个清除正在进行")});
+            EXPECT_EQ(questions, 0);                 // refused before anything is asked
             EXPECT_EQ(source.commandLineStatus, -2); // no removal started
             for (int k = 0; k < 12; ++k)
                 EXPECT_TRUE(test::lstatOf(trash.filesEntry("old" + QByteArray::number(k))));
@@ -205,6 +223,7 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
         // The window's purge holds it: the command line started meanwhile ends with status 3.
         boxes.clear();
         QTest::mouseClick(form.BtnDelete, Qt::LeftButton);
+        EXPECT_EQ(questions, 1);
         EXPECT_EQ(source.commandLineStatus, 3) << source.commandLineErr.toStdString();
         EXPECT_EQ(source.commandLineOut.toStdString(), "");
         EXPECT_EQ(source.commandLineErr.toStdString(), "另一个清除正在进行\n");
@@ -219,6 +238,7 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
     }
     setMessageBoxFunction({});
     setInformationBoxFunction({});
+    setPurgeQuestionFunction({});
 }
 
 } // namespace
