@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTreeView>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 
 #include "EveryWindow.h"
 #include "ui/common/ClickLabel.h"
@@ -186,7 +188,8 @@ void expectReadable(const QPalette& palette, const char* theme) {
 }
 
 TEST(ReadabilityTest, EveryTextStandsOutInALightTheme) {
-    expectReadable(QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette(), "light");
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    expectReadable(fusion->standardPalette(), "light");
 }
 
 TEST(ReadabilityTest, EveryTextStandsOutInADarkTheme) {
