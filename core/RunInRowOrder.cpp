@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <exception>
 #include <mutex>
-#include <thread>
-#include <vector>
 
 #include "ThreadStart.h"
 
@@ -35,19 +33,8 @@ void runInRowOrder(std::size_t count, int threads, const std::function<void(std:
             }
         }
     };
-    const std::size_t wanted =
-        threads > 1 ? std::min(static_cast<std::size_t>(threads - 1), count) : 0;
-    std::vector<std::thread> helpers;
-    try {
-        helpers.reserve(wanted);
-        for (std::size_t t = 0; t < wanted; ++t)
-            helpers.push_back(startThread(claimAndWork));
-    } catch (...) {
-        // No more threads (a task limit, no memory): the ones started share the work.
-    }
-    claimAndWork();
-    for (std::thread& helper : helpers)
-        helper.join();
+    runWithHelpers(threads > 1 ? std::min(static_cast<std::size_t>(threads - 1), count) : 0,
+                   claimAndWork);
     if (error)
         std::rethrow_exception(error);
 }

@@ -7,7 +7,6 @@
 #include <exception>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 #include "core/ThreadStart.h"
 
@@ -42,18 +41,7 @@ template <class F> void runParallel(std::size_t count, std::size_t minimumPerThr
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
     const std::size_t threads =
         std::min<std::size_t>({cores, 8, std::max<std::size_t>(1, count / minimumPerThread)});
-    std::vector<std::thread> helpers;
-    try {
-        helpers.reserve(threads - 1);
-        for (std::size_t k = 1; k < threads; ++k)
-            helpers.push_back(startThread(run));
-    } catch (...) {
-        // No more threads (a task limit, no memory): the ones running share the work, down to
-        // the calling one.
-    }
-    run();
-    for (std::thread& helper : helpers)
-        helper.join();
+    runWithHelpers(threads - 1, run);
     if (failure)
         std::rethrow_exception(failure);
 }
