@@ -13,10 +13,11 @@
 
 namespace velmora {
 
-// A column of the list: its heading, the alignment of its texts and its default width in
-// characters (the list multiplies it by the width of "X" in its font).
+// A column of the list: its heading (Caption, the name the list's columns give it), the
+// alignment of its texts and its default width in characters (the list multiplies it by the
+// width of "X" in its font).
 struct ColumnInfo {
-    QString heading;
+    QString Caption;
     Qt::Alignment alignment = Qt::AlignLeft;
     int widthChars = 20;
 };

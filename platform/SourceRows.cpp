@@ -35,7 +35,7 @@ std::vector<Text> headingsOf(const QList<ColumnInfo>& columns) {
     std::vector<Text> headings;
     headings.reserve(static_cast<std::size_t>(columns.size()));
     for (const ColumnInfo& column : columns)
-        headings.push_back(toText(column.heading));
+        headings.push_back(toText(column.Caption));
     return headings;
 }
 

@@ -607,9 +607,9 @@ TEST_F(TrashSourceTest, DescribesColumnsAndTypesByNameOnly) {
     const QList<ColumnInfo> columns = source.columns();
     QStringList headings;
     for (const ColumnInfo& c : columns) {
-        headings.append(c.heading);
+        headings.append(c.Caption);
         EXPECT_EQ(c.alignment,
-                  c.heading == QStringLiteral("大小") ? Qt::AlignRight : Qt::AlignLeft);
+                  c.Caption == QStringLiteral("大小") ? Qt::AlignRight : Qt::AlignLeft);
         EXPECT_GT(c.widthChars, 0);
     }
     EXPECT_EQ(headings,

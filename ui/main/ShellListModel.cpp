@@ -24,13 +24,14 @@ void ShellListModel::enumerate(int charWidth) {
 
 void ShellListModel::rebuildColumns(int charWidth) {
     columns_.clear();
+    charWidth_ = charWidth;
     QStringList seen;
     for (const ColumnInfo& info : source_->columns()) {
         // An empty heading, or one already added, adds no column.
-        if (info.heading.isEmpty() || seen.contains(info.heading, Qt::CaseInsensitive))
+        if (info.Caption.isEmpty() || seen.contains(info.Caption, Qt::CaseInsensitive))
             continue;
-        seen.append(info.heading);
-        columns_.append({info.heading, info.alignment, info.widthChars * charWidth});
+        seen.append(info.Caption);
+        columns_.append(info);
     }
 }
 
@@ -63,7 +64,7 @@ QVariant ShellListModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
         return column == 0 ? QVariant(iconFor(row)) : QVariant();
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(columns_[column].Alignment | Qt::AlignVCenter);
+        return QVariant::fromValue(columns_[column].alignment | Qt::AlignVCenter);
     default:
         return {};
     }
@@ -75,7 +76,7 @@ QVariant ShellListModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole)
         return columns_[section].Caption;
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(columns_[section].Alignment | Qt::AlignVCenter);
+        return QVariant::fromValue(columns_[section].alignment | Qt::AlignVCenter);
     return {};
 }
 

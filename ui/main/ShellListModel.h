@@ -13,12 +13,6 @@
 
 namespace velmora {
 
-struct TListColumn {
-    QString Caption;
-    Qt::Alignment Alignment = Qt::AlignLeft;
-    int Width = 0;
-};
-
 class ShellListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -29,7 +23,10 @@ public:
     // Re-reads the source and its columns; charWidth is the width of "X" in the list's font, the
     // unit of the columns' default widths.
     void enumerate(int charWidth);
-    const QList<TListColumn>& columns() const { return columns_; }
+    // The list's columns: the source's, without empty or repeated headings.
+    const QList<ColumnInfo>& columns() const { return columns_; }
+    // The default width in pixels of column c, a valid column.
+    int columnWidth(int c) const { return charWidth_ * columns_[c].widthChars; }
     // The texts of a valid row's columns 1 onwards, one a column whatever the source gave.
     QStringList subItems(int row) const;
 
@@ -43,7 +40,8 @@ private:
     QIcon iconFor(int row) const;
 
     std::unique_ptr<ItemSource> source_;
-    QList<TListColumn> columns_;
+    QList<ColumnInfo> columns_;
+    int charWidth_ = 0;
     int rows_ = 0;
     mutable QHash<QString, QIcon> icons_;
 };

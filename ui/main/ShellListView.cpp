@@ -99,9 +99,8 @@ void TShellListView::enumerate() {
     for (int i = 0; i < count; ++i)
         folders_.emplace_back(&model_.source(), i);
     // Widths return to their defaults at every re-read.
-    const QList<TListColumn>& columns = model_.columns();
-    for (int c = 0; c < columns.size(); ++c)
-        header()->resizeSection(c, columns[c].Width);
+    for (int c = 0; c < model_.columns().size(); ++c)
+        header()->resizeSection(c, model_.columnWidth(c));
 }
 
 TShellFolder* TShellListView::Folders(int index) {

@@ -75,7 +75,7 @@ public:
     ~TShellListView() override;
 
     TListItems& Items() { return items_; }
-    const QList<TListColumn>& Columns() const { return model_.columns(); }
+    const QList<ColumnInfo>& Columns() const { return model_.columns(); }
     // The folder of row i; ListIndexError outside 0 .. count - 1.
     TShellFolder* Folders(int index);
     TShellFolder* GetFolder(int index) { return Folders(index); }

@@ -244,10 +244,7 @@ void TForm1::placeOnScreen(const QRect& frame) {
 }
 
 void TForm1::FormCreate() {
-    std::vector<Text> headings;
-    for (const TListColumn& column : ShellListView1->Columns())
-        headings.push_back(toText(column.Caption));
-    const DetailColumns columns = findDetailColumns(headings);
+    const DetailColumns columns = findDetailColumns(headingsOf(ShellListView1->Columns()));
     SizeColumn = columns.size;
     DateColumn = columns.date;
     setWindowTitle(applicationTitle());

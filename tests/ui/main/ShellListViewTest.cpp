@@ -1,4 +1,5 @@
 // Tests of the trash list: its rows, columns, selection and scrolling.
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -46,8 +47,8 @@ TEST(ShellListViewTest, EmptyTrashStillHasColumns) {
     EXPECT_EQ(f.list->SelectedFolder(), nullptr);
     ASSERT_EQ(f.list->Columns().size(), 6);
     EXPECT_EQ(f.list->Columns()[3].Caption, QStringLiteral("大小"));
-    EXPECT_EQ(f.list->Columns()[3].Alignment, Qt::AlignRight);
-    EXPECT_EQ(f.list->Columns()[0].Width,
+    EXPECT_EQ(f.list->Columns()[3].alignment, Qt::AlignRight);
+    EXPECT_EQ(f.list->header()->sectionSize(0),
               25 * f.list->fontMetrics().horizontalAdvance(QLatin1Char('X')));
 }
 
