@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "platform/ItemSource.h"
 
@@ -32,6 +33,8 @@ public:
     const QList<TListColumn>& columns() const { return columns_; }
     // The texts of a valid row's columns 1 onwards, one a column whatever the source gave.
     QStringList subItems(int row) const;
+    // Sub-item subItem of subItems(row) alone; none outside them.
+    std::optional<QString> subItemText(int row, int subItem) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
