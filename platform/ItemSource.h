@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <Qt>
 
+#include <optional>
+
 #include "core/RemoveOutcome.h"
 #include "core/RestoreOutcome.h"
 #include "platform/ItemProperties.h"
@@ -47,6 +49,15 @@ public:
     // The texts of columns 1 .. columns().size() - 1, loaded on the first request and kept until
     // the next enumeration.
     virtual QStringList details(int index) = 0;
+    // The text of column subItem + 1 alone, as details(index) holds it; none when subItem lies
+    // outside them. A source may write it without the other texts: the walks over every row
+    // (the totals, the purge's plan) read one or two columns, not the type of every item.
+    virtual std::optional<QString> detailText(int index, int subItem) {
+        const QStringList texts = details(index);
+        if (subItem < 0 || subItem >= texts.size())
+            return std::nullopt;
+        return texts[subItem];
+    }
 
     // Gives the item a new name under which it will be restored. False when it is refused.
     virtual bool rename(int index, const QString& newName) = 0;

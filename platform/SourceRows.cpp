@@ -13,10 +13,10 @@ int SourceRows::rowCount() const {
 Text SourceRows::subItemText(int row, int subItem) const {
     if (row < 0 || row >= source_.count())
         throw ListIndexError(row);
-    const QStringList texts = source_.details(row);
-    if (subItem < 0 || subItem >= texts.size())
+    const std::optional<QString> text = source_.detailText(row, subItem);
+    if (!text)
         throw ListIndexError(subItem);
-    return toText(texts[subItem]);
+    return toText(*text);
 }
 
 void SourceRows::setItemIndex(int row) {

@@ -411,24 +411,32 @@ QStringList TrashSource::details(int index) {
 
 QString TrashSource::detail(int index, TrashColumn column) {
     Item& item = items_[index];
-    if (!item.texts.isNull() && column != TrashColumn::Name && column < TrashColumn::Count)
-        return details(index).value(int(column) - 1);
+    // The kept texts hold 删除日期, 大小 and 修改日期 in that order.
+    const auto kept = [&item](int part) {
+        return QStringView(item.texts).split(u'\n').value(part).toString();
+    };
     switch (column) {
     case TrashColumn::Folder:
         return folders_[item.folder];
     case TrashColumn::Deleted:
-        return deletedText(item);
+        return item.texts.isNull() ? deletedText(item) : kept(0);
     case TrashColumn::Size:
-        if (item.bytes < 0)
+        if (item.texts.isNull() && item.bytes < 0)
             loadSizes();
-        return toQString(kilobyteSizeText(item.bytes));
+        return item.texts.isNull() ? toQString(kilobyteSizeText(item.bytes)) : kept(1);
     case TrashColumn::Type:
         return types_[typeOf(item)].description;
     case TrashColumn::Modified:
-        return modifiedText(item);
+        return item.texts.isNull() ? modifiedText(item) : kept(2);
     default:
         return {};
     }
+}
+
+std::optional<QString> TrashSource::detailText(int index, int subItem) {
+    if (subItem < 0 || subItem >= int(TrashColumn::Count) - 1)
+        return std::nullopt;
+    return detail(index, TrashColumn(subItem + 1));
 }
 
 // The sizes and modification times of every item not known yet (those of the home trash; the
@@ -453,15 +461,14 @@ void TrashSource::loadSizes() {
         if (item.bytes < 0)
             item.bytes = 0;
     }
-    // Now that every figure is known, the texts and types of every item: the list asks for them
-    // all, and the dates and sizes of the rows are what the cleaning logic reads.
+    // Now that every figure is known, the texts of every item: the walks over the rows read
+    // their dates and sizes. The types wait until a row is shown.
     try {
         Item* const items = items_.data();
         runParallel(std::size_t(items_.size()), 256, [&] {
             return [&](std::size_t k) {
                 if (items[k].texts.isNull())
                     items[k].texts = joinedTexts(items[k]);
-                typeOf(items[k]);
             };
         });
     } catch (...) {

@@ -88,6 +88,7 @@ public:
     bool isFolder(int index) const override;
     QString iconName(int index) const override;
     QStringList details(int index) override;
+    std::optional<QString> detailText(int index, int subItem) override;
     bool rename(int index, const QString& newName) override;
     // Removes the item through the held descriptors when it is still the one listed (see
     // ItemRemoval::KillItem). The size cache loses a removed folder's line before the next
@@ -97,8 +98,9 @@ public:
     RestoreOutcome restore(int index) override;
     ItemProperties properties(int index) override;
 
-    // One text of the columns after the name: the kept one once details() has loaded them,
-    // otherwise written now without loading the others (the size column loads the sizes).
+    // One text of the columns after the name: the kept one once the texts are loaded, otherwise
+    // written now without loading the others (the size column loads the sizes); the type is
+    // looked up for this item alone.
     QString detail(int index, TrashColumn column);
     // The absolute path of the item's stored file or folder, as bytes.
     QByteArray nativePathName(int index) const;

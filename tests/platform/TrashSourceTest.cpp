@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <vector>
 
 #include "ScopedFormatSettings.h"
 #include "TrashFixture.h"
@@ -636,6 +637,32 @@ TEST_F(TrashSourceTest, DescribesColumnsAndTypesByNameOnly) {
     EXPECT_EQ(types[QStringLiteral("d.pdf")], Folder);
     EXPECT_EQ(types[QStringLiteral("song.mp3")],
               mime.mimeTypeForName(QStringLiteral("inode/fifo")).comment());
+}
+
+// The walks over every row read one column at a time (detailText): each text must be the one
+// details() holds, whether it is asked for before the texts are loaded, after, or in between.
+TEST_F(TrashSourceTest, EachColumnAloneIsTheTextOfTheWholeRow) {
+    makeTrash(fileNameFromBytes(dataHome_), {"--items", "30", "--hard"});
+    TrashSource whole(options());
+    whole.enumerate();
+    TrashSource alone(options());
+    alone.enumerate();
+    ASSERT_EQ(alone.count(), whole.count());
+    // Every column but the size before the texts are loaded; then the size, which loads them,
+    // and every column again.
+    const std::vector<std::vector<int>> passes{{3, 4, 0, 1}, {2, 3, 4, 0, 1}};
+    for (std::size_t pass = 0; pass < passes.size(); ++pass) {
+        for (int i = 0; i < whole.count(); ++i) {
+            const QStringList texts = whole.details(i);
+            ASSERT_EQ(texts.size(), 5);
+            for (const int column : passes[pass])
+                EXPECT_EQ(alone.detailText(i, column), texts[column])
+                    << alone.displayName(i).toStdString() << " column " << column << " pass "
+                    << pass;
+            EXPECT_EQ(alone.detailText(i, -1), std::nullopt);
+            EXPECT_EQ(alone.detailText(i, 5), std::nullopt);
+        }
+    }
 }
 
 // The date and size texts read back through the conversions of the cleaning logic, in every

@@ -40,6 +40,13 @@ QStringList ShellListModel::subItems(int row) const {
     return source_->details(row).mid(0, wanted);
 }
 
+std::optional<QString> ShellListModel::subItemText(int row, int subItem) const {
+    const auto wanted = std::max<qsizetype>(0, columns_.size() - 1);
+    if (subItem < 0 || subItem >= wanted)
+        return std::nullopt;
+    return source_->detailText(row, subItem);
+}
+
 int ShellListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
 }
@@ -57,10 +64,7 @@ QVariant ShellListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (column == 0)
             return source_->displayName(row);
-        else {
-            const QStringList details = source_->details(row);
-            return column - 1 < details.size() ? details[column - 1] : QString();
-        }
+        return source_->detailText(row, column - 1).value_or(QString());
     case Qt::DecorationRole:
         return column == 0 ? QVariant(iconFor(row)) : QVariant();
     case Qt::TextAlignmentRole:

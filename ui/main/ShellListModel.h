@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "platform/ItemSource.h"
 
@@ -29,6 +30,8 @@ public:
     int columnWidth(int c) const { return charWidth_ * columns_[c].widthChars; }
     // The texts of a valid row's columns 1 onwards, one a column whatever the source gave.
     QStringList subItems(int row) const;
+    // Sub-item subItem of subItems(row) alone; none outside them.
+    std::optional<QString> subItemText(int row, int subItem) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -196,9 +196,10 @@ TShellListView::Walk::~Walk() {
 Text TShellListView::subItemText(int row, int subItem) const {
     if (row < 0 || row >= rowCount())
         throw ListIndexError(row);
-    TStrings texts;
-    texts.Assign(model_.subItems(row));
-    return toText(texts[subItem]);
+    const std::optional<QString> text = model_.subItemText(row, subItem);
+    if (!text)
+        throw ListIndexError(subItem);
+    return toText(*text);
 }
 
 void TShellListView::keyPressEvent(QKeyEvent* event) {
