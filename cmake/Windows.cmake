@@ -1,4 +1,5 @@
 # The Windows build: a native Win32 program over the shared core/, with the Windows code in
+# rooms of its own (platform/win32, ui/win32, app/win32, tests/win32). Included by the top
 # CMakeLists.txt when cross-building with cmake/mingw-w64-x86_64.cmake; Qt is not used.
 
 add_library(velmora_warnings INTERFACE)
@@ -15,6 +16,7 @@ target_compile_definitions(velmora_win32_defs INTERFACE UNICODE _UNICODE WIN32_L
 add_subdirectory(core)
 target_compile_options(velmora_core PRIVATE -Wconversion -Wsign-conversion)
 
+add_subdirectory(platform/win32)
 add_subdirectory(app/win32)
 
 if(VELMORA_BUILD_TESTS)

@@ -24,3 +24,4 @@ function(velmora_add_test name)
 endfunction()
 
 add_subdirectory(tests/core)
+add_subdirectory(tests/win32)

@@ -3,7 +3,8 @@
 # everything into build-windows/ and runs every Windows test under Wine, headless on a virtual X
 # server, with a Wine prefix, HOME and XDG_DATA_HOME of its own in a temporary folder (so Wine's
 # Recycle Bin, which is the freedesktop.org trash under that HOME, is never the real one).
-# Prints the time it took.
+# The tests run in a Simplified Chinese locale (the program's own language), compiled into the
+# temporary folder so that the machine's locales are not changed. Prints the time it took.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 start=$(date +%s)
@@ -15,7 +16,9 @@ scratch=$(mktemp -d)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$scratch"' EXIT
 export WINEPREFIX=$scratch/prefix HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" VELMORA_TRASH_VOLUMES=
-mkdir -p "$HOME" "$XDG_DATA_HOME"
+mkdir -p "$HOME" "$XDG_DATA_HOME" "$scratch/locales"
+localedef -i zh_CN -f UTF-8 "$scratch/locales/zh_CN.UTF-8"
+export LOCPATH=$scratch/locales LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     wineboot --init >/dev/null 2>&1 && wineserver -w
