@@ -17,6 +17,7 @@ add_subdirectory(core)
 target_compile_options(velmora_core PRIVATE -Wconversion -Wsign-conversion)
 
 add_subdirectory(platform/win32)
+add_subdirectory(ui/win32)
 add_subdirectory(app/win32)
 
 if(VELMORA_BUILD_TESTS)

@@ -18,7 +18,8 @@ export WINEPREFIX=$scratch/prefix HOME=$scratch/home XDG_DATA_HOME=$scratch/home
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" VELMORA_TRASH_VOLUMES=
 mkdir -p "$HOME" "$XDG_DATA_HOME" "$scratch/locales"
 localedef -i zh_CN -f UTF-8 "$scratch/locales/zh_CN.UTF-8"
-export LOCPATH=$scratch/locales LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export LOCPATH=$scratch/locales
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     wineboot --init >/dev/null 2>&1 && wineserver -w
