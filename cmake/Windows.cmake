@@ -19,6 +19,7 @@ target_compile_options(velmora_core PRIVATE -Wconversion -Wsign-conversion)
 add_subdirectory(platform/win32)
 add_subdirectory(ui/win32)
 add_subdirectory(app/win32)
+add_subdirectory(packaging/windows)
 
 if(VELMORA_BUILD_TESTS)
   enable_testing()
