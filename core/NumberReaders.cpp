@@ -1,7 +1,10 @@
 // Readers of decimal and whole numbers as the conversions accept them.
 #include "NumberReaders.h"
 
+#include <cerrno>
 #include <charconv>
+#include <clocale>
+#include <cstdlib>
 #include <limits>
 
 #include "FormatSettings.h"
@@ -17,6 +20,44 @@ int hexValue(char16_t c) {
     if (c >= u'A' && c <= u'F')
         return c - u'A' + 10;
     return -1;
+}
+
+// Whether std::from_chars reads long double at its full range and precision. Where the
+// standard library has no locale-independent strtold to build it on (MinGW-w64's libstdc++),
+// it reads through double, so 1e400 is out of range there and every value loses the 64-bit
+// mantissa.
+bool fromCharsReadsLongDouble() {
+    static const bool full = [] {
+        const char probe[] = "1e400";
+        long double value = 0;
+        return std::numeric_limits<long double>::max_exponent10 < 400 ||
+               std::from_chars(probe, probe + sizeof probe - 1, value).ec == std::errc();
+    }();
+    return full;
+}
+
+// Reads the whole of ascii (digits, "." and an exponent, as tryReadDecimal writes them) at long
+// double precision; the error is result_out_of_range beyond long double's range.
+std::errc readLongDouble(const std::string& ascii, long double& value) {
+    if (fromCharsReadsLongDouble()) {
+        const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+        return ec == std::errc() && end != ascii.data() + ascii.size() ? std::errc::invalid_argument
+                                                                       : ec;
+    }
+    // strtold reads the C locale's decimal point, whatever the process set it to.
+    std::string text = ascii;
+    if (const std::size_t dot = text.find('.'); dot != std::string::npos)
+        text.replace(dot, 1, std::localeconv()->decimal_point);
+    errno = 0;
+    char* end = nullptr;
+    const long double parsed = std::strtold(text.c_str(), &end);
+    if (end != text.c_str() + text.size())
+        return std::errc::invalid_argument;
+    if (errno == ERANGE || parsed == std::numeric_limits<long double>::infinity() ||
+        parsed == -std::numeric_limits<long double>::infinity())
+        return std::errc::result_out_of_range;
+    value = parsed;
+    return std::errc();
 }
 } // namespace
 
@@ -83,13 +124,13 @@ bool tryReadDecimal(TextView text, long double& value) {
         return false;
 
     long double parsed = 0;
-    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
+    const std::errc ec = readLongDouble(ascii, parsed);
     if (ec == std::errc::result_out_of_range) {
         // Too large overflows; too small is 0.
         if (static_cast<long long>(significantIntDigits) + exponent > 0)
             return false;
         parsed = 0;
-    } else if (ec != std::errc() || end != ascii.data() + ascii.size()) {
+    } else if (ec != std::errc()) {
         return false;
     }
     value = parsed;

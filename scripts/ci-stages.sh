@@ -11,6 +11,8 @@
 #           processes throughout.
 #   fuzz    every fuzz target of tests/fuzz for $VELMORA_FUZZ_SECONDS (60) seconds from its corpus
 #   format  the whole tree against .clang-format with clang-format 14
+#   windows the Windows build cross-built with MinGW-w64 and its tests under Wine
+#           (./scripts/test-windows.sh), in build-windows/
 # scripts/ci-stages.sh runs them all (and fails when one failed); scripts/ci-stages.sh asan fuzz
 # runs those named. The sanitizer builds leave out the tests labelled install (ctest -LE install),
 # which test what is shipped rather than how the code behaves.
@@ -18,7 +20,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 stages=("$@")
-[ ${#stages[@]} -eq 0 ] && stages=(tests asan tsan fuzz format)
+[ ${#stages[@]} -eq 0 ] && stages=(tests asan tsan fuzz format windows)
 fuzz_targets=(fuzz_trash_info fuzz_directory_sizes fuzz_date_text fuzz_number_texts
               fuzz_file_names fuzz_command_line)
 
@@ -74,6 +76,7 @@ stage_fuzz() {
     rm -f "$log"
     return $status
 }
+stage_windows() { ./scripts/test-windows.sh; }
 stage_format() {
     ./scripts/install-deps.sh sanitize &&
         git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror &&

@@ -4,6 +4,9 @@
 #   install-deps.sh sanitize   that, and clang 14 with its sanitizer and libFuzzer runtimes and
 #                              clang-format 14: the sanitizer builds, the fuzz targets and the
 #                              format check (.ci/run, scripts/fuzz.sh)
+#   install-deps.sh windows    that, and the MinGW-w64 cross compilers, Wine, a virtual X server
+#                              and NSIS: the Windows build, its tests and its installer
+#                              (scripts/build-windows.sh, scripts/test-windows.sh)
 set -euo pipefail
 
 packages=(
@@ -18,6 +21,10 @@ packages=(
 )
 if [ "${1:-}" = sanitize ]; then
     packages+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev clang-format-14)
+fi
+if [ "${1:-}" = windows ]; then
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest ccache
+               wine wine64 xvfb xauth nsis locales)
 fi
 
 missing=()

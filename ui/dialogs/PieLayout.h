@@ -33,9 +33,8 @@ struct PieLayout {
     std::vector<PieSliceLayout> Slices; // in the order the slices were added
 };
 
-// Each slice takes 360 x |v| / S degrees, S being the sum of |v| over all slices; the last one
-// ends exactly at 360. When S is 0 the first slice takes the whole circle, the others none, and
-// every mark reads "0 %". Numbers use the decimal and thousands separators of `settings`.
+// The slices as computePieShares (core/PieGeometry.h) lays out their values, with their labels
+// and colours.
 PieLayout computePieLayout(const std::vector<PieSlice>& slices,
                            const FormatSettings& settings = formatSettings());
 

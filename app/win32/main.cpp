@@ -1,0 +1,56 @@
+// The Windows program's entry: the single-instance guard, OLE, the windows and the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/win32/SingleInstance.h"
+#include "platform/win32/WindowsLocale.h"
+#include "ui/win32/MainWindow.h"
+#include "ui/win32/Win32Ui.h"
+
+using namespace velmora::win32;
+
+namespace {
+// The show command the process was started with; SW_SHOWDEFAULT when it carries none.
+int startShowCommand() {
+    STARTUPINFOW info{};
+    info.cb = sizeof info;
+    GetStartupInfoW(&info);
+    const int command = (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWDEFAULT;
+    if (command == SW_SHOWMAXIMIZED)
+        return SW_SHOWMAXIMIZED;
+    if (command == SW_SHOWMINNOACTIVE)
+        return SW_SHOWMINNOACTIVE;
+    return SW_SHOWNORMAL;
+}
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    if (FAILED(OleInitialize(nullptr)))
+        return 0;
+    if (IsAlreadyRunning()) {
+        ActivatePreviousInstance();
+        OleUninitialize();
+        return 0;
+    }
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+    loadUserFormatSettings();
+    int status = 0;
+    guarded([&] {
+        TForm1 form;
+        markMainWindow(form.handle());
+        ShowWindow(form.handle(), startShowCommand());
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        status = 0;
+    });
+    OleUninitialize();
+    return status;
+}

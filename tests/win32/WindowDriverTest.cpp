@@ -1,0 +1,213 @@
+// Drives velmora.exe under Wine as a user would: finds its main window by the property, checks
+// the caption, the controls and the list against the Recycle Bin, starts a second copy, opens
+// the analysis and runs the purge by days, which under Wine (no storage paths) removes nothing.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "app/win32/SingleInstance.h"
+#include "core/AgeAnalysis.h"
+#include "core/DateTime.h"
+#include "core/DetailColumns.h"
+#include "core/Totals.h"
+#include "platform/win32/RecycleBinFolder.h"
+#include "platform/win32/ShellText.h"
+#include "platform/win32/WindowsLocale.h"
+#include "ui/win32/MainWindow.h"
+
+using namespace velmora;
+using namespace velmora::win32;
+
+namespace {
+std::wstring exePath;
+
+HWND waitFor(const std::function<HWND()>& find, int seconds = 60) {
+    for (int i = 0; i < seconds * 20; ++i) {
+        if (HWND w = find())
+            return w;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return nullptr;
+}
+
+HWND markedWindow() {
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (GetPropW(w, InstancePropertyName))
+            return w;
+    return nullptr;
+}
+
+// A visible top-level window of the given class (nullptr: any) and caption prefix.
+HWND visibleWindow(const wchar_t* className, const std::wstring& caption) {
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        wchar_t name[64] = {}, text[256] = {};
+        GetClassNameW(w, name, 63);
+        GetWindowTextW(w, text, 255);
+        if (IsWindowVisible(w) && (!className || std::wstring(name) == className) &&
+            std::wstring(text).rfind(caption, 0) == 0)
+            return w;
+    }
+    return nullptr;
+}
+
+std::wstring textOf(HWND w) {
+    // WM_GETTEXT itself: GetWindowText does not ask another process's controls.
+    wchar_t text[1024] = {};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(w, WM_GETTEXT, 1023, LPARAM(text), SMTO_ABORTIFHUNG, 5000, &result);
+    return text;
+}
+
+PROCESS_INFORMATION start() {
+    STARTUPINFOW info{};
+    info.cb = sizeof info;
+    PROCESS_INFORMATION process{};
+    std::wstring command = L"\"" + exePath + L"\"";
+    EXPECT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &info, &process))
+        << GetLastError();
+    return process;
+}
+
+// The rows the program should show, read from the shell the same way.
+class FolderRows final : public ListRows {
+public:
+    explicit FolderRows(const RecycleBinFolder& f) : folder(f) {}
+    int rowCount() const override { return folder.itemCount(); }
+    Text subItemText(int row, int subItem) const override {
+        return folder.detailText(row, subItem + 1);
+    }
+    void setItemIndex(int) override {}
+    const RecycleBinFolder& folder;
+};
+
+std::size_t storedCount() {
+    const wchar_t* home = _wgetenv(L"XDG_DATA_HOME");
+    std::wstring path = std::wstring(L"Z:") + (home ? home : L"") + L"/Trash/files";
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(path))
+        ++n;
+    return n;
+}
+
+// Presses the button of a message box with this id, after reading its text.
+std::wstring answerBox(int button) {
+    HWND box = waitFor([] { return visibleWindow(L"#32770", L"Velmora"); }, 30);
+    if (!box)
+        return L"(no box)";
+    const std::wstring text = textOf(GetDlgItem(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    waitFor([box] { return IsWindow(box) && IsWindowVisible(box) ? nullptr : HWND(1); }, 10);
+    return text;
+}
+} // namespace
+
+TEST(WindowDriverTest, TheProgramUnderWine) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    loadUserFormatSettings();
+    const std::size_t storedBefore = storedCount();
+    PROCESS_INFORMATION first = start();
+    HWND form = waitFor(markedWindow);
+    ASSERT_TRUE(form) << "no window carries the property";
+    EXPECT_EQ(textOf(form), L"Velmora");
+
+    // The controls, their texts and places (client pixels at 96 DPI).
+    const struct {
+        int id;
+        const wchar_t* text;
+        int x, y;
+    } controls[] = {
+        {IdAnalyse, L"分析", 389, 408}, {IdDelete, L"清除", 473, 408},
+        {IdGroupList, L"回收站", 0, 0}, {IdGroupClean, L"安全清理回收站", 0, 386},
+        {IdDays, L"30", 121, 443},
+    };
+    for (const auto& c : controls) {
+        HWND control = GetDlgItem(form, c.id);
+        ASSERT_TRUE(control) << c.id;
+        EXPECT_EQ(textOf(control), c.text) << c.id;
+        RECT r;
+        GetWindowRect(control, &r);
+        POINT p{r.left, r.top};
+        ScreenToClient(form, &p);
+        EXPECT_EQ(p.x, c.x) << c.id;
+        EXPECT_EQ(p.y, c.y) << c.id;
+    }
+
+    // The list against the Recycle Bin as the shell gives it, and the totals.
+    RecycleBinFolder bin;
+    bin.enumerate(nullptr);
+    FolderRows rows(bin);
+    const DetailColumns columns = findDetailColumns(bin.headings());
+    HWND list = GetDlgItem(form, IdListView);
+    EXPECT_EQ(int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)), bin.itemCount());
+    EXPECT_GT(bin.itemCount(), 0);
+    const Totals totals = computeTotals(rows, columns.size);
+    EXPECT_EQ(textOf(GetDlgItem(form, IdTotal)), toWide(totals.countText));
+    EXPECT_EQ(textOf(GetDlgItem(form, IdTotalSpace)), toWide(totals.spaceText));
+
+    // A second start while the first is minimised: it exits 0 and the first is restored.
+    ShowWindow(form, SW_MINIMIZE);
+    EXPECT_TRUE(IsIconic(form));
+    PROCESS_INFORMATION second = start();
+    EXPECT_EQ(WaitForSingleObject(second.hProcess, 60000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(second.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    CloseHandle(second.hProcess);
+    CloseHandle(second.hThread);
+    EXPECT_FALSE(IsIconic(form));
+
+    // The analysis for 30 days: the dialog shows the core's message.
+    CutOffChoice choice;
+    choice.byDate = false;
+    choice.daysText = u"30";
+    choice.today = today();
+    const AgeAnalysis analysis = analyseAge(rows, choice, columns.date, columns.size);
+    ASSERT_GT(analysis.count, 0);
+    PostMessageW(GetDlgItem(form, IdAnalyse), BM_CLICK, 0, 0);
+    HWND dialog = waitFor([] { return visibleWindow(L"TfrmAnalyze", L"Velmora - 分析"); }, 30);
+    ASSERT_TRUE(dialog);
+    std::wstring expected;
+    for (const wchar_t c : toWide(analysis.message))
+        expected += c == L'\r' ? std::wstring(L"\r\n") : std::wstring(1, c);
+    EXPECT_EQ(textOf(GetDlgItem(dialog, 100)), expected);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    waitFor([dialog] { return IsWindowVisible(dialog) ? nullptr : HWND(1); }, 10);
+
+    // The purge by 30 days: asked, answered yes; under Wine every item is refused and reported
+    // as not removed, and the trash keeps every stored object.
+    PostMessageW(GetDlgItem(form, IdDelete), BM_CLICK, 0, 0);
+    answerBox(IDYES);
+    const std::wstring removed = answerBox(IDOK);
+    EXPECT_NE(removed.find(L"删除文件或文件夹：0项"), std::wstring::npos) << removed.size();
+    EXPECT_NE(removed.find(L"未能删除：" + std::to_wstring(analysis.count) + L"项"),
+              std::wstring::npos);
+    EXPECT_EQ(answerBox(IDOK), L"释放空间：0MB");
+    EXPECT_EQ(storedCount(), storedBefore);
+
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(first.hProcess, 30000), WAIT_OBJECT_0);
+    CloseHandle(first.hProcess);
+    CloseHandle(first.hThread);
+    CoUninitialize();
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc > 1) {
+        std::string unix = argv[1];
+        exePath = L"Z:" + std::wstring(unix.begin(), unix.end());
+        std::replace(exePath.begin(), exePath.end(), L'/', L'\\');
+    }
+    return RUN_ALL_TESTS();
+}

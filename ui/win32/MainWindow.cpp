@@ -1,0 +1,211 @@
+// The Windows main window.
+#include "MainWindow.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "Win32Ui.h"
+#include "core/AgeAnalysis.h"
+#include "core/DateTime.h"
+#include "core/Purge.h"
+#include "core/PurgeQuestion.h"
+#include "core/Totals.h"
+#include "platform/win32/FolderTree.h"
+#include "platform/win32/ShellText.h"
+
+namespace velmora::win32 {
+
+namespace {
+constexpr wchar_t kClass[] = L"TForm1";
+constexpr int kWidth = 715, kHeight = 491;
+
+// Removes a row's item through its parsing name (KillItem refuses what is no storage path).
+class ShellItemRemover final : public ItemRemover {
+public:
+    explicit ShellItemRemover(const RecycleBinFolder& folder) : folder_(folder) {}
+    RemoveOutcome KillItem(int row) override { return win32::KillItem(folder_.pathName(row)); }
+
+private:
+    const RecycleBinFolder& folder_;
+};
+} // namespace
+
+TForm1::TForm1() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = kClass;
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    RegisterClassExW(&wc);
+    RECT r{0, 0, kWidth, kHeight};
+    AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
+    hwnd_ = CreateWindowExW(0, kClass, ApplicationTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                            CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), this);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, LONG_PTR(this));
+    folder_ = std::make_unique<RecycleBinFolder>();
+    createControls();
+    Refresh();
+    // FormCreate: the size and date columns by the shell's headings.
+    columns_ = findDetailColumns(folder_->headings());
+    frmAnalyze_ = std::make_unique<TfrmAnalyze>(hwnd_);
+}
+
+void TForm1::createControls() {
+    const int h = kHeight;
+    makeControl(hwnd_, L"BUTTON", L"回收站", BS_GROUPBOX, IdGroupList, 0, 0, kWidth, h - 105);
+    makeControl(hwnd_, L"STATIC", L"回收站中已删除文件、文件夹共：", SS_LEFT, 0, 10, 56, 105, 30);
+    total_ = makeControl(hwnd_, L"STATIC", L"", SS_LEFT, IdTotal, 28, 105, 88, 13);
+    makeControl(hwnd_, L"STATIC", L"合计占用空间：", SS_LEFT, 0, 10, 153, 105, 13);
+    totalSpace_ = makeControl(hwnd_, L"STATIC", L"", SS_LEFT, IdTotalSpace, 18, 171, 100, 13);
+    list_ = makeControl(hwnd_, WC_LISTVIEWW, L"",
+                        LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER |
+                            WS_TABSTOP,
+                        IdListView, 123, 15, kWidth - 125, h - 122);
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT);
+    makeControl(hwnd_, L"BUTTON", L"安全清理回收站", BS_GROUPBOX, IdGroupClean, 0, h - 105, kWidth,
+                105);
+    makeControl(hwnd_, L"BUTTON", L"按天数：清除", BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 24,
+                h - 105 + 61, 113, 17);
+    days_ = makeControl(hwnd_, WC_COMBOBOXW, L"", CBS_DROPDOWN | WS_TABSTOP, IdDays, 121,
+                        h - 105 + 57, 51, 200);
+    for (const wchar_t* d : {L"7", L"30", L"60", L"90", L"180", L"365"})
+        SendMessageW(days_, CB_ADDSTRING, 0, LPARAM(d));
+    SetWindowTextW(days_, L"30");
+    makeControl(hwnd_, L"STATIC", L"天之前删除到回收站中的文件", SS_LEFT, 0, 180, h - 105 + 61, 170,
+                13);
+    makeControl(hwnd_, L"BUTTON", L"分析", BS_PUSHBUTTON | WS_TABSTOP, IdAnalyse, 389, h - 105 + 22,
+                65, 25);
+    makeControl(hwnd_, L"BUTTON", L"清除", BS_PUSHBUTTON | WS_TABSTOP, IdDelete, 473, h - 105 + 22,
+                65, 25);
+}
+
+void TForm1::Refresh() {
+    folder_->enumerate(hwnd_);
+    while (ListView_DeleteColumn(list_, 0)) {
+    }
+    HDC dc = GetDC(list_);
+    HGDIOBJ old = SelectObject(dc, windowFont());
+    SIZE x{};
+    GetTextExtentPoint32W(dc, L"X", 1, &x);
+    SelectObject(dc, old);
+    ReleaseDC(list_, dc);
+    int index = 0;
+    for (const ShellColumn& c : folder_->columns()) {
+        std::wstring heading = toWide(c.heading);
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        column.fmt = c.format;
+        column.cx = c.widthInChars * x.cx;
+        column.pszText = heading.data();
+        ListView_InsertColumn(list_, index++, &column);
+    }
+    ListView_SetItemCountEx(list_, folder_->itemCount(), 0);
+}
+
+int TForm1::rowCount() const {
+    return folder_->itemCount();
+}
+
+Text TForm1::subItemText(int row, int subItem) const {
+    return folder_->detailText(row, subItem + 1);
+}
+
+void TForm1::setItemIndex(int row) {
+    ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void TForm1::RefreshSum() {
+    const Totals totals = computeTotals(*this, columns_.size);
+    SetWindowTextW(total_, toWide(totals.countText).c_str());
+    SetWindowTextW(totalSpace_, toWide(totals.spaceText).c_str());
+}
+
+namespace {
+CutOffChoice daysChoice(HWND days) {
+    wchar_t buffer[64] = {};
+    GetWindowTextW(days, buffer, 63);
+    CutOffChoice choice;
+    choice.byDate = false;
+    choice.daysText = fromWide(buffer);
+    choice.today = today();
+    return choice;
+}
+} // namespace
+
+void TForm1::BtnAnalyseClick() {
+    const Totals totals = computeTotals(*this, columns_.size);
+    const AgeAnalysis analysis = analyseAge(*this, daysChoice(days_), columns_.date, columns_.size);
+    frmAnalyze_->ShowModal(analysis.message, totals.megabytes, analysis.megabytes);
+}
+
+void TForm1::BtnDeleteClick() {
+    const PurgePlan plan = planPurge(*this, daysChoice(days_), columns_.date, columns_.size);
+    if (plan.rows.empty() && plan.error)
+        std::rethrow_exception(plan.error);
+    if (!plan.rows.empty() && MessageBoxW(hwnd_, toWide(purgeQuestion(plan)).c_str(),
+                                          ApplicationTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    ShellItemRemover remover(*folder_);
+    const RemovalOutcomes outcomes =
+        plan.rows.empty() ? RemovalOutcomes{} : removeRows(plan.rows, remover);
+    const PurgeReport report = purgeReport(plan, outcomes);
+    showInformation(hwnd_, report.removedMessage);
+    showInformation(hwnd_, report.freedMessage);
+    Refresh();
+    RefreshSum();
+    if (plan.error)
+        std::rethrow_exception(plan.error);
+}
+
+LRESULT CALLBACK TForm1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT TForm1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SHOWWINDOW:
+        if (wParam)
+            guarded([this] { RefreshSum(); });
+        break;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IdAnalyse && HIWORD(wParam) == BN_CLICKED)
+            guarded([this] { BtnAnalyseClick(); });
+        else if (LOWORD(wParam) == IdDelete && HIWORD(wParam) == BN_CLICKED)
+            guarded([this] { BtnDeleteClick(); });
+        return 0;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->hwndFrom == list_ && header->code == LVN_GETDISPINFOW) {
+            auto* info = reinterpret_cast<NMLVDISPINFOW*>(lParam);
+            if ((info->item.mask & LVIF_TEXT) && info->item.cchTextMax > 0) {
+                textBuffer_.clear();
+                guarded([&] {
+                    const int row = info->item.iItem, column = info->item.iSubItem;
+                    textBuffer_ = toWide(column == 0 ? folder_->displayName(row)
+                                                     : folder_->detailText(row, column));
+                });
+                lstrcpynW(info->item.pszText, textBuffer_.c_str(), info->item.cchTextMax);
+            }
+            return 0;
+        }
+        break;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+} // namespace velmora::win32

@@ -1,0 +1,54 @@
+// TForm1 on Windows: the Recycle Bin list (an owner-data report list view over the shell's
+// folder), the totals, and the analysis and purge commands through the shared core.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "core/DetailColumns.h"
+#include "core/ListRows.h"
+#include "platform/win32/RecycleBinFolder.h"
+#include "ui/win32/AnalyzeDialog.h"
+
+namespace velmora::win32 {
+
+// Control ids, which the test driver finds the controls by.
+enum ControlId : int {
+    IdListView = 1001, // ShellListView1
+    IdTotal = 1002,    // lblTotal
+    IdTotalSpace = 1003,
+    IdAnalyse = 1004, // BtnAnalyse
+    IdDelete = 1005,  // BtnDelete
+    IdDays = 1006,    // CmbDays
+    IdGroupList = 1007,
+    IdGroupClean = 1008,
+};
+
+class TForm1 : public ListRows {
+public:
+    TForm1();
+    HWND handle() const { return hwnd_; }
+
+    int rowCount() const override;
+    Text subItemText(int row, int subItem) const override;
+    void setItemIndex(int row) override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void Refresh();
+    void RefreshSum();
+    void BtnAnalyseClick();
+    void BtnDeleteClick();
+
+    HWND hwnd_ = nullptr;
+    HWND list_ = nullptr, total_ = nullptr, totalSpace_ = nullptr, days_ = nullptr;
+    std::unique_ptr<RecycleBinFolder> folder_;
+    std::unique_ptr<TfrmAnalyze> frmAnalyze_;
+    DetailColumns columns_;
+    std::wstring textBuffer_;
+};
+
+} // namespace velmora::win32

@@ -1,0 +1,29 @@
+// What the Windows windows share: the application title, the font, message boxes and the guard
+// that shows what escapes an event handler.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "core/Text.h"
+
+namespace velmora::win32 {
+
+inline constexpr wchar_t ApplicationTitle[] = L"Velmora";
+
+// "MS Sans Serif" 8 pt: 11 pixels high at 96 DPI; one font for every window.
+HFONT windowFont();
+
+// An information box owned by `owner`, caption the application title.
+void showInformation(HWND owner, TextView text);
+
+// Runs an event handler; what it throws is shown (critical icon, owner the active window) after
+// the "." rule, and the message loop goes on.
+void guarded(const std::function<void()>& handler);
+
+// Makes a child control with the window font, at x, y, width, height in 96-DPI pixels.
+HWND makeControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
+                 int x, int y, int width, int height);
+
+} // namespace velmora::win32
