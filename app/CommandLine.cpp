@@ -3,7 +3,11 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
+
+#include "core/SpaceBudget.h"
+#include "platform/QtText.h"
 
 namespace velmora {
 namespace {
@@ -111,11 +115,19 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     const QCommandLineOption purgeBefore(QStringLiteral("purge-before"), QString(),
                                          QStringLiteral("DATE"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"));
+    const QCommandLineOption all(QStringLiteral("all"));
+    const QCommandLineOption maxSize(QStringLiteral("max-size"), QString(), QStringLiteral("SIZE"));
+    const QCommandLineOption minFree(QStringLiteral("min-free"), QString(), QStringLiteral("SIZE"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(purgeDays);
     parser.addOption(purgeBefore);
     parser.addOption(dryRun);
+    for (const QCommandLineOption* option : {&all, &maxSize, &minFree, &json, &quiet, &verbose})
+        parser.addOption(*option);
     for (const char* name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -162,13 +174,39 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
             QStringLiteral("velmora: --purge-days 和 --purge-before 只能给出一个，且只能一次\n"
                            "velmora: give one of --purge-days and --purge-before, once\n") +
                 tryHelp);
-    if (cutOffs == 0) {
-        if (parser.isSet(dryRun))
-            return answer(
-                CommandLineRequest::Action::Fail,
-                QStringLiteral("velmora: --dry-run 需要 --purge-days 或 --purge-before\n"
-                               "velmora: --dry-run needs --purge-days or --purge-before\n") +
-                    tryHelp);
+    const auto fail = [&](const QString& sentence) {
+        return answer(CommandLineRequest::Action::Fail,
+                      QStringLiteral("velmora: ") + sentence + u'\n' + tryHelp);
+    };
+    for (const QCommandLineOption* option : {&maxSize, &minFree}) {
+        const QStringList values = parser.values(*option);
+        const QString name = QStringLiteral("--") + option->names().first();
+        if (values.size() > 1)
+            return fail(QCoreApplication::translate("CommandLine", "%1 只能给出一次").arg(name));
+        SpaceSize size;
+        if (values.size() == 1 && !readSpaceSize(toText(values.first()), size))
+            return fail(QCoreApplication::translate(
+                            "CommandLine",
+                            "%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），"
+                            "或不超过 100% 的卷容量百分比（如 10%）")
+                            .arg(name, values.first()));
+    }
+    const bool budget = parser.isSet(maxSize) || parser.isSet(minFree);
+    if (parser.isSet(all) && (cutOffs > 0 || budget))
+        return fail(QCoreApplication::translate(
+            "CommandLine",
+            "--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 "
+            "--min-free 一起使用"));
+    if (parser.isSet(quiet) && parser.isSet(verbose))
+        return fail(QCoreApplication::translate("CommandLine", "--quiet 和 --verbose 只能选一个"));
+    if (cutOffs == 0 && !budget && !parser.isSet(all)) {
+        for (const QCommandLineOption* option : {&dryRun, &json, &quiet, &verbose})
+            if (parser.isSet(*option))
+                return fail(QCoreApplication::translate(
+                                "CommandLine",
+                                "%1 需要 --purge-days、--purge-before、--max-size、--min-free "
+                                "或 --all")
+                                .arg(QStringLiteral("--") + option->names().first()));
         return {};
     }
     CommandLineRequest request;
@@ -177,6 +215,15 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     request.purge.days = parser.value(purgeDays);
     request.purge.before = parser.value(purgeBefore);
     request.purge.dryRun = parser.isSet(dryRun);
+    request.purge.hasCutOff = cutOffs > 0;
+    request.purge.all = parser.isSet(all);
+    if (parser.isSet(maxSize))
+        request.purge.maxSize = parser.value(maxSize);
+    if (parser.isSet(minFree))
+        request.purge.minFree = parser.value(minFree);
+    request.purge.json = parser.isSet(json);
+    request.purge.quiet = parser.isSet(quiet);
+    request.purge.verbose = parser.isSet(verbose);
     return request;
 }
 

@@ -36,6 +36,7 @@
 #include "platform/QtText.h"
 #include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
+#include "platform/TrashInfoFile.h"
 #include "platform/VolumeReads.h"
 #include "platform/Volumes.h"
 
@@ -331,6 +332,53 @@ QStringList TrashSource::trashDirectories() const {
     for (const HeldTrash& trash : trashes_)
         dirs.append(fileNameFromBytes(trash.dir));
     return dirs;
+}
+
+qint64 TrashSource::itemBytes(int index) {
+    if (items_[index].bytes < 0)
+        loadSizes();
+    return std::max<qint64>(items_[index].bytes, 0);
+}
+
+int TrashSource::trashIndex(int index) const {
+    return items_[index].trash;
+}
+
+ItemKind TrashSource::itemKind(int index) const {
+    return items_[index].kind;
+}
+
+QByteArray TrashSource::storedName(int index) const {
+    return items_[index].stored;
+}
+
+QByteArray TrashSource::originalPath(int index) const {
+    const Item& item = items_[index];
+    const HeldTrash& trash = trashes_[item.trash];
+    if (!item.hasInfo || item.name.isNull() || !trash.info.valid())
+        return {};
+    const QByteArray infoName = item.stored + TrashInfoSuffix;
+    const InfoFileRead read = readInfoFile(trash.info.get(), infoName.constData());
+    if (read.haveStat && item.infoIno != 0 && read.st.st_ino != item.infoIno)
+        return {}; // no longer the info file the listing read
+    QByteArrayView name;
+    QByteArray folder;
+    if (!read.info.hasPath || !splitOriginalPath(read.info.path, trash.top, name, folder))
+        return {};
+    return (folder.endsWith('/') ? folder : folder + '/') + name.toByteArray();
+}
+
+int TrashSource::trashDescriptor(int trash) const {
+    return trashes_[std::size_t(trash)].fd.get();
+}
+
+dev_t TrashSource::trashDevice(int trash) const {
+    return trashes_[std::size_t(trash)].filesDev;
+}
+
+QByteArray TrashSource::trashTopDirectory(int trash) const {
+    const HeldTrash& held = trashes_[std::size_t(trash)];
+    return held.home ? QByteArray() : held.top;
 }
 
 quint16 TrashSource::typeOf(const Item& item) const {

@@ -106,6 +106,22 @@ public:
     TDateTime deletionDate(int index) const;
     // The trash directories the last enumeration read, the home trash first.
     QStringList trashDirectories() const;
+    // The item's size on disk in bytes, as the size column counts it (loads the sizes).
+    qint64 itemBytes(int index);
+    // The index in trashDirectories() of the item's trash directory.
+    int trashIndex(int index) const;
+    // What kind of object the item's stored entry is.
+    ItemKind itemKind(int index) const;
+    // The item's name in files/, as on disk.
+    QByteArray storedName(int index) const;
+    // The item's original location as bytes, its info file's Path read again through the held
+    // info/ (a relative Path taken from the volume's top directory); null when it is not known.
+    QByteArray originalPath(int index) const;
+    // Of a trash directory of trashDirectories(): its held descriptor, the device of its files/,
+    // and the top directory of its volume (empty for the home trash).
+    int trashDescriptor(int trash) const;
+    dev_t trashDevice(int trash) const;
+    QByteArray trashTopDirectory(int trash) const;
     QStringList unavailableVolumes() const override;
     // Set when the home trash exists but cannot be read (its folder, files/ or info/), and when
     // memory ran out: then nothing is listed.

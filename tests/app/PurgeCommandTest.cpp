@@ -713,7 +713,16 @@ TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
         {{"--purge-before", "20991101", "--dry-run"}, "is after today"},
         {{"--purge-before", "3e5"}, "'3e5' is not a date"},
         {{"--purge-days", "30", "--purge-before", "2026-01-01"}, "give one of"},
-        {{"--dry-run"}, "--dry-run needs"},
+        {{"--dry-run"}, "velmora: --dry-run 需要"},
+        {{"--max-size", "12Q"}, "velmora: --max-size 的“12Q”不是大小"},
+        {{"--max-size", "-1G", "--dry-run"}, "velmora: --max-size 的“-1G”不是大小"},
+        {{"--min-free", "150%"}, "velmora: --min-free 的“150%”不是大小"},
+        {{"--min-free="}, "velmora: --min-free 的“”不是大小"},
+        {{"--max-size", "1G", "--max-size", "1G"}, "velmora: --max-size 只能给出一次"},
+        {{"--all", "--purge-days", "30"}, "velmora: --all 已包含所有项目"},
+        {{"--all", "--quiet", "--verbose"}, "velmora: --quiet 和 --verbose 只能选一个"},
+        {{"--json"}, "velmora: --json 需要"},
+        {{"--max-size", "1G", "--purge-days", "abc"}, "''abc'' is not a valid integer value.\n"},
     };
     for (const Case& c : cases) {
         const test::Run r = velmora(c.arguments);
