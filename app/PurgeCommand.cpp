@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <ranges>
+#include <unistd.h>
 
 #include "app/PurgeJson.h"
+#include "app/PurgeProgress.h"
 #include "app/TrashEnvironment.h"
 #include "core/CalendarDate.h"
 #include "core/Conversions.h"
@@ -334,7 +336,12 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
         SourceRemover remover(source);
         // --min-free reads the free space before each item: one item at a time, so that none
         // goes while an older one is still returning its space.
-        PlainRemovalRunner runner(settings.minFree ? 1 : RemovalThreads);
+        const int threads = settings.minFree ? 1 : RemovalThreads;
+        PlainRemovalRunner plainRunner(threads);
+        TerminalProgressRunner progressRunner(threads, plan.rows.rows, plan.rows.sizes, stderr,
+                                              progressDelay());
+        RemovalRunner& runner = settings.quiet ? static_cast<RemovalRunner&>(plainRunner)
+                                               : static_cast<RemovalRunner&>(progressRunner);
         if (plan.budgeted) {
             BudgetRemoval removal =
                 removeBudgetPlan(plan.budget, plan.items, plan.rows, remover, runner, volumes);
@@ -444,8 +451,10 @@ int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv) {
     TrashSource source(options);
     source.enumerate();
     const PurgeSettings settings = purgeSettings(request);
-    PurgeOutput output = settings.plain() ? runPurge(source, choice, request.dryRun)
-                                          : runTrashPurge(source, choice, settings);
+    // A purge on a terminal shows its progress: runTrashPurge has the line.
+    const bool progress = !settings.dryRun && !settings.quiet && ::isatty(STDERR_FILENO) == 1;
+    PurgeOutput output = settings.plain() && !progress ? runPurge(source, choice, request.dryRun)
+                                                       : runTrashPurge(source, choice, settings);
     if (settings.quiet && settings.plain())
         output.out.clear();
     write(stdout, output.out);

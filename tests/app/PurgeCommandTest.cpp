@@ -1306,5 +1306,50 @@ TEST_F(PurgeProcess, MinFreeRemovesTheOldestUntilTheVolumeHasTheSpace) {
               known.size());
 }
 
+// The progress line appears on a terminal only: under a pseudo-terminal (script) the purge
+// writes it and clears it again; into a pipe, as under the timer's journal, it never does.
+// The delay before it is shortened to nothing for the test.
+TEST_F(PurgeProcess, TheProgressLineIsShownOnATerminalOnly) {
+    const QJsonObject manifest = trash({QStringLiteral("--items"), QStringLiteral("60")});
+    QSet<QByteArray> qualifying = deletedBefore(manifest, midnightDaysAgo(30));
+    ASSERT_GT(qualifying.size(), 5);
+    const QString noDelay = QStringLiteral("export VELMORA_PROGRESS_DELAY_MS=0");
+    const QStringList days{QStringLiteral("--purge-days"), QStringLiteral("30")};
+
+    const test::Run pipe = velmora(days, {}, false, noDelay);
+    EXPECT_EQ(pipe.exitCode, 0) << pipe.err.toStdString();
+    EXPECT_EQ(pipe.err.toStdString(), "");
+    EXPECT_FALSE(pipe.out.contains("清除中")) << pipe.out.toStdString();
+
+    ASSERT_TRUE(QDir(dataHome()).removeRecursively());
+    qualifying = deletedBefore(trash({QStringLiteral("--items"), QStringLiteral("60")}),
+                               midnightDaysAgo(30));
+    // script runs the program on a pseudo-terminal; its output, standard error included, comes
+    // back on script's standard output.
+    const test::Run terminal =
+        velmora(days, {}, false,
+                noDelay + QStringLiteral(
+                              "; exec script -qefc \"$(printf '%q ' \"$0\" \"$@\")\" /dev/null"));
+    EXPECT_EQ(terminal.exitCode, 0) << terminal.err.toStdString();
+    EXPECT_TRUE(terminal.out.contains("\r\033[K清除中："));
+    EXPECT_TRUE(
+        terminal.out.contains(QStringLiteral("/%1 项，已释放 ").arg(qualifying.size()).toUtf8()))
+        << terminal.out.toStdString();
+    // Cleared before the report.
+    EXPECT_TRUE(terminal.out.contains(
+        QStringLiteral("\r\033[K删除文件或文件夹：%1项").arg(qualifying.size()).toUtf8()))
+        << terminal.out.toStdString();
+
+    // --quiet shows no progress even on a terminal.
+    ASSERT_TRUE(QDir(dataHome()).removeRecursively());
+    trash({QStringLiteral("--items"), QStringLiteral("60")});
+    const test::Run quiet =
+        velmora(days + QStringList{QStringLiteral("--quiet")}, {}, false,
+                noDelay + QStringLiteral(
+                              "; exec script -qefc \"$(printf '%q ' \"$0\" \"$@\")\" /dev/null"));
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.out.toStdString(), "");
+}
+
 } // namespace
 } // namespace velmora
