@@ -143,17 +143,23 @@ bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choi
     choice.byDate = request.byDate;
     if (request.byDate)
         return readCutOffDate(request.before, today, choice.pickerValue, error);
+    // One sentence naming the text, never the days box's conversion texts: the box's rule
+    // decides what is accepted, the command line says what it expected.
+    const auto refuse = [&](const char* sentence) {
+        error = QStringLiteral("velmora: ") +
+                QCoreApplication::translate("PurgeCommand", sentence).arg(request.days);
+        return false;
+    };
+    choice.daysText = toText(request.days);
+    std::int32_t days = 0;
+    if (!tryReadWholeNumber(choice.daysText, days))
+        return refuse("“%1”不是天数：请写 0 或更大的整数，如 30");
+    if (days < 0)
+        return refuse("天数“%1”是负数：请写 0 或更大的整数，如 30");
     try {
-        choice.daysText = toText(request.days);
-        std::int32_t days = 0;
-        if (tryReadWholeNumber(choice.daysText, days) && days < 0) {
-            error = QStringLiteral("天数不能为负数");
-            return false;
-        }
         AgeCutOff(false, 0, choice.daysText, today); // its errors, before anything is read
     } catch (...) {
-        error = toQString(shownErrorText(std::current_exception()));
-        return false;
+        return refuse("天数“%1”太大：截止日期超出了可以表示的范围");
     }
     return true;
 }
@@ -168,8 +174,7 @@ bool permitted(const RemovalPermit& permit, PurgeOutput& output) {
         return true;
     const bool busy = permit.refusal == RemovalPermit::Refusal::Busy;
     output.status = busy ? PurgeBusy : PurgeListingFailed;
-    output.err =
-        (busy ? permit.message : QStringLiteral("velmora: ") + permit.message).toUtf8() + '\n';
+    output.err = (QStringLiteral("velmora: ") + permit.message).toUtf8() + '\n';
     return false;
 }
 
