@@ -37,6 +37,7 @@ expect=(
     ./usr/share/doc/velmora/copyright
     ./usr/lib/systemd/user/velmora-purge.service
     ./usr/lib/systemd/user/velmora-purge.timer
+    ./usr/share/man/man1/velmora.1.gz
 )
 for size in 16 22 32 48 64 128 256; do
     expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -50,7 +51,8 @@ while read -r owner path; do
     ./ | ./usr/ | ./usr/bin/ | ./usr/bin/velmora | ./usr/share/ | ./usr/share/applications/* | \
         ./usr/share/metainfo/* | ./usr/share/icons/* | ./usr/share/doc/ | \
         ./usr/share/doc/velmora/* | ./usr/share/velmora/* | ./usr/lib/ | ./usr/lib/systemd/ | \
-        ./usr/lib/systemd/user/ | ./usr/lib/systemd/user/velmora-purge.*) ;;
+        ./usr/lib/systemd/user/ | ./usr/lib/systemd/user/velmora-purge.* | ./usr/share/man/ | \
+        ./usr/share/man/man1/ | ./usr/share/man/man1/velmora.1.gz) ;;
     *) fail "unexpected file in the package: $path ($owner)" ;;
     esac
 done <<<"$files"

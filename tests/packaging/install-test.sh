@@ -55,4 +55,21 @@ grep -q "<svg" "$svg" 2>/dev/null || fail "no scalable icon $svg"
 [ -s "$root/share/doc/velmora/copyright" ] || fail "no copyright file"
 
 [ "$failures" -eq 0 ] && echo "install tree checked: $root"
+# The manual page: installed compressed, read by man without warnings, covering every option.
+manpage=$root/share/man/man1/velmora.1.gz
+if [ -f "$manpage" ]; then
+    echo "man --warnings $manpage"
+    if ! page=$(MANPATH=$root/share/man MANWIDTH=80 man --warnings velmora 2>"$dest/man.err"); then
+        fail "man velmora"
+    fi
+    [ -s "$dest/man.err" ] && fail "man warnings: $(cat "$dest/man.err")"
+    for option in --help --version --purge-days --purge-before --max-size --min-free --all \
+        --dry-run --json --quiet --verbose; do
+        grep -q -- "$option" <<<"$page" || fail "the manual page does not cover $option"
+    done
+    grep -q "EXIT STATUS" <<<"$page" || fail "the manual page gives no exit statuses"
+else
+    fail "no manual page $manpage"
+fi
+
 exit $((failures > 0))
