@@ -38,6 +38,7 @@ expect=(
     ./usr/lib/systemd/user/velmora-purge.service
     ./usr/lib/systemd/user/velmora-purge.timer
     ./usr/share/man/man1/velmora.1.gz
+    ./usr/share/bash-completion/completions/velmora
 )
 for size in 16 22 32 48 64 128 256; do
     expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -52,7 +53,8 @@ while read -r owner path; do
         ./usr/share/metainfo/* | ./usr/share/icons/* | ./usr/share/doc/ | \
         ./usr/share/doc/velmora/* | ./usr/share/velmora/* | ./usr/lib/ | ./usr/lib/systemd/ | \
         ./usr/lib/systemd/user/ | ./usr/lib/systemd/user/velmora-purge.* | ./usr/share/man/ | \
-        ./usr/share/man/man1/ | ./usr/share/man/man1/velmora.1.gz) ;;
+        ./usr/share/man/man1/ | ./usr/share/man/man1/velmora.1.gz | ./usr/share/bash-completion/ | \
+        ./usr/share/bash-completion/completions/ | ./usr/share/bash-completion/completions/velmora) ;;
     *) fail "unexpected file in the package: $path ($owner)" ;;
     esac
 done <<<"$files"

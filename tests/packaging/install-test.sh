@@ -72,4 +72,14 @@ else
     fail "no manual page $manpage"
 fi
 
+# The completion offers the options.
+completion=$root/share/bash-completion/completions/velmora
+if [ -f "$completion" ]; then
+    offered=$(bash -c 'source "$1"; COMP_WORDS=(velmora --m); COMP_CWORD=1; _velmora
+        printf "%s\n" "${COMPREPLY[@]}"' _ "$completion")
+    [ "$offered" = $'--max-size\n--min-free' ] || fail "completion of --m: $offered"
+else
+    fail "no bash completion $completion"
+fi
+
 exit $((failures > 0))
