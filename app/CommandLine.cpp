@@ -49,6 +49,9 @@ const QString usage = QStringLiteral(
     "  --quiet               只输出错误 / print nothing but errors\n"
     "  --verbose             每个删除或未能删除的项目各输出一行\n"
     "                        one more line per removed or stayed item\n"
+    "  --trash-dir DIR       只读取这个回收站目录（可以给出多次）\n"
+    "                        read only this trash directory (~/.local/share/Trash,\n"
+    "                        /media/usb/.Trash-1000, /media/usb/.Trash/1000); repeatable\n"
     "\n"
     "清除的退出状态 / Exit status of a purge:\n"
     "  0 全部删除 / every qualifying item is gone (--dry-run: the analysis succeeded)\n"
@@ -138,12 +141,15 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption quiet(QStringLiteral("quiet"));
     const QCommandLineOption verbose(QStringLiteral("verbose"));
+    const QCommandLineOption trashDir(QStringLiteral("trash-dir"), QString(),
+                                      QStringLiteral("DIR"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(purgeDays);
     parser.addOption(purgeBefore);
     parser.addOption(dryRun);
-    for (const QCommandLineOption* option : {&all, &maxSize, &minFree, &json, &quiet, &verbose})
+    for (const QCommandLineOption* option :
+         {&all, &maxSize, &minFree, &json, &quiet, &verbose, &trashDir})
         parser.addOption(*option);
     for (const char* name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -217,7 +223,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     if (parser.isSet(quiet) && parser.isSet(verbose))
         return fail(QCoreApplication::translate("CommandLine", "--quiet 和 --verbose 只能选一个"));
     if (cutOffs == 0 && !budget && !parser.isSet(all)) {
-        for (const QCommandLineOption* option : {&dryRun, &json, &quiet, &verbose})
+        for (const QCommandLineOption* option : {&dryRun, &json, &quiet, &verbose, &trashDir})
             if (parser.isSet(*option))
                 return fail(QCoreApplication::translate(
                                 "CommandLine",
@@ -241,6 +247,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     request.purge.json = parser.isSet(json);
     request.purge.quiet = parser.isSet(quiet);
     request.purge.verbose = parser.isSet(verbose);
+    request.purge.trashDirs = parser.values(trashDir);
     return request;
 }
 

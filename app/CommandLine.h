@@ -20,6 +20,7 @@ struct PurgeRequest {
     bool json = false;     // --json: one JSON document on standard output
     bool quiet = false;    // --quiet: nothing but errors
     bool verbose = false;  // --verbose: one line per removed or stayed item
+    QStringList trashDirs; // --trash-dir, each as given: only these trash directories are read
 };
 
 // What the process was asked to do.

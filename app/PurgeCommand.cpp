@@ -2,6 +2,8 @@
 #include "app/PurgeCommand.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -432,6 +434,50 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
     return output;
 }
 
+bool readTrashDirs(const QStringList& dirs, uid_t uid, TrashSourceOptions& options,
+                   QList<QByteArray>& paths, QString& error) {
+    if (dirs.isEmpty())
+        return true;
+    options.readHome = false;
+    options.scanVolumes = false;
+    QList<QByteArray> volumeTrashes;
+    QStringList roots;
+    const QString uidText = QString::number(uid);
+    for (const QString& given : dirs) {
+        const QString dir = QDir::cleanPath(QDir::current().absoluteFilePath(given));
+        const QFileInfo info(dir);
+        const QString name = info.fileName();
+        const QString parent = info.path();
+        const QString grandParent = QFileInfo(parent).path();
+        paths.append(fileNameToBytes(dir));
+        if (name == QStringLiteral(".Trash-") + uidText) {
+            roots.append(parent); // .Trash-$uid: ours, not a link
+        } else if (name == uidText && QFileInfo(parent).fileName() == QStringLiteral(".Trash")) {
+            roots.append(grandParent); // .Trash/$uid: the parent sticky, not a link; ours
+        } else if (name == QStringLiteral("Trash") && !options.readHome) {
+            options.readHome = true; // the home trash: ours and a folder
+            options.dataHome = parent;
+            continue;
+        } else {
+            error =
+                QStringLiteral("velmora: ") +
+                QCoreApplication::translate(
+                    "PurgeCommand",
+                    "“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、"
+                    "卷上的 .Trash-%2 或 .Trash/%2")
+                    .arg(given, uidText);
+            return false;
+        }
+        volumeTrashes.append(fileNameToBytes(dir));
+    }
+    if (!roots.isEmpty()) {
+        options.scanVolumes = true;
+        options.volumeRoots = roots;
+        options.onlyVolumeTrashes = volumeTrashes;
+    }
+    return true;
+}
+
 int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv) {
     // The core application only: no platform plugin, so no display is needed.
     QCoreApplication app(argc, argv);
@@ -453,8 +499,31 @@ int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv) {
     // No window to keep responsive: the volumes get longer to answer than in the window.
     options.probeDeadline = CommandLineProbeDeadline;
     options.volumeDeadline = CommandLineVolumeDeadline;
+    QList<QByteArray> named;
+    if (!readTrashDirs(request.trashDirs, ::getuid(), options, named, error)) {
+        write(stderr, error.toUtf8() + '\n');
+        return PurgeBadInput;
+    }
     TrashSource source(options);
     source.enumerate();
+    // A trash directory named on the command line that could not be read, or failed the checks
+    // of its kind, is an error: nothing is removed.
+    QList<QByteArray> read;
+    for (const QString& dir : source.trashDirectories())
+        read.append(fileNameToBytes(dir));
+    for (const QByteArray& dir : named) {
+        if (read.contains(dir))
+            continue;
+        write(stderr,
+              (QStringLiteral("velmora: ") +
+               QCoreApplication::translate(
+                   "PurgeCommand",
+                   "未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求")
+                   .arg(fileNameFromBytes(dir)))
+                      .toUtf8() +
+                  '\n');
+        return PurgeListingFailed;
+    }
     const PurgeSettings settings = purgeSettings(request);
     // A purge on a terminal shows its progress: runTrashPurge has the line.
     const bool progress = !settings.dryRun && !settings.quiet && ::isatty(STDERR_FILENO) == 1;

@@ -12,6 +12,7 @@
 #include "core/AgeAnalysis.h"
 #include "core/SpaceBudget.h"
 #include "platform/ItemSource.h"
+#include "platform/TrashSource.h"
 
 namespace velmora {
 
@@ -80,6 +81,12 @@ class TrashSource;
 // gone is named on standard error; the status stays 0.
 PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
                           const PurgeSettings& settings);
+
+// The options of --trash-dir: each DIR by its kind, the home trash (a folder named Trash, one
+// only), a volume's .Trash-$uid or .Trash/$uid; only those are read, each with the checks of its
+// kind. `paths` gets each as an absolute path. False with the error text for a DIR of no kind.
+bool readTrashDirs(const QStringList& dirs, uid_t uid, TrashSourceOptions& options,
+                   QList<QByteArray>& paths, QString& error);
 
 // The whole run: an application object without a display, the user's locale, the cut-off, the
 // user's trash. Prints what it has to say and returns the exit status.

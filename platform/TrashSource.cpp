@@ -86,7 +86,7 @@ void TrashSource::enumerate() {
         bool haveHome = false;
         QSet<QPair<quint64, quint64>> seen;
         const QByteArray dataHome = fileNameToBytes(options_.dataHome);
-        if (dataHome.startsWith('/')) {
+        if (options_.readHome && dataHome.startsWith('/')) {
             const QByteArray path = dataHome + (dataHome.endsWith('/') ? "Trash" : "/Trash");
             homePath = path;
             Fd fd = openHomeTrash(path);
@@ -123,6 +123,9 @@ void TrashSource::enumerate() {
             for (const QByteArray& root : unanswered)
                 unavailable_.append(fileNameFromBytes(root));
             for (const TrashLocation& location : found) {
+                if (options_.onlyVolumeTrashes &&
+                    !options_.onlyVolumeTrashes->contains(location.trashDir))
+                    continue;
                 if (seen.contains({quint64(location.dev), quint64(location.ino)}))
                     continue;
                 seen.insert({quint64(location.dev), quint64(location.ino)});

@@ -36,8 +36,13 @@ QString defaultDataHome();
 struct TrashSourceOptions {
     // The folder whose Trash subfolder is the home trash; empty: defaultDataHome().
     QString dataHome;
+    // Whether to read the home trash at all.
+    bool readHome = true;
     // Whether to look at volumes at all.
     bool scanVolumes = true;
+    // When set, only the volume trash directories of this list are read (of those the probe of
+    // volumeRoots finds and their checks admit).
+    std::optional<QList<QByteArray>> onlyVolumeTrashes;
     // The top directories of the volumes to look at; unset: the mounted volumes of the mount
     // table, pseudo file systems and x-gvfs-notrash mounts left out.
     std::optional<QStringList> volumeRoots;

@@ -1352,5 +1352,75 @@ TEST_F(PurgeProcess, TheProgressLineIsShownOnATerminalOnly) {
     EXPECT_EQ(quiet.out.toStdString(), "");
 }
 
+// --trash-dir reads only the trash directories named, each checked as its kind requires: the
+// home trash, a volume's .Trash-$uid (ours, not a link) and .Trash/$uid (its parent sticky and
+// not a link); anything else is refused with status 2, one that fails its checks with status 5.
+TEST_F(PurgeProcess, TrashDirReadsOnlyTheNamedTrashesAfterTheirChecks) {
+    trash({QStringLiteral("--items"), QStringLiteral("5")});
+    const QByteArray uid = QByteArray::number(::getuid());
+    const QByteArray vol = QFile::encodeName(root_) + "/vol";
+    // A volume trash of each kind, 3 items each, from make-trash trashes moved into place.
+    const auto volumeTrash = [&](const QByteArray& dir, const char* seedRoot) {
+        const QString other = root_ + QString::fromLatin1(seedRoot);
+        test::makeTrash(other, {QStringLiteral("--items"), QStringLiteral("3")});
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(QString::fromUtf8(dir)).path()));
+        ASSERT_EQ(::rename(QFile::encodeName(other + QStringLiteral("/Trash")).constData(),
+                           dir.constData()),
+                  0);
+    };
+    volumeTrash(vol + "/.Trash-" + uid, "/m1");
+    ASSERT_TRUE(test::makeDirs(vol + "/.Trash", 01777));
+    volumeTrash(vol + "/.Trash/" + uid, "/m2");
+    ASSERT_TRUE(test::makeDirs(vol + "/loose/.Trash", 0777)); // not sticky
+    volumeTrash(vol + "/loose/.Trash/" + uid, "/m3");
+    ASSERT_TRUE(test::makeDirs(vol + "/linked"));
+    ASSERT_EQ(::symlink((vol + "/.Trash-" + uid).constData(),
+                        (vol + "/linked/.Trash-" + uid).constData()),
+              0);
+    const QString home = dataHome() + QStringLiteral("/Trash");
+    const QString dashed = QString::fromUtf8(vol + "/.Trash-" + uid);
+    const QString shared = QString::fromUtf8(vol + "/.Trash/" + uid);
+    struct Case {
+        QStringList dirs;
+        int status;
+        int items; // in the dry run's plan
+        const char* err;
+    };
+    const Case cases[] = {
+        {{home}, 0, 5, ""},
+        {{dashed}, 0, 3, ""},
+        {{shared}, 0, 3, ""},
+        {{home, dashed, shared}, 0, 11, ""},
+        {{dashed + u'/'}, 0, 3, ""},
+        {{QString::fromUtf8(vol + "/loose/.Trash/" + uid)}, 5, 0, "velmora: 未能读取回收站目录"},
+        {{QString::fromUtf8(vol + "/linked/.Trash-" + uid)}, 5, 0, "velmora: 未能读取回收站目录"},
+        {{QString::fromUtf8(vol + "/absent/.Trash-" + uid)}, 5, 0, "velmora: 未能读取回收站目录"},
+        {{QString::fromUtf8(vol)}, 2, 0, "不是回收站目录"},
+        {{QString::fromUtf8(vol + "/.Trash-99999")}, 2, 0, "不是回收站目录"},
+        {{home, root_ + QStringLiteral("/m1/Trash")}, 2, 0, "不是回收站目录"}, // two homes
+    };
+    const QByteArray before = treeState();
+    for (const Case& c : cases) {
+        QStringList args{QStringLiteral("--all"), QStringLiteral("--dry-run"),
+                         QStringLiteral("--json")};
+        for (const QString& dir : c.dirs)
+            args << QStringLiteral("--trash-dir") << dir;
+        const test::Run r = velmora(args);
+        const std::string where = c.dirs.join(u' ').toStdString();
+        EXPECT_EQ(r.exitCode, c.status) << where << ": " << r.err.toStdString();
+        if (c.status == 0) {
+            EXPECT_EQ(
+                QJsonDocument::fromJson(r.out).object()[QStringLiteral("items")].toArray().size(),
+                c.items)
+                << where;
+        } else {
+            EXPECT_EQ(r.out.toStdString(), "") << where;
+            EXPECT_TRUE(r.err.contains(c.err)) << where << ": " << r.err.toStdString();
+            EXPECT_EQ(r.err.count('\n'), 1) << where << ": " << r.err.toStdString();
+        }
+    }
+    EXPECT_EQ(treeState(), before);
+}
+
 } // namespace
 } // namespace velmora
