@@ -64,7 +64,7 @@ if [ -f "$manpage" ]; then
     fi
     [ -s "$dest/man.err" ] && fail "man warnings: $(cat "$dest/man.err")"
     for option in --help --version --purge-days --purge-before --max-size --min-free --all \
-        --dry-run --json --quiet --verbose; do
+        --dry-run --json --quiet --verbose --trash-dir; do
         grep -q -- "$option" <<<"$page" || fail "the manual page does not cover $option"
     done
     grep -q "EXIT STATUS" <<<"$page" || fail "the manual page gives no exit statuses"
