@@ -3,7 +3,11 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
+
+#include "core/SpaceBudget.h"
+#include "platform/QtText.h"
 
 namespace velmora {
 namespace {
@@ -28,6 +32,26 @@ const QString usage = QStringLiteral(
     "  --dry-run             只列出将被删除的项目，不删除任何东西\n"
     "                        remove nothing: print the analysis, then one line per item that\n"
     "                        would go: deletion date, size, original path (tab-separated)\n"
+    "  --all                 不打开窗口，永久删除回收站中的所有项目\n"
+    "                        remove every item for good, whatever its date\n"
+    "  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过 SIZE，最旧的先删\n"
+    "                        reduce each trash until its items take at most SIZE, oldest\n"
+    "                        first\n"
+    "  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有 SIZE 可用空间\n"
+    "                        remove the oldest items of a volume's trash until the volume has\n"
+    "                        SIZE free\n"
+    "                        SIZE：数字加 K、M、G、T（1024 的幂）或卷容量的百分比（10%）\n"
+    "                        SIZE: a number with K, M, G or T (powers of 1024), or a\n"
+    "                        percentage of the volume's size (10%)\n"
+    "  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误\n"
+    "                        write one JSON document on standard output; the texts go to\n"
+    "                        standard error\n"
+    "  --quiet               只输出错误 / print nothing but errors\n"
+    "  --verbose             每个删除或未能删除的项目各输出一行\n"
+    "                        one more line per removed or stayed item\n"
+    "  --trash-dir DIR       只读取这个回收站目录（可以给出多次）\n"
+    "                        read only this trash directory (~/.local/share/Trash,\n"
+    "                        /media/usb/.Trash-1000, /media/usb/.Trash/1000); repeatable\n"
     "\n"
     "清除的退出状态 / Exit status of a purge:\n"
     "  0 全部删除 / every qualifying item is gone (--dry-run: the analysis succeeded)\n"
@@ -111,11 +135,22 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     const QCommandLineOption purgeBefore(QStringLiteral("purge-before"), QString(),
                                          QStringLiteral("DATE"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"));
+    const QCommandLineOption all(QStringLiteral("all"));
+    const QCommandLineOption maxSize(QStringLiteral("max-size"), QString(), QStringLiteral("SIZE"));
+    const QCommandLineOption minFree(QStringLiteral("min-free"), QString(), QStringLiteral("SIZE"));
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"));
+    const QCommandLineOption trashDir(QStringLiteral("trash-dir"), QString(),
+                                      QStringLiteral("DIR"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(purgeDays);
     parser.addOption(purgeBefore);
     parser.addOption(dryRun);
+    for (const QCommandLineOption* option :
+         {&all, &maxSize, &minFree, &json, &quiet, &verbose, &trashDir})
+        parser.addOption(*option);
     for (const char* name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -162,13 +197,39 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
             QStringLiteral("velmora: --purge-days 和 --purge-before 只能给出一个，且只能一次\n"
                            "velmora: give one of --purge-days and --purge-before, once\n") +
                 tryHelp);
-    if (cutOffs == 0) {
-        if (parser.isSet(dryRun))
-            return answer(
-                CommandLineRequest::Action::Fail,
-                QStringLiteral("velmora: --dry-run 需要 --purge-days 或 --purge-before\n"
-                               "velmora: --dry-run needs --purge-days or --purge-before\n") +
-                    tryHelp);
+    const auto fail = [&](const QString& sentence) {
+        return answer(CommandLineRequest::Action::Fail,
+                      QStringLiteral("velmora: ") + sentence + u'\n' + tryHelp);
+    };
+    for (const QCommandLineOption* option : {&maxSize, &minFree}) {
+        const QStringList values = parser.values(*option);
+        const QString name = QStringLiteral("--") + option->names().first();
+        if (values.size() > 1)
+            return fail(QCoreApplication::translate("CommandLine", "%1 只能给出一次").arg(name));
+        SpaceSize size;
+        if (values.size() == 1 && !readSpaceSize(toText(values.first()), size))
+            return fail(QCoreApplication::translate(
+                            "CommandLine",
+                            "%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），"
+                            "或不超过 100% 的卷容量百分比（如 10%）")
+                            .arg(name, values.first()));
+    }
+    const bool budget = parser.isSet(maxSize) || parser.isSet(minFree);
+    if (parser.isSet(all) && (cutOffs > 0 || budget))
+        return fail(QCoreApplication::translate(
+            "CommandLine",
+            "--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 "
+            "--min-free 一起使用"));
+    if (parser.isSet(quiet) && parser.isSet(verbose))
+        return fail(QCoreApplication::translate("CommandLine", "--quiet 和 --verbose 只能选一个"));
+    if (cutOffs == 0 && !budget && !parser.isSet(all)) {
+        for (const QCommandLineOption* option : {&dryRun, &json, &quiet, &verbose, &trashDir})
+            if (parser.isSet(*option))
+                return fail(QCoreApplication::translate(
+                                "CommandLine",
+                                "%1 需要 --purge-days、--purge-before、--max-size、--min-free "
+                                "或 --all")
+                                .arg(QStringLiteral("--") + option->names().first()));
         return {};
     }
     CommandLineRequest request;
@@ -177,6 +238,16 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     request.purge.days = parser.value(purgeDays);
     request.purge.before = parser.value(purgeBefore);
     request.purge.dryRun = parser.isSet(dryRun);
+    request.purge.hasCutOff = cutOffs > 0;
+    request.purge.all = parser.isSet(all);
+    if (parser.isSet(maxSize))
+        request.purge.maxSize = parser.value(maxSize);
+    if (parser.isSet(minFree))
+        request.purge.minFree = parser.value(minFree);
+    request.purge.json = parser.isSet(json);
+    request.purge.quiet = parser.isSet(quiet);
+    request.purge.verbose = parser.isSet(verbose);
+    request.purge.trashDirs = parser.values(trashDir);
     return request;
 }
 

@@ -9,10 +9,18 @@ namespace velmora {
 
 // A purge without a window: its cut-off as given (read later, in the user's locale).
 struct PurgeRequest {
-    bool byDate = false; // --purge-before, otherwise --purge-days
-    QString days;        // the text after --purge-days
-    QString before;      // the text after --purge-before
-    bool dryRun = false; // --dry-run: report what would go, remove nothing
+    bool byDate = false;   // --purge-before, otherwise --purge-days
+    QString days;          // the text after --purge-days
+    QString before;        // the text after --purge-before
+    bool dryRun = false;   // --dry-run: report what would go, remove nothing
+    bool hasCutOff = true; // --purge-days or --purge-before given; otherwise a budget or --all
+    bool all = false;      // --all: every item, whatever its date
+    QString maxSize;       // the text after --max-size (checked by readSpaceSize), or null
+    QString minFree;       // the text after --min-free (checked by readSpaceSize), or null
+    bool json = false;     // --json: one JSON document on standard output
+    bool quiet = false;    // --quiet: nothing but errors
+    bool verbose = false;  // --verbose: one line per removed or stayed item
+    QStringList trashDirs; // --trash-dir, each as given: only these trash directories are read
 };
 
 // What the process was asked to do.

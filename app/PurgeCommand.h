@@ -6,10 +6,13 @@
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 #include "app/CommandLine.h"
 #include "core/AgeAnalysis.h"
+#include "core/SpaceBudget.h"
 #include "platform/ItemSource.h"
+#include "platform/TrashSource.h"
 
 namespace velmora {
 
@@ -51,6 +54,39 @@ bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choi
 // another purge holding the lock with status 3, nothing removed. Each volume that did not answer
 // in time is named on standard error afterwards, with status 5.
 PurgeOutput runPurge(ItemSource& source, const CutOffChoice& choice, bool dryRun);
+
+// What a purge was asked beyond its cut-off (PurgeRequest, its sizes read).
+struct PurgeSettings {
+    bool hasCutOff = true; // the cut-off of the CutOffChoice applies
+    bool all = false;      // every item goes
+    std::optional<SpaceSize> maxSize, minFree;
+    bool dryRun = false, json = false, quiet = false, verbose = false;
+    // Whether the plain purge (runPurge) says all there is to say.
+    bool plain() const { return hasCutOff && !maxSize && !minFree && !json && !verbose; }
+};
+
+// The request's settings; its sizes were checked by readCommandLine.
+PurgeSettings purgeSettings(const PurgeRequest& request);
+
+class TrashSource;
+
+// The purge with --all, budgets, --json or --verbose, after the permit as runPurge takes it. The
+// plan: the items of the cut-off (planPurge, in list order) or every item (--all), and with a
+// budget, those and the items planBudget adds, oldest first. A dry run prints the plan's summary
+// and items (or the JSON document); a purge removes the plan through removePlan
+// (removeBudgetPlan with a budget, on one thread for --min-free, which reads the free space of
+// the volume again before each item), prints the report, with --verbose one line per removed
+// or stayed item, or the JSON document. Human texts go to standard output, to standard error
+// with --json, nowhere with --quiet. A volume that lacks --min-free with every eligible item
+// gone is named on standard error; the status stays 0.
+PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
+                          const PurgeSettings& settings);
+
+// The options of --trash-dir: each DIR by its kind, the home trash (a folder named Trash, one
+// only), a volume's .Trash-$uid or .Trash/$uid; only those are read, each with the checks of its
+// kind. `paths` gets each as an absolute path. False with the error text for a DIR of no kind.
+bool readTrashDirs(const QStringList& dirs, uid_t uid, TrashSourceOptions& options,
+                   QList<QByteArray>& paths, QString& error);
 
 // The whole run: an application object without a display, the user's locale, the cut-off, the
 // user's trash. Prints what it has to say and returns the exit status.

@@ -52,6 +52,7 @@ PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes) 
         }
     }
     report.megabytes = freed.hundredths();
+    report.outcomes = outcomes;
     report.removedMessage = u"删除文件或文件夹：" + decimalText(report.removed) + u"项";
     if (report.stayed > 0)
         report.removedMessage += u"\n未能删除：" + decimalText(report.stayed) + u"项";

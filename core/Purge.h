@@ -59,8 +59,9 @@ struct PurgeReport {
     double megabytes = 0; // the sum of the removed items' sizes, rounded to hundredths once
     Text removedMessage; // the first box: "删除文件或文件夹：N项", then "未能删除：N项" when some
                          // stayed
-    Text freedMessage; // the second box: "释放空间：4.71MB"
-    Text freedSpace;   // the freed space as that box writes it: "4.71MB"
+    Text freedMessage;        // the second box: "释放空间：4.71MB"
+    Text freedSpace;          // the freed space as that box writes it: "4.71MB"
+    RemovalOutcomes outcomes; // of each row of the plan, in its order
 };
 
 // Counts the removed items and adds up their sizes in row order, as the analysis adds up the

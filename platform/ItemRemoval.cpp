@@ -55,8 +55,11 @@ public:
 
     // A folder owned by this user is given owner read, write and search permission first.
     bool admit(int parentFd, const char* name, const struct stat& st) override {
-        if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU)
-            ::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+        if (st.st_uid == ::geteuid() && (st.st_mode & S_IRWXU) != S_IRWXU) {
+            // A failure shows in the removal that follows, which counts what stays.
+            [[maybe_unused]] const int changed =
+                ::fchmodat(parentFd, name, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+        }
         return true;
     }
 
@@ -200,7 +203,9 @@ RemoveOutcome ItemRemoval::KillItem(const TrashItemRef& item) {
     if (moved != 0 && errno == EACCES && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()) {
         // A folder moves to another parent only with write permission of its own (its ".."
         // changes): given it, as the walk would.
-        ::fchmodat(item.filesFd, stored, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+        // A failure shows in the second rename.
+        [[maybe_unused]] const int changed =
+            ::fchmodat(item.filesFd, stored, (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
         moved = renameWithoutReplacing(item.filesFd, stored, staging, stored);
     }
     if (moved != 0)

@@ -36,6 +36,7 @@
 #include "platform/QtText.h"
 #include "platform/SizeCache.h"
 #include "platform/TrashInfo.h"
+#include "platform/TrashInfoFile.h"
 #include "platform/VolumeReads.h"
 #include "platform/Volumes.h"
 
@@ -85,7 +86,7 @@ void TrashSource::enumerate() {
         bool haveHome = false;
         QSet<QPair<quint64, quint64>> seen;
         const QByteArray dataHome = fileNameToBytes(options_.dataHome);
-        if (dataHome.startsWith('/')) {
+        if (options_.readHome && dataHome.startsWith('/')) {
             const QByteArray path = dataHome + (dataHome.endsWith('/') ? "Trash" : "/Trash");
             homePath = path;
             Fd fd = openHomeTrash(path);
@@ -122,6 +123,9 @@ void TrashSource::enumerate() {
             for (const QByteArray& root : unanswered)
                 unavailable_.append(fileNameFromBytes(root));
             for (const TrashLocation& location : found) {
+                if (options_.onlyVolumeTrashes &&
+                    !options_.onlyVolumeTrashes->contains(location.trashDir))
+                    continue;
                 if (seen.contains({quint64(location.dev), quint64(location.ino)}))
                     continue;
                 seen.insert({quint64(location.dev), quint64(location.ino)});
@@ -331,6 +335,53 @@ QStringList TrashSource::trashDirectories() const {
     for (const HeldTrash& trash : trashes_)
         dirs.append(fileNameFromBytes(trash.dir));
     return dirs;
+}
+
+qint64 TrashSource::itemBytes(int index) {
+    if (items_[index].bytes < 0)
+        loadSizes();
+    return std::max<qint64>(items_[index].bytes, 0);
+}
+
+int TrashSource::trashIndex(int index) const {
+    return items_[index].trash;
+}
+
+ItemKind TrashSource::itemKind(int index) const {
+    return items_[index].kind;
+}
+
+QByteArray TrashSource::storedName(int index) const {
+    return items_[index].stored;
+}
+
+QByteArray TrashSource::originalPath(int index) const {
+    const Item& item = items_[index];
+    const HeldTrash& trash = trashes_[item.trash];
+    if (!item.hasInfo || item.name.isNull() || !trash.info.valid())
+        return {};
+    const QByteArray infoName = item.stored + TrashInfoSuffix;
+    const InfoFileRead read = readInfoFile(trash.info.get(), infoName.constData());
+    if (read.haveStat && item.infoIno != 0 && read.st.st_ino != item.infoIno)
+        return {}; // no longer the info file the listing read
+    QByteArrayView name;
+    QByteArray folder;
+    if (!read.info.hasPath || !splitOriginalPath(read.info.path, trash.top, name, folder))
+        return {};
+    return (folder.endsWith('/') ? folder : folder + '/') + name.toByteArray();
+}
+
+int TrashSource::trashDescriptor(int trash) const {
+    return trashes_[std::size_t(trash)].fd.get();
+}
+
+dev_t TrashSource::trashDevice(int trash) const {
+    return trashes_[std::size_t(trash)].filesDev;
+}
+
+QByteArray TrashSource::trashTopDirectory(int trash) const {
+    const HeldTrash& held = trashes_[std::size_t(trash)];
+    return held.home ? QByteArray() : held.top;
 }
 
 quint16 TrashSource::typeOf(const Item& item) const {

@@ -36,8 +36,13 @@ QString defaultDataHome();
 struct TrashSourceOptions {
     // The folder whose Trash subfolder is the home trash; empty: defaultDataHome().
     QString dataHome;
+    // Whether to read the home trash at all.
+    bool readHome = true;
     // Whether to look at volumes at all.
     bool scanVolumes = true;
+    // When set, only the volume trash directories of this list are read (of those the probe of
+    // volumeRoots finds and their checks admit).
+    std::optional<QList<QByteArray>> onlyVolumeTrashes;
     // The top directories of the volumes to look at; unset: the mounted volumes of the mount
     // table, pseudo file systems and x-gvfs-notrash mounts left out.
     std::optional<QStringList> volumeRoots;
@@ -108,6 +113,22 @@ public:
     TDateTime deletionDate(int index) const;
     // The trash directories the last enumeration read, the home trash first.
     QStringList trashDirectories() const;
+    // The item's size on disk in bytes, as the size column counts it (loads the sizes).
+    qint64 itemBytes(int index);
+    // The index in trashDirectories() of the item's trash directory.
+    int trashIndex(int index) const;
+    // What kind of object the item's stored entry is.
+    ItemKind itemKind(int index) const;
+    // The item's name in files/, as on disk.
+    QByteArray storedName(int index) const;
+    // The item's original location as bytes, its info file's Path read again through the held
+    // info/ (a relative Path taken from the volume's top directory); null when it is not known.
+    QByteArray originalPath(int index) const;
+    // Of a trash directory of trashDirectories(): its held descriptor, the device of its files/,
+    // and the top directory of its volume (empty for the home trash).
+    int trashDescriptor(int trash) const;
+    dev_t trashDevice(int trash) const;
+    QByteArray trashTopDirectory(int trash) const;
     QStringList unavailableVolumes() const override;
     // Set when the home trash exists but cannot be read (its folder, files/ or info/), and when
     // memory ran out: then nothing is listed.

@@ -15,6 +15,7 @@ packages=(
     qt6-translations-l10n # Qt's own texts (standard buttons, menus, the calendar) in Chinese
     fonts-wqy-microhei
     xvfb xauth x11-utils imagemagick
+    lintian # the package test: lintian --pedantic
     python3 trash-cli libglib2.0-bin
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
     systemd # systemd-analyze verifies the daily purge's user units

@@ -41,7 +41,9 @@ TEST(CommandLine, ReadsVelmorasOptionsAndLetsQtsThrough) {
         {{"somefile"}, Action::Fail, "unexpected argument 'somefile'"},
         {{"--purge-days", "30", "--purge-before", "2026-11-01"}, Action::Fail, "once"},
         {{"--purge-days", "30", "--purge-days", "40"}, Action::Fail, "give one of"},
-        {{"--dry-run"}, Action::Fail, "--dry-run needs --purge-days or --purge-before"},
+        {{"--dry-run"},
+         Action::Fail,
+         "--dry-run 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all"},
         {{"--purge-days"}, Action::Fail, "Missing value after '--purge-days'"},
         {{"--purge-before"}, Action::Fail, "Missing value after '--purge-before'"},
         {{"--purge-days", "30", "extra"}, Action::Fail, "unexpected argument 'extra'"},
@@ -87,6 +89,86 @@ TEST(CommandLine, ReadsThePurgesCutOffAsGiven) {
         EXPECT_EQ(request.purge.days, QString::fromUtf8(c.days)) << where;
         EXPECT_EQ(request.purge.before, QString::fromUtf8(c.before)) << where;
         EXPECT_EQ(request.purge.dryRun, c.dryRun) << where;
+    }
+}
+
+// The budgets and the output options: read as given, and every bad size or combination refused
+// with one message naming what was wrong, before anything is read.
+TEST(CommandLine, ReadsTheBudgetsAndRefusesBadSizes) {
+    struct Accepted {
+        QStringList arguments;
+        bool hasCutOff, all;
+        const char* maxSize; // null: not given
+        const char* minFree;
+        bool json, quiet, verbose;
+    };
+    const Accepted accepted[] = {
+        {{"--max-size", "1G"}, false, false, "1G", nullptr, false, false, false},
+        {{"--min-free=10%"}, false, false, nullptr, "10%", false, false, false},
+        {{"--all", "--dry-run", "--json"}, false, true, nullptr, nullptr, true, false, false},
+        {{"--purge-days", "30", "--max-size", "500M", "--min-free", "1.5G", "--quiet"},
+         true,
+         false,
+         "500M",
+         "1.5G",
+         false,
+         true,
+         false},
+        {{"--all", "--verbose"}, false, true, nullptr, nullptr, false, false, true},
+    };
+    for (const Accepted& c : accepted) {
+        const CommandLineRequest request =
+            readCommandLine(QStringList{QStringLiteral("velmora")} + c.arguments);
+        const std::string where = c.arguments.join(u' ').toStdString();
+        ASSERT_EQ(request.action, Action::Purge) << where << ": " << request.text.toStdString();
+        EXPECT_EQ(request.purge.hasCutOff, c.hasCutOff) << where;
+        EXPECT_EQ(request.purge.all, c.all) << where;
+        EXPECT_EQ(request.purge.maxSize.isNull(), c.maxSize == nullptr) << where;
+        if (c.maxSize) {
+            EXPECT_EQ(request.purge.maxSize, QString::fromUtf8(c.maxSize)) << where;
+        }
+        EXPECT_EQ(request.purge.minFree.isNull(), c.minFree == nullptr) << where;
+        if (c.minFree) {
+            EXPECT_EQ(request.purge.minFree, QString::fromUtf8(c.minFree)) << where;
+        }
+        EXPECT_EQ(request.purge.json, c.json) << where;
+        EXPECT_EQ(request.purge.quiet, c.quiet) << where;
+        EXPECT_EQ(request.purge.verbose, c.verbose) << where;
+    }
+    struct Refused {
+        QStringList arguments;
+        const char* message; // the first line printed
+    };
+    const char* const notASize = "不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），"
+                                 "或不超过 100% 的卷容量百分比（如 10%）";
+    const Refused refused[] = {
+        {{"--max-size", "12Q"}, "--max-size 的“12Q”"},
+        {{"--max-size", "-1G"}, "--max-size 的“-1G”"},
+        {{"--max-size=150%"}, "--max-size 的“150%”"},
+        {{"--max-size="}, "--max-size 的“”"},
+        {{"--min-free", "1 G"}, "--min-free 的“1 G”"},
+        {{"--min-free", "ten"}, "--min-free 的“ten”"},
+        {{"--max-size", "1G", "--max-size", "2G"}, "--max-size 只能给出一次"},
+        {{"--min-free", "1G", "--min-free", "2G"}, "--min-free 只能给出一次"},
+        {{"--all", "--purge-days", "30"}, "--all 已包含所有项目"},
+        {{"--all", "--max-size", "1G"}, "--all 已包含所有项目"},
+        {{"--all", "--min-free", "1G"}, "--all 已包含所有项目"},
+        {{"--all", "--quiet", "--verbose"}, "--quiet 和 --verbose 只能选一个"},
+        {{"--json"}, "--json 需要"},
+        {{"--quiet"}, "--quiet 需要"},
+        {{"--verbose"}, "--verbose 需要"},
+    };
+    for (const Refused& c : refused) {
+        const CommandLineRequest request =
+            readCommandLine(QStringList{QStringLiteral("velmora")} + c.arguments);
+        const std::string where = c.arguments.join(u' ').toStdString();
+        ASSERT_EQ(request.action, Action::Fail) << where;
+        const QString first = request.text.section(u'\n', 0, 0);
+        EXPECT_TRUE(first.startsWith(QStringLiteral("velmora: ") + QString::fromUtf8(c.message)))
+            << where << ": " << first.toStdString();
+        if (first.contains(QStringLiteral("的“"))) {
+            EXPECT_TRUE(first.endsWith(QString::fromUtf8(notASize))) << where;
+        }
     }
 }
 

@@ -8,8 +8,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
 #include <cmath>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <future>
@@ -18,6 +21,8 @@
 #include <new>
 #include <string_view>
 #include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include "FakeItemSource.h"
@@ -75,13 +80,14 @@ TEST(PurgeCutOff, DaysAreReadLikeTheDaysBox) {
         {"+30", "", date(2020, 10, 28)},
         {"0", "", date(2020, 11, 27)},
         {"-0", "", date(2020, 11, 27)},
-        {"-5", "天数不能为负数", 0},
-        {"-2147483648", "天数不能为负数", 0},
-        {"0xFFFFFFFF", "天数不能为负数", 0}, // two's complement: -1
-        {"30 ", "''30 '' is not a valid integer value.", 0},
-        {"1.5", "''1.5'' is not a valid integer value.", 0},
-        {"", "'''' is not a valid integer value.", 0},
-        {"2147483648", "''2147483648'' is not a valid integer value.", 0},
+        {"-5", "velmora: 天数“-5”是负数：请写 0 或更大的整数，如 30", 0},
+        {"-2147483648", "velmora: 天数“-2147483648”是负数：请写 0 或更大的整数，如 30", 0},
+        // two's complement: -1
+        {"0xFFFFFFFF", "velmora: 天数“0xFFFFFFFF”是负数：请写 0 或更大的整数，如 30", 0},
+        {"30 ", "velmora: “30 ”不是天数：请写 0 或更大的整数，如 30", 0},
+        {"1.5", "velmora: “1.5”不是天数：请写 0 或更大的整数，如 30", 0},
+        {"", "velmora: “”不是天数：请写 0 或更大的整数，如 30", 0},
+        {"2147483648", "velmora: “2147483648”不是天数：请写 0 或更大的整数，如 30", 0},
     };
     for (const Case& c : cases) {
         CutOffChoice choice;
@@ -95,13 +101,13 @@ TEST(PurgeCutOff, DaysAreReadLikeTheDaysBox) {
             EXPECT_EQ(AgeCutOff(false, 0, choice.daysText, today), c.cutOff) << c.days;
         }
     }
-    // A count that moves the cut-off out of range fails with the cut-off's own error.
+    // A count that moves the cut-off out of range is named, not given the cut-off's internal
+    // error.
     CutOffChoice choice;
     QString error;
+    EXPECT_FALSE(test::errorOf([&] { AgeCutOff(false, 0, u"2147483647", today); }).empty());
     EXPECT_FALSE(readCutOff(byDays("2147483647"), today, choice, error));
-    EXPECT_EQ(error, toQString(withClosingPeriod(
-                         test::errorOf([&] { AgeCutOff(false, 0, u"2147483647", today); }))));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(error, QStringLiteral("velmora: 天数“2147483647”太大：截止日期超出了可以表示的范围"));
 }
 
 // A date is read as a calendar date: ISO 8601 and the locale's short date, in every locale Qt
@@ -338,7 +344,7 @@ TEST(PurgeRun, AFailedListingOrAHeldLockRemovesNothing) {
         output = runPurge(busy, choice, dryRun);
         EXPECT_EQ(output.status, PurgeBusy);
         EXPECT_EQ(output.out.toStdString(), "");
-        EXPECT_EQ(output.err.toStdString(), "另一个清除正在进行\n");
+        EXPECT_EQ(output.err.toStdString(), "velmora: 另一个清除正在进行\n");
         EXPECT_TRUE(busy.removedNames.isEmpty());
     }
 }
@@ -705,15 +711,24 @@ TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
         const char* err; // found in standard error
     };
     const Case cases[] = {
-        {{"--purge-days", "abc"}, "''abc'' is not a valid integer value.\n"},
-        {{"--purge-days=-5"}, "天数不能为负数\n"},
-        {{"--purge-days", "-1", "--dry-run"}, "天数不能为负数\n"},
-        {{"--purge-days", "2147483647"}, "Overflow"},
+        {{"--purge-days", "abc"}, "velmora: “abc”不是天数：请写 0 或更大的整数，如 30\n"},
+        {{"--purge-days=-5"}, "velmora: 天数“-5”是负数：请写 0 或更大的整数，如 30\n"},
+        {{"--purge-days", "-1", "--dry-run"}, "velmora: 天数“-1”是负数"},
+        {{"--purge-days", "2147483647"}, "velmora: 天数“2147483647”太大"},
         {{"--purge-before", "31/02/2026"}, "'31/02/2026' is not a date"},
         {{"--purge-before", "20991101", "--dry-run"}, "is after today"},
         {{"--purge-before", "3e5"}, "'3e5' is not a date"},
         {{"--purge-days", "30", "--purge-before", "2026-01-01"}, "give one of"},
-        {{"--dry-run"}, "--dry-run needs"},
+        {{"--dry-run"}, "velmora: --dry-run 需要"},
+        {{"--max-size", "12Q"}, "velmora: --max-size 的“12Q”不是大小"},
+        {{"--max-size", "-1G", "--dry-run"}, "velmora: --max-size 的“-1G”不是大小"},
+        {{"--min-free", "150%"}, "velmora: --min-free 的“150%”不是大小"},
+        {{"--min-free="}, "velmora: --min-free 的“”不是大小"},
+        {{"--max-size", "1G", "--max-size", "1G"}, "velmora: --max-size 只能给出一次"},
+        {{"--all", "--purge-days", "30"}, "velmora: --all 已包含所有项目"},
+        {{"--all", "--quiet", "--verbose"}, "velmora: --quiet 和 --verbose 只能选一个"},
+        {{"--json"}, "velmora: --json 需要"},
+        {{"--max-size", "1G", "--purge-days", "abc"}, "velmora: “abc”不是天数"},
     };
     for (const Case& c : cases) {
         const test::Run r = velmora(c.arguments);
@@ -756,7 +771,7 @@ TEST_F(PurgeProcess, AHeldPurgeLockEndsWithStatus3) {
                 arguments.join(u' ').toStdString() + (runtimeDir ? "" : ", no runtime folder");
             EXPECT_EQ(r.exitCode, 3) << where;
             EXPECT_EQ(r.out.toStdString(), "") << where;
-            EXPECT_EQ(r.err.toStdString(), "另一个清除正在进行\n") << where;
+            EXPECT_EQ(r.err.toStdString(), "velmora: 另一个清除正在进行\n") << where;
         }
     }
     EXPECT_EQ(treeState(), before);
@@ -951,6 +966,460 @@ TEST_F(PurgeProcess, AsAnOrdinaryUserWhatCannotBeRemovedStaysAndIsCounted) {
     EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), qualifying - 1);
     EXPECT_TRUE(test::lstatOf(trashDir + "/info/" + blocked + ".trashinfo"));
     EXPECT_EQ(test::readFile(others + "/kept.txt"), "root's");
+}
+
+// The manifest's items with a stored object and a date, oldest first (ties by stored name).
+struct KnownItem {
+    QByteArray stored;
+    QJsonObject entry;
+    QDateTime deleted;
+    qint64 bytes = 0;
+};
+
+QList<KnownItem> oldestFirst(const QJsonObject& manifest) {
+    QList<KnownItem> items;
+    for (const QJsonValue& v : manifest[QStringLiteral("items")].toArray()) {
+        const QJsonObject e = v.toObject();
+        if (e[QStringLiteral("files")].isNull() || !e[QStringLiteral("deletion_date")].isString())
+            continue;
+        items.append(
+            {storedName(e), e,
+             QDateTime::fromString(e[QStringLiteral("deletion_date")].toString(), Qt::ISODate),
+             qint64(e[QStringLiteral("disk_bytes")].toDouble())});
+    }
+    std::stable_sort(items.begin(), items.end(),
+                     [](const KnownItem& a, const KnownItem& b) { return a.deleted < b.deleted; });
+    return items;
+}
+
+// A count of oldest items after which the next item has a later date, so that exactly they go.
+qsizetype cleanCut(const QList<KnownItem>& items, qsizetype wanted) {
+    qsizetype k = wanted;
+    while (k < items.size() && k > 0 && items[k].deleted == items[k - 1].deleted)
+        ++k;
+    return k;
+}
+
+// A text as the JSON document writes it: valid UTF-8 as it is, otherwise each invalid byte as
+// %XX and '%' as %25.
+QString expectedJsonText(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    if (!decoder.hasError())
+        return text;
+    QString out;
+    for (qsizetype i = 0; i < bytes.size();) {
+        // The longest valid UTF-8 sequence starting here, byte by byte.
+        qsizetype n = 1;
+        for (; n <= 4 && i + n <= bytes.size(); ++n) {
+            QStringDecoder one(QStringDecoder::Utf8);
+            const QString c = one(bytes.mid(i, n));
+            if (!one.hasError() && c.size() > 0 && !c.contains(QChar::ReplacementCharacter))
+                break;
+        }
+        if (n <= 4 && i + n <= bytes.size()) {
+            const QString c = QString::fromUtf8(bytes.mid(i, n));
+            out += c == QStringLiteral("%") ? QStringLiteral("%25") : c;
+            i += n;
+        } else {
+            out += QStringLiteral("%%1").arg(uchar(bytes[i]), 2, 16, QLatin1Char('0')).toUpper();
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Each JSON item against the manifest entry of its stored name: every field.
+void expectItemsMatch(const QJsonArray& items, const QList<KnownItem>& known,
+                      const QString& trashDir, bool dryRun) {
+    QHash<QString, KnownItem> byName;
+    for (const KnownItem& k : known)
+        byName.insert(expectedJsonText(k.stored), k);
+    for (const QJsonValue& v : items) {
+        const QJsonObject item = v.toObject();
+        const QString name = item[QStringLiteral("stored_name")].toString();
+        ASSERT_TRUE(byName.contains(name)) << name.toStdString();
+        const KnownItem& k = byName[name];
+        EXPECT_EQ(item[QStringLiteral("trash")].toString(), trashDir);
+        const QByteArray original = QByteArray::fromPercentEncoding(
+            k.entry[QStringLiteral("path_encoded")].toString().toLatin1());
+        EXPECT_EQ(item[QStringLiteral("original_path")].toString(), expectedJsonText(original))
+            << name.toStdString();
+        EXPECT_EQ(QDateTime::fromString(item[QStringLiteral("deleted")].toString(), Qt::ISODate),
+                  k.deleted)
+            << name.toStdString();
+        EXPECT_TRUE(item[QStringLiteral("deleted")].toString().contains(QRegularExpression(
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d([+-]\\d\\d:\\d\\d|Z)$"))))
+            << item[QStringLiteral("deleted")].toString().toStdString();
+        EXPECT_EQ(qint64(item[QStringLiteral("bytes")].toDouble()), k.bytes) << name.toStdString();
+        const QString kind = k.entry[QStringLiteral("kind")].toString();
+        EXPECT_EQ(item[QStringLiteral("kind")].toString(),
+                  kind == QStringLiteral("dir") ? QStringLiteral("folder") : kind)
+            << name.toStdString();
+        EXPECT_EQ(item.contains(QStringLiteral("outcome")), !dryRun);
+        if (!dryRun) {
+            EXPECT_EQ(item[QStringLiteral("outcome")].toString(), QStringLiteral("removed"));
+        }
+        EXPECT_FALSE(item.contains(QStringLiteral("reason")));
+    }
+}
+
+// Adds to the home trash a file whose name holds a line break, deleted long ago.
+KnownItem addNameWithNewline(const QString& dataHome) {
+    const QByteArray trash = QFile::encodeName(dataHome) + "/Trash";
+    const QByteArray name = "two\nlines.txt";
+    EXPECT_TRUE(test::writeFile(trash + "/files/" + name, QByteArray(5000, 'x')));
+    EXPECT_TRUE(test::writeFile(trash + "/info/" + name + ".trashinfo",
+                                "[Trash Info]\nPath=/home/user/two%0Alines.txt\n"
+                                "DeletionDate=2001-02-03T04:05:06\n"));
+    KnownItem k;
+    k.stored = name;
+    k.entry =
+        QJsonObject{{QStringLiteral("kind"), QStringLiteral("file")},
+                    {QStringLiteral("path_encoded"), QStringLiteral("/home/user/two%0Alines.txt")}};
+    k.deleted = QDateTime::fromString(QStringLiteral("2001-02-03T04:05:06"), Qt::ISODate);
+    struct stat st {};
+    EXPECT_EQ(::stat((trash + "/files/" + name).constData(), &st), 0);
+    k.bytes = qint64(st.st_blocks) * 512;
+    return k;
+}
+
+// --max-size on a trash of known sizes: exactly the oldest items go until the rest fit, and the
+// JSON document of the dry run and of the purge gives each of them with every field as the
+// manifest has it, a name that is not UTF-8 and one with a line break among them.
+TEST_F(PurgeProcess, MaxSizeRemovesExactlyTheOldestItemsAndTheJsonSaysSo) {
+    const QJsonObject manifest = trash({QStringLiteral("--items"), QStringLiteral("40"),
+                                        QStringLiteral("--with"), QStringLiteral("bad-utf8")});
+    QList<KnownItem> known = oldestFirst(manifest);
+    known.prepend(addNameWithNewline(dataHome()));
+    qint64 total = 0;
+    for (const KnownItem& k : known)
+        total += k.bytes;
+    qsizetype bad = 0;
+    while (bad < known.size() && !known[bad].entry.contains(QStringLiteral("trash_name_hex")))
+        ++bad;
+    const qsizetype cut = cleanCut(known, std::max<qsizetype>(12, bad + 1));
+    ASSERT_LT(cut, known.size());
+    bool badName = false;
+    qint64 kept = total;
+    QSet<QByteArray> going;
+    for (qsizetype i = 0; i < cut; ++i) {
+        kept -= known[i].bytes;
+        going.insert(known[i].stored);
+        badName = badName || known[i].entry.contains(QStringLiteral("trash_name_hex"));
+    }
+    ASSERT_TRUE(badName) << "the item that is not UTF-8 is among the oldest";
+    // The budget is what the kept items take: one byte less would take the next one too.
+    const QString size = QString::number(kept);
+    const QString trashDir = dataHome() + QStringLiteral("/Trash");
+    const QByteArray before = treeState();
+
+    const test::Run dry = velmora({QStringLiteral("--max-size"), size, QStringLiteral("--dry-run"),
+                                   QStringLiteral("--json")});
+    ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    EXPECT_EQ(treeState(), before);
+    const QJsonObject plan = QJsonDocument::fromJson(dry.out).object();
+    EXPECT_EQ(plan[QStringLiteral("version")].toInt(), 1);
+    EXPECT_TRUE(plan[QStringLiteral("dry_run")].toBool());
+    const QJsonObject rule = plan[QStringLiteral("rule")].toObject();
+    EXPECT_TRUE(rule[QStringLiteral("cutoff")].isNull());
+    EXPECT_FALSE(rule[QStringLiteral("all")].toBool());
+    EXPECT_EQ(qint64(rule[QStringLiteral("max_size")].toDouble()), kept);
+    EXPECT_TRUE(rule[QStringLiteral("min_free")].isNull());
+    EXPECT_FALSE(plan.contains(QStringLiteral("shortfall_bytes")));
+    const QJsonArray planned = plan[QStringLiteral("items")].toArray();
+    EXPECT_EQ(planned.size(), cut);
+    expectItemsMatch(planned, known, trashDir, true);
+    const QJsonObject dryTotals = plan[QStringLiteral("totals")].toObject();
+    EXPECT_EQ(dryTotals[QStringLiteral("items")].toInt(), cut);
+    EXPECT_EQ(qint64(dryTotals[QStringLiteral("bytes")].toDouble()), total - kept);
+    EXPECT_FALSE(dryTotals.contains(QStringLiteral("removed")));
+    // The human texts go to standard error with --json.
+    EXPECT_TRUE(
+        dry.err.startsWith(QStringLiteral("计划删除文件或文件夹：%1项\n").arg(cut).toUtf8()))
+        << dry.err.toStdString();
+
+    const QString maxSize = QString::number(kept - 1);
+    ASSERT_EQ(velmora({QStringLiteral("--max-size"), QString::number(kept)}).exitCode, 0);
+    // The same budget again: nothing left to remove.
+    const test::Run again =
+        velmora({QStringLiteral("--max-size"), QString::number(kept), QStringLiteral("--json")});
+    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(again.out).object()[QStringLiteral("items")].toArray().size(),
+              0);
+
+    // What is left: exactly the newer items.
+    const Verified v = verifyTrash(dataHome(), manifest);
+    EXPECT_TRUE(v.canaryIntact);
+    for (const KnownItem& k : known) {
+        if (k.stored.contains('\n')) {
+            EXPECT_FALSE(test::lstatOf(QFile::encodeName(trashDir) + "/files/" + k.stored));
+        } else {
+            EXPECT_EQ(v.notGone.contains(k.stored), !going.contains(k.stored))
+                << k.stored.toStdString();
+        }
+    }
+
+    // One byte under the budget: the next oldest goes, and the purge's JSON gives its outcome.
+    const test::Run one =
+        velmora({QStringLiteral("--max-size"), maxSize, QStringLiteral("--json")});
+    ASSERT_EQ(one.exitCode, 0) << one.err.toStdString();
+    const QJsonObject report = QJsonDocument::fromJson(one.out).object();
+    EXPECT_FALSE(report[QStringLiteral("dry_run")].toBool());
+    const QJsonArray removed = report[QStringLiteral("items")].toArray();
+    ASSERT_GE(removed.size(), 1);
+    expectItemsMatch(removed, known, trashDir, false);
+    EXPECT_EQ(removed[0].toObject()[QStringLiteral("stored_name")].toString(),
+              expectedJsonText(known[cut].stored));
+    const QJsonObject totals = report[QStringLiteral("totals")].toObject();
+    EXPECT_EQ(totals[QStringLiteral("removed")].toInt(), removed.size());
+    EXPECT_EQ(totals[QStringLiteral("stayed")].toInt(), 0);
+    EXPECT_EQ(totals[QStringLiteral("not_there")].toInt(), 0);
+    EXPECT_EQ(totals[QStringLiteral("freed_bytes")].toDouble(),
+              totals[QStringLiteral("bytes")].toDouble());
+}
+
+// --all removes every item whatever its date; --quiet prints nothing on success; --verbose
+// names each removed item.
+TEST_F(PurgeProcess, AllQuietAndVerbose) {
+    const QJsonObject manifest = trash({QStringLiteral("--items"), QStringLiteral("20")});
+    const QList<KnownItem> known = oldestFirst(manifest);
+    const test::Run quiet =
+        velmora({QStringLiteral("--all"), QStringLiteral("--dry-run"), QStringLiteral("--quiet")});
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.out.toStdString(), "");
+    EXPECT_EQ(quiet.err.toStdString(), "");
+    const test::Run quietDays = velmora(
+        {QStringLiteral("--purge-days"), QStringLiteral("100000"), QStringLiteral("--quiet")});
+    EXPECT_EQ(quietDays.exitCode, 0);
+    EXPECT_EQ(quietDays.out.toStdString(), "");
+    EXPECT_EQ(quietDays.err.toStdString(), "");
+
+    const test::Run all = velmora({QStringLiteral("--all"), QStringLiteral("--verbose")});
+    EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
+    EXPECT_TRUE(all.out.startsWith(
+        QStringLiteral("删除文件或文件夹：%1项\n释放空间：").arg(known.size()).toUtf8()))
+        << all.out.toStdString();
+    EXPECT_EQ(all.out.count("\n已删除：/home/user/"), known.size()) << all.out.toStdString();
+    const Verified v = verifyTrash(dataHome(), manifest);
+    EXPECT_TRUE(v.canaryIntact);
+    EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), known.size());
+}
+
+// A tmpfs mounted for the test, unmounted when it ends.
+class TmpfsMount {
+public:
+    TmpfsMount(const QString& dir, const char* size) : dir_(QFile::encodeName(dir)) {
+        QDir().mkpath(dir);
+        const QByteArray options = QByteArray("size=") + size;
+        mounted_ = ::mount("tmpfs", dir_.constData(), "tmpfs", 0, options.constData()) == 0;
+        error_ = errno;
+    }
+    ~TmpfsMount() {
+        if (mounted_)
+            ::umount2(dir_.constData(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+    int error() const { return error_; }
+    std::uint64_t freeBytes() const {
+        struct statvfs st {};
+        ::statvfs(dir_.constData(), &st);
+        return std::uint64_t(st.f_bavail) * st.f_frsize;
+    }
+    std::uint64_t totalBytes() const {
+        struct statvfs st {};
+        ::statvfs(dir_.constData(), &st);
+        return std::uint64_t(st.f_blocks) * st.f_frsize;
+    }
+
+private:
+    QByteArray dir_;
+    bool mounted_ = false;
+    int error_ = 0;
+};
+
+// --min-free on a small volume: the oldest items go until it has the free space, read again
+// as they go; a volume that has it loses nothing; one that cannot reach it loses every item,
+// names the shortfall, and ends with status 0.
+TEST_F(PurgeProcess, MinFreeRemovesTheOldestUntilTheVolumeHasTheSpace) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to mount a tmpfs for the volume";
+    const TmpfsMount volume(dataHome(), "16m");
+    if (!volume.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(volume.error());
+    const QJsonObject manifest = trash({QStringLiteral("--items"), QStringLiteral("30"),
+                                        QStringLiteral("--dir-fraction"), QStringLiteral("0")});
+    const QList<KnownItem> known = oldestFirst(manifest);
+    const qsizetype cut = cleanCut(known, 8);
+    ASSERT_LT(cut, known.size());
+    // What removing an item gives back on this volume: its stored object and its info file.
+    const auto returned = [&](const KnownItem& k) {
+        const auto info =
+            test::lstatOf(QFile::encodeName(dataHome()) + "/Trash/info/" + k.stored + ".trashinfo");
+        return std::uint64_t(k.bytes) + (info ? std::uint64_t(info->st_blocks) * 512 : 0);
+    };
+    std::uint64_t going = 0;
+    QSet<QByteArray> goingNames;
+    for (qsizetype i = 0; i < cut; ++i) {
+        going += returned(known[i]);
+        goingNames.insert(known[i].stored);
+    }
+    // One byte less than the oldest `cut` items give back: the last of them is still needed.
+    going -= 1;
+    const std::uint64_t free = volume.freeBytes();
+    const QString size = QString::number(free + going);
+
+    // Already there: nothing goes.
+    const test::Run enough =
+        velmora({QStringLiteral("--min-free"), QString::number(free), QStringLiteral("--json")});
+    ASSERT_EQ(enough.exitCode, 0) << enough.err.toStdString();
+    const QJsonObject none = QJsonDocument::fromJson(enough.out).object();
+    EXPECT_EQ(none[QStringLiteral("items")].toArray().size(), 0);
+    EXPECT_EQ(none[QStringLiteral("shortfall_bytes")].toObject().size(), 0);
+
+    const test::Run r = velmora({QStringLiteral("--min-free"), size, QStringLiteral("--json")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject report = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(
+        qint64(report[QStringLiteral("rule")].toObject()[QStringLiteral("min_free")].toDouble()),
+        qint64(free + going));
+    EXPECT_EQ(report[QStringLiteral("items")].toArray().size(), cut) << r.out.toStdString();
+    EXPECT_EQ(report[QStringLiteral("shortfall_bytes")].toObject().size(), 0);
+    EXPECT_GE(volume.freeBytes(), free + going);
+    const Verified v = verifyTrash(dataHome(), manifest);
+    EXPECT_TRUE(v.canaryIntact);
+    for (const KnownItem& k : known)
+        EXPECT_EQ(v.notGone.contains(k.stored), !goingNames.contains(k.stored))
+            << k.stored.toStdString();
+
+    // 100%: not even an empty trash gets there; everything goes, the shortfall is named.
+    const test::Run full =
+        velmora({QStringLiteral("--min-free"), QStringLiteral("100%"), QStringLiteral("--json")});
+    ASSERT_EQ(full.exitCode, 0) << full.err.toStdString();
+    const QJsonObject fullReport = QJsonDocument::fromJson(full.out).object();
+    EXPECT_EQ(fullReport[QStringLiteral("items")].toArray().size(), known.size() - cut);
+    const QJsonObject shortfall = fullReport[QStringLiteral("shortfall_bytes")].toObject();
+    ASSERT_EQ(shortfall.size(), 1) << full.out.toStdString();
+    EXPECT_EQ(qint64(shortfall.begin().value().toDouble()),
+              qint64(volume.totalBytes() - volume.freeBytes()));
+    EXPECT_TRUE(full.err.contains("velmora: 卷“")) << full.err.toStdString();
+    EXPECT_EQ(verifyTrash(dataHome(), manifest).counts[QStringLiteral("gone")].toInt(),
+              known.size());
+}
+
+// The progress line appears on a terminal only: under a pseudo-terminal (script) the purge
+// writes it and clears it again; into a pipe, as under the timer's journal, it never does.
+// The delay before it is shortened to nothing for the test.
+TEST_F(PurgeProcess, TheProgressLineIsShownOnATerminalOnly) {
+    const QJsonObject manifest = trash({QStringLiteral("--items"), QStringLiteral("60")});
+    QSet<QByteArray> qualifying = deletedBefore(manifest, midnightDaysAgo(30));
+    ASSERT_GT(qualifying.size(), 5);
+    const QString noDelay = QStringLiteral("export VELMORA_PROGRESS_DELAY_MS=0");
+    const QStringList days{QStringLiteral("--purge-days"), QStringLiteral("30")};
+
+    const test::Run pipe = velmora(days, {}, false, noDelay);
+    EXPECT_EQ(pipe.exitCode, 0) << pipe.err.toStdString();
+    EXPECT_EQ(pipe.err.toStdString(), "");
+    EXPECT_FALSE(pipe.out.contains("清除中")) << pipe.out.toStdString();
+
+    ASSERT_TRUE(QDir(dataHome()).removeRecursively());
+    qualifying = deletedBefore(trash({QStringLiteral("--items"), QStringLiteral("60")}),
+                               midnightDaysAgo(30));
+    // script runs the program on a pseudo-terminal; its output, standard error included, comes
+    // back on script's standard output.
+    const test::Run terminal =
+        velmora(days, {}, false,
+                noDelay + QStringLiteral(
+                              "; exec script -qefc \"$(printf '%q ' \"$0\" \"$@\")\" /dev/null"));
+    EXPECT_EQ(terminal.exitCode, 0) << terminal.err.toStdString();
+    EXPECT_TRUE(terminal.out.contains("\r\033[K清除中："));
+    EXPECT_TRUE(
+        terminal.out.contains(QStringLiteral("/%1 项，已释放 ").arg(qualifying.size()).toUtf8()))
+        << terminal.out.toStdString();
+    // Cleared before the report.
+    EXPECT_TRUE(terminal.out.contains(
+        QStringLiteral("\r\033[K删除文件或文件夹：%1项").arg(qualifying.size()).toUtf8()))
+        << terminal.out.toStdString();
+
+    // --quiet shows no progress even on a terminal.
+    ASSERT_TRUE(QDir(dataHome()).removeRecursively());
+    trash({QStringLiteral("--items"), QStringLiteral("60")});
+    const test::Run quiet =
+        velmora(days + QStringList{QStringLiteral("--quiet")}, {}, false,
+                noDelay + QStringLiteral(
+                              "; exec script -qefc \"$(printf '%q ' \"$0\" \"$@\")\" /dev/null"));
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.out.toStdString(), "");
+}
+
+// --trash-dir reads only the trash directories named, each checked as its kind requires: the
+// home trash, a volume's .Trash-$uid (ours, not a link) and .Trash/$uid (its parent sticky and
+// not a link); anything else is refused with status 2, one that fails its checks with status 5.
+TEST_F(PurgeProcess, TrashDirReadsOnlyTheNamedTrashesAfterTheirChecks) {
+    trash({QStringLiteral("--items"), QStringLiteral("5")});
+    const QByteArray uid = QByteArray::number(::getuid());
+    const QByteArray vol = QFile::encodeName(root_) + "/vol";
+    // A volume trash of each kind, 3 items each, from make-trash trashes moved into place.
+    const auto volumeTrash = [&](const QByteArray& dir, const char* seedRoot) {
+        const QString other = root_ + QString::fromLatin1(seedRoot);
+        test::makeTrash(other, {QStringLiteral("--items"), QStringLiteral("3")});
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(QString::fromUtf8(dir)).path()));
+        ASSERT_EQ(::rename(QFile::encodeName(other + QStringLiteral("/Trash")).constData(),
+                           dir.constData()),
+                  0);
+    };
+    volumeTrash(vol + "/.Trash-" + uid, "/m1");
+    ASSERT_TRUE(test::makeDirs(vol + "/.Trash", 01777));
+    volumeTrash(vol + "/.Trash/" + uid, "/m2");
+    ASSERT_TRUE(test::makeDirs(vol + "/loose/.Trash", 0777)); // not sticky
+    volumeTrash(vol + "/loose/.Trash/" + uid, "/m3");
+    ASSERT_TRUE(test::makeDirs(vol + "/linked"));
+    ASSERT_EQ(::symlink((vol + "/.Trash-" + uid).constData(),
+                        (vol + "/linked/.Trash-" + uid).constData()),
+              0);
+    const QString home = dataHome() + QStringLiteral("/Trash");
+    const QString dashed = QString::fromUtf8(vol + "/.Trash-" + uid);
+    const QString shared = QString::fromUtf8(vol + "/.Trash/" + uid);
+    struct Case {
+        QStringList dirs;
+        int status;
+        int items; // in the dry run's plan
+        const char* err;
+    };
+    const Case cases[] = {
+        {{home}, 0, 5, ""},
+        {{dashed}, 0, 3, ""},
+        {{shared}, 0, 3, ""},
+        {{home, dashed, shared}, 0, 11, ""},
+        {{dashed + u'/'}, 0, 3, ""},
+        {{QString::fromUtf8(vol + "/loose/.Trash/" + uid)}, 5, 0, "velmora: 未能读取回收站目录"},
+        {{QString::fromUtf8(vol + "/linked/.Trash-" + uid)}, 5, 0, "velmora: 未能读取回收站目录"},
+        {{QString::fromUtf8(vol + "/absent/.Trash-" + uid)}, 5, 0, "velmora: 未能读取回收站目录"},
+        {{QString::fromUtf8(vol)}, 2, 0, "不是回收站目录"},
+        {{QString::fromUtf8(vol + "/.Trash-99999")}, 2, 0, "不是回收站目录"},
+        {{home, root_ + QStringLiteral("/m1/Trash")}, 2, 0, "不是回收站目录"}, // two homes
+    };
+    const QByteArray before = treeState();
+    for (const Case& c : cases) {
+        QStringList args{QStringLiteral("--all"), QStringLiteral("--dry-run"),
+                         QStringLiteral("--json")};
+        for (const QString& dir : c.dirs)
+            args << QStringLiteral("--trash-dir") << dir;
+        const test::Run r = velmora(args);
+        const std::string where = c.dirs.join(u' ').toStdString();
+        EXPECT_EQ(r.exitCode, c.status) << where << ": " << r.err.toStdString();
+        if (c.status == 0) {
+            EXPECT_EQ(
+                QJsonDocument::fromJson(r.out).object()[QStringLiteral("items")].toArray().size(),
+                c.items)
+                << where;
+        } else {
+            EXPECT_EQ(r.out.toStdString(), "") << where;
+            EXPECT_TRUE(r.err.contains(c.err)) << where << ": " << r.err.toStdString();
+            EXPECT_EQ(r.err.count('\n'), 1) << where << ": " << r.err.toStdString();
+        }
+    }
+    EXPECT_EQ(treeState(), before);
 }
 
 } // namespace

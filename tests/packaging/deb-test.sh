@@ -35,8 +35,11 @@ expect=(
     ./usr/share/metainfo/$id.metainfo.xml
     ./usr/share/icons/hicolor/scalable/apps/$id.svg
     ./usr/share/doc/velmora/copyright
+    ./usr/share/doc/velmora/changelog.gz
     ./usr/lib/systemd/user/velmora-purge.service
     ./usr/lib/systemd/user/velmora-purge.timer
+    ./usr/share/man/man1/velmora.1.gz
+    ./usr/share/bash-completion/completions/velmora
 )
 for size in 16 22 32 48 64 128 256; do
     expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -50,7 +53,9 @@ while read -r owner path; do
     ./ | ./usr/ | ./usr/bin/ | ./usr/bin/velmora | ./usr/share/ | ./usr/share/applications/* | \
         ./usr/share/metainfo/* | ./usr/share/icons/* | ./usr/share/doc/ | \
         ./usr/share/doc/velmora/* | ./usr/share/velmora/* | ./usr/lib/ | ./usr/lib/systemd/ | \
-        ./usr/lib/systemd/user/ | ./usr/lib/systemd/user/velmora-purge.*) ;;
+        ./usr/lib/systemd/user/ | ./usr/lib/systemd/user/velmora-purge.* | ./usr/share/man/ | \
+        ./usr/share/man/man1/ | ./usr/share/man/man1/velmora.1.gz | ./usr/share/bash-completion/ | \
+        ./usr/share/bash-completion/completions/ | ./usr/share/bash-completion/completions/velmora) ;;
     *) fail "unexpected file in the package: $path ($owner)" ;;
     esac
 done <<<"$files"
@@ -62,5 +67,19 @@ dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/lib/systemd/user/velmora-purge
 control=$(dpkg-deb -I "$deb")
 grep -Eq " (postinst|prerm|postrm|preinst) " <<<"$control" && fail "the package has maintainer scripts"
 
+# Debian's own checker, pedantic: no error and no warning (the info tags left are explained in
+# the README's packaging section). The binary is hardened: full RELRO and immediate binding.
+if command -v lintian >/dev/null; then
+    echo "lintian --pedantic -I $(basename "$deb")"
+    tags=$(lintian --pedantic -I "$deb" 2>&1 | grep -v '^running with root privileges' || true)
+    [ -n "$tags" ] && echo "$tags"
+    grep -E '^[EW]: ' <<<"$tags" && fail "lintian reports errors or warnings"
+    for tag in no-changelog hardening-no-bindnow hardening-no-fortify-functions hardening-no-relro \
+        no-manual-page; do
+        grep -q " $tag" <<<"$tags" && fail "lintian: $tag"
+    done
+else
+    fail "lintian is not installed (scripts/install-deps.sh installs it)"
+fi
 [ "$failures" -eq 0 ] && echo "package checked: $(basename "$deb"), $(wc -l <<<"$files") entries"
 exit $((failures > 0))

@@ -55,4 +55,31 @@ grep -q "<svg" "$svg" 2>/dev/null || fail "no scalable icon $svg"
 [ -s "$root/share/doc/velmora/copyright" ] || fail "no copyright file"
 
 [ "$failures" -eq 0 ] && echo "install tree checked: $root"
+# The manual page: installed compressed, read by man without warnings, covering every option.
+manpage=$root/share/man/man1/velmora.1.gz
+if [ -f "$manpage" ]; then
+    echo "man --warnings $manpage"
+    if ! page=$(MANPATH=$root/share/man MANWIDTH=80 man --warnings velmora 2>"$dest/man.err"); then
+        fail "man velmora"
+    fi
+    [ -s "$dest/man.err" ] && fail "man warnings: $(cat "$dest/man.err")"
+    for option in --help --version --purge-days --purge-before --max-size --min-free --all \
+        --dry-run --json --quiet --verbose --trash-dir; do
+        grep -q -- "$option" <<<"$page" || fail "the manual page does not cover $option"
+    done
+    grep -q "EXIT STATUS" <<<"$page" || fail "the manual page gives no exit statuses"
+else
+    fail "no manual page $manpage"
+fi
+
+# The completion offers the options.
+completion=$root/share/bash-completion/completions/velmora
+if [ -f "$completion" ]; then
+    offered=$(bash -c 'source "$1"; COMP_WORDS=(velmora --m); COMP_CWORD=1; _velmora
+        printf "%s\n" "${COMPREPLY[@]}"' _ "$completion")
+    [ "$offered" = $'--max-size\n--min-free' ] || fail "completion of --m: $offered"
+else
+    fail "no bash completion $completion"
+fi
+
 exit $((failures > 0))

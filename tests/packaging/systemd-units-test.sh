@@ -57,5 +57,18 @@ if ! out=$(systemd-analyze verify --user "$units/velmora-purge.service" \
     fail "systemd-analyze verify: $out"
 fi
 
+# The service's sandbox: systemd's offline exposure score at most 5.0, and nothing that would
+# hide the home, /tmp or the lock on the trash (ProtectHome, PrivateTmp, ProtectSystem=strict).
+for hidden in ProtectHome= PrivateTmp= ProtectSystem=strict PrivateUsers=; do
+    grep -q "^$hidden" "$units/velmora-purge.service" && fail "the service sets $hidden"
+done
+echo "systemd-analyze security --user --offline=true $units/velmora-purge.service"
+report=$(systemd-analyze security --user --offline=true "$units/velmora-purge.service" 2>&1) ||
+    fail "systemd-analyze security: $report"
+score=$(sed -n 's/.*Overall exposure level for [^:]*: \([0-9.]*\).*/\1/p' <<<"$report")
+echo "exposure: $score"
+[ -n "$score" ] && awk -v s="$score" 'BEGIN { exit !(s <= 5.0) }' ||
+    fail "exposure level ${score:-unknown} is above 5.0"
+
 [ "$failures" -eq 0 ] && echo "systemd units checked"
 exit $((failures > 0))

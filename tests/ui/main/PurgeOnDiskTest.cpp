@@ -226,7 +226,7 @@ TEST(PurgeOnDiskTest, TheWindowAndTheCommandLinePurgingAtOnce) {
         EXPECT_EQ(questions, 1);
         EXPECT_EQ(source.commandLineStatus, 3) << source.commandLineErr.toStdString();
         EXPECT_EQ(source.commandLineOut.toStdString(), "");
-        EXPECT_EQ(source.commandLineErr.toStdString(), "另一个清除正在进行\n");
+        EXPECT_EQ(source.commandLineErr.toStdString(), "velmora: 另一个清除正在进行\n");
         EXPECT_EQ(boxes.value(0), QStringLiteral("删除文件或文件夹：12项"));
         EXPECT_EQ(boxes.size(), 2) << boxes.join(u'\n').toStdString();
         for (int k = 0; k < 12; ++k) {
