@@ -27,11 +27,11 @@ TfrmAnalyze::TfrmAnalyze(QWidget* owner)
 
     Chart1 = new PieChart(clientArea());
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setAccessibleName(QStringLiteral("占用空间饼图"));
+    Chart1->setAccessibleName(tr("占用空间饼图"));
     Series1 = Chart1->series();
     Series1->setObjectName(QStringLiteral("Series1"));
 
-    BitBtn1 = new QPushButton(QStringLiteral("确定"), clientArea());
+    BitBtn1 = new QPushButton(tr("确定"), clientArea());
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(115, 233, 75, 25);
     BitBtn1->setDefault(true); // Enter closes the dialog, Escape too (as the close box does)
@@ -44,7 +44,7 @@ TfrmAnalyze::TfrmAnalyze(QWidget* owner)
 }
 
 void TfrmAnalyze::FormCreate() {
-    setWindowTitle(applicationTitle() + QStringLiteral(" - 分析"));
+    setWindowTitle(tr("%1 - 分析").arg(applicationTitle()));
 }
 
 void TfrmAnalyze::FormShow() {
@@ -56,10 +56,10 @@ void TfrmAnalyze::FormShow() {
     alignControls();
 
     Series1->Clear();
-    Series1->Add(static_cast<double>(ISpacePart), QStringLiteral(" 指定时间前删除文件占用空间"),
+    Series1->Add(static_cast<double>(ISpacePart), tr(" 指定时间前删除文件占用空间"),
                  QColor(255, 0, 0));
-    Series1->Add(static_cast<double>(ISpaceTotal - ISpacePart),
-                 QStringLiteral(" 其它时间删除文件占用空间"), QColor(0, 128, 0));
+    Series1->Add(static_cast<double>(ISpaceTotal - ISpacePart), tr(" 其它时间删除文件占用空间"),
+                 QColor(0, 128, 0));
     // What the chart shows, for those who cannot see it: the message and each slice's share.
     Chart1->setAccessibleDescription(caption + u'\n' + Chart1->sharesText());
 }
