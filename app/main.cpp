@@ -19,13 +19,24 @@
 
 int main(int argc, char* argv[]) {
     using namespace velmora;
+    // Every application object of this process speaks the user's language from its first text
+    // on: the one that reads the command line, the purge's and the window's.
+    qAddPreRoutine([] { installQtTranslations(); });
+
     // --version, --help, mistakes on the command line and the purge end here, before the
     // single-instance guard and without a display.
-    const CommandLineRequest request = readCommandLine(argumentList(argc, argv));
+    CommandLineRequest request;
+    {
+        // Qt Core only, for the catalogs of the command line's texts.
+        int readingArgc = argc;
+        const QCoreApplication reading(readingArgc, argv);
+        request = readCommandLine(argumentList(argc, argv));
+        if (request.action != CommandLineRequest::Action::Purge &&
+            request.action != CommandLineRequest::Action::OpenWindow)
+            return finishRequest(request);
+    }
     if (request.action == CommandLineRequest::Action::Purge)
         return runPurgeCommand(request.purge, argc, argv);
-    if (request.action != CommandLineRequest::Action::OpenWindow)
-        return finishRequest(request);
 
     // A later copy hands over before it creates anything and ends with status 0.
     if (IsAlreadyRunning()) {
@@ -40,8 +51,6 @@ int main(int argc, char* argv[]) {
     // The installed icon theme's picture, or the bundled one when run from the build tree.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VELMORA_APP_ID),
                                                  QIcon(QStringLiteral(":/velmora/velmora.png"))));
-    // Qt's own buttons, menus and calendar speak the interface's language.
-    installQtTranslations();
     loadSystemFormatSettings();
     installErrorHandler();
 

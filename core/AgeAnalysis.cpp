@@ -4,6 +4,7 @@
 #include "Conversions.h"
 #include "DateTimeFormat.h"
 #include "NumberRules.h"
+#include "Translate.h"
 
 namespace velmora {
 
@@ -31,16 +32,18 @@ AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColum
     });
     result.megabytes = sum.hundredths();
 
+    const int count = result.count;
     Text& m = result.message;
-    m = u"回收站中有 ";
     if (choice.byDate)
-        m += dateTimeText(choice.pickerValue) + u" 前删除文件或文件夹：";
+        m = withArguments(
+            coreTranslate("AgeAnalysis", "回收站中有 %1 前删除文件或文件夹：%n项", nullptr, count),
+            {dateTimeText(choice.pickerValue)});
     else
-        m += choice.daysText + u" 天前删除文件或文件夹：";
-    m += decimalText(result.count) + u"项";
+        m = withArguments(coreTranslate("AgeAnalysis", "回收站中有 %1 天前删除文件或文件夹：%n项",
+                                        nullptr, count),
+                          {choice.daysText});
     m += u'\r';
-    m += u"合计占用空间：";
-    m += sum.wholeText() + u"MB";
+    m += withArguments(coreTranslate("AgeAnalysis", "合计占用空间：%1MB"), {sum.wholeText()});
     return result;
 }
 

@@ -10,6 +10,7 @@
 #include "Errors.h"
 #include "NumberReaders.h"
 #include "NumberRules.h"
+#include "Translate.h"
 
 namespace velmora {
 
@@ -18,13 +19,15 @@ const Text TypeUnicodeString = u"UnicodeString";
 const Text TypeDate = u"Date";
 
 [[noreturn]] void throwNotADate() {
-    throw ConvertError(u"Could not convert variant of type (" + TypeUnicodeString +
-                       u") into type (" + TypeDate + u")");
+    throw ConvertError(withArguments(
+        coreTranslate("Errors", "Could not convert variant of type (%1) into type (%2)"),
+        {TypeUnicodeString, TypeDate}));
 }
 
 [[noreturn]] void throwDateOverflow() {
-    throw ConvertError(u"Overflow while converting variant of type (" + TypeUnicodeString +
-                       u") into type (" + TypeDate + u")");
+    throw ConvertError(withArguments(
+        coreTranslate("Errors", "Overflow while converting variant of type (%1) into type (%2)"),
+        {TypeUnicodeString, TypeDate}));
 }
 
 // The megabytes of a size text's number part, given in units of `perMegabyte`. A number that
@@ -37,7 +40,8 @@ double readSizeNumber(TextView numberPart, long double perMegabyte) {
     long double value = 0;
     if (!tryReadDecimal(trimmed, value) ||
         std::fabs(value / perMegabyte) > std::numeric_limits<double>::max())
-        throw ConvertError(u"'" + Text(trimmed) + u"' is not a valid floating point value");
+        throw ConvertError(withArguments(
+            coreTranslate("Errors", "'%1' is not a valid floating point value"), {trimmed}));
     return static_cast<double>(value / perMegabyte);
 }
 
@@ -97,16 +101,17 @@ TDateTime AgeCutOff(bool byDate, TDateTime pickerValue, TextView daysText, TDate
 
     std::int32_t days = 0;
     if (!tryReadWholeNumber(daysText, days))
-        throw ConvertError(u"''" + Text(daysText) + u"'' is not a valid integer value");
+        throw ConvertError(withArguments(
+            coreTranslate("Errors", "''%1'' is not a valid integer value"), {daysText}));
 
     const std::int64_t hours = static_cast<std::int64_t>(days) * 24;
     const std::int64_t msecs = timeStampToMSecs(dateTimeToTimeStamp(today)) - hours * 3'600'000LL;
     const TimeStamp stamp = msecsToTimeStamp(msecs);
     if (stamp.date < 0 || stamp.time < 0)
-        throw ConvertError(u"Overflow: the cut-off falls before 1 January of year 1");
+        throw ConvertError(
+            coreTranslate("Errors", "Overflow: the cut-off falls before 1 January of year 1"));
     if (stamp.date > 2'147'483'647LL)
-        throw ConvertError(u"'" + decimalText(stamp.date) + u"." + decimalText(stamp.time) +
-                           u"' is not a valid timestamp");
+        throwNotATimestamp(stamp);
     return timeStampToDateTime(stamp); // day 0 fails here with '0.0'
 }
 

@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "Errors.h"
+#include "Translate.h"
 
 namespace velmora {
 
@@ -47,10 +48,14 @@ TimeStamp dateTimeToTimeStamp(TDateTime value) {
     return stamp;
 }
 
+void throwNotATimestamp(const TimeStamp& stamp) {
+    throw ConvertError(withArguments(coreTranslate("Errors", "'%1.%2' is not a valid timestamp"),
+                                     {decimalText(stamp.date), decimalText(stamp.time)}));
+}
+
 TDateTime timeStampToDateTime(const TimeStamp& stamp) {
     if (stamp.time < 0 || stamp.date <= 0)
-        throw ConvertError(u"'" + decimalText(stamp.date) + u"." + decimalText(stamp.time) +
-                           u"' is not a valid timestamp");
+        throwNotATimestamp(stamp);
     std::int64_t msecs = (stamp.date - DateDelta) * MSecsPerDay;
     msecs = msecs >= 0 ? msecs + stamp.time : msecs - stamp.time;
     return static_cast<double>(static_cast<long double>(msecs) /

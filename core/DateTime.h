@@ -25,6 +25,8 @@ struct TimeStamp {
 TimeStamp dateTimeToTimeStamp(TDateTime value);
 // Throws ConvertError "'%d.%d' is not a valid timestamp" unless day >= 1 and 0 <= time of day.
 TDateTime timeStampToDateTime(const TimeStamp& stamp);
+// Raises the ConvertError "'date.time' is not a valid timestamp".
+[[noreturn]] void throwNotATimestamp(const TimeStamp& stamp);
 std::int64_t timeStampToMSecs(const TimeStamp& stamp);
 // Divides towards zero, as the day number and the millisecond of the day are kept.
 TimeStamp msecsToTimeStamp(std::int64_t msecs);

@@ -1,6 +1,8 @@
 // The date and size columns, found by the list's headings.
 #include "DetailColumns.h"
 
+#include "Translate.h"
+
 namespace velmora {
 
 int subItemOfHeading(const std::vector<Text>& headings, TextView part, int fallback) {
@@ -15,8 +17,9 @@ int subItemOfHeading(const std::vector<Text>& headings, TextView part, int fallb
 DetailColumns findDetailColumns(const std::vector<Text>& headings) {
     const DetailColumns defaults;
     DetailColumns columns;
-    columns.date = subItemOfHeading(headings, u"删除日期", defaults.date);
-    columns.size = subItemOfHeading(headings, u"大小", defaults.size);
+    // The headings as the list shows them, in the user's language.
+    columns.date = subItemOfHeading(headings, coreTranslate("Columns", "删除日期"), defaults.date);
+    columns.size = subItemOfHeading(headings, coreTranslate("Columns", "大小"), defaults.size);
     return columns;
 }
 

@@ -1,12 +1,15 @@
 // The errors the conversions and the list raise, with their messages.
 #include "Errors.h"
 
+#include "Translate.h"
+
 namespace velmora {
 
 VelmoraError::VelmoraError(Text message) : message_(std::move(message)), utf8_(toUtf8(message_)) {}
 
 ListIndexError::ListIndexError(std::int64_t index)
-    : VelmoraError(u"List index out of bounds (" + decimalText(index) + u")") {}
+    : VelmoraError(withArguments(coreTranslate("Errors", "List index out of bounds (%1)"),
+                                 {decimalText(index)})) {}
 
 Text withClosingPeriod(TextView message) {
     Text out(message);
@@ -24,7 +27,7 @@ Text shownErrorText(std::exception_ptr error) {
     } catch (const std::exception& e) {
         message = fromUtf8(e.what());
     } catch (...) {
-        message = u"Unknown error";
+        message = coreTranslate("Errors", "Unknown error");
     }
     return withClosingPeriod(message);
 }

@@ -4,6 +4,7 @@
 #include "Conversions.h"
 #include "NumberRules.h"
 #include "RunInRowOrder.h"
+#include "Translate.h"
 
 namespace velmora {
 
@@ -53,11 +54,14 @@ PurgeReport purgeReport(const PurgePlan& plan, const RemovalOutcomes& outcomes) 
     }
     report.megabytes = freed.hundredths();
     report.outcomes = outcomes;
-    report.removedMessage = u"删除文件或文件夹：" + decimalText(report.removed) + u"项";
-    if (report.stayed > 0)
-        report.removedMessage += u"\n未能删除：" + decimalText(report.stayed) + u"项";
+    const int removed = report.removed;
+    const int stayed = report.stayed;
+    report.removedMessage = coreTranslate("Purge", "删除文件或文件夹：%n项", nullptr, removed);
+    if (stayed > 0)
+        report.removedMessage += u'\n' + coreTranslate("Purge", "未能删除：%n项", nullptr, stayed);
     report.freedSpace = formatGeneral(report.megabytes) + u"MB";
-    report.freedMessage = u"释放空间：" + report.freedSpace;
+    report.freedMessage =
+        withArguments(coreTranslate("Purge", "释放空间：%1"), {report.freedSpace});
     return report;
 }
 

@@ -1,6 +1,8 @@
 // The question before a purge.
 #include "PurgeQuestion.h"
 
+#include "Translate.h"
+
 namespace velmora {
 
 Text purgeQuestion(const PurgePlan& plan) {
@@ -8,8 +10,11 @@ Text purgeQuestion(const PurgePlan& plan) {
     // are what the question announces.
     const PurgeReport planned =
         purgeReport(plan, RemovalOutcomes(plan.rows.size(), RemoveOutcome::Removed));
-    return u"将永久删除 " + decimalText(planned.removed) + u"项（共 " + planned.freedSpace +
-           u"），此操作无法撤销。是否继续？";
+    const int count = planned.removed;
+    return withArguments(coreTranslate("PurgeQuestion",
+                                       "将永久删除 %n项（共 %1），此操作无法撤销。是否继续？",
+                                       nullptr, count),
+                         {planned.freedSpace});
 }
 
 } // namespace velmora

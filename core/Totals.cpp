@@ -3,6 +3,7 @@
 
 #include "Conversions.h"
 #include "NumberRules.h"
+#include "Translate.h"
 
 namespace velmora {
 
@@ -16,7 +17,8 @@ Totals computeTotals(ListRows& rows, int sizeColumn) {
         ++totals.count;
     }
     totals.megabytes = sum.hundredths();
-    totals.countText = decimalText(totals.count) + u"个";
+    const int counted = totals.count;
+    totals.countText = coreTranslate("Totals", "%n个", "count of items", counted);
     totals.spaceText = sum.wholeText() + u"MB";
     return totals;
 }

@@ -1,6 +1,8 @@
 // The type descriptions and icon names of the list's items.
 #include "platform/FileTypes.h"
 
+#include <QCoreApplication>
+
 #include <fnmatch.h>
 
 #include <QMimeDatabase>
@@ -77,7 +79,8 @@ QMimeDatabase& database() {
 } // namespace
 
 FileTypes::FileTypes() {
-    add(QStringLiteral("inode/directory"), QStringLiteral("文件夹"), QStringLiteral("folder"));
+    add(QStringLiteral("inode/directory"), QCoreApplication::translate("FileTypes", "文件夹"),
+        QStringLiteral("folder"));
 }
 
 FileTypes::Type FileTypes::operator[](quint16 index) const {
@@ -110,7 +113,9 @@ quint16 FileTypes::unknown(const QString& name) {
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString extension = dot > 0 ? name.sliced(dot + 1).toUpper() : QString();
     return add(u'?' + extension,
-               extension.isEmpty() ? QStringLiteral("文件") : extension + QStringLiteral(" 文件"),
+               extension.isEmpty()
+                   ? QCoreApplication::translate("FileTypes", "文件")
+                   : QCoreApplication::translate("FileTypes", "%1 文件").arg(extension),
                QStringLiteral("application-octet-stream"));
 }
 

@@ -1,7 +1,13 @@
 // The checks before a removal: the listing, then the lock.
 #include "platform/RemovalPermit.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
+
+QString anotherPurgeRunning() {
+    return QCoreApplication::translate("RemovalPermit", "另一个清除正在进行");
+}
 
 RemovalPermit permitRemoval(ItemSource& source) {
     RemovalPermit permit;
@@ -17,11 +23,12 @@ RemovalPermit permitRemoval(ItemSource& source) {
         break;
     case TrashLock::State::Busy:
         permit.refusal = RemovalPermit::Refusal::Busy;
-        permit.message = AnotherPurgeRunning;
+        permit.message = anotherPurgeRunning();
         break;
     case TrashLock::State::Failed:
         permit.refusal = RemovalPermit::Refusal::LockFailed;
-        permit.message = QStringLiteral("无法锁定回收站，未删除任何项目");
+        permit.message =
+            QCoreApplication::translate("RemovalPermit", "无法锁定回收站，未删除任何项目");
         break;
     }
     return permit;

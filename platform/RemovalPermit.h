@@ -24,7 +24,7 @@ struct RemovalPermit {
 };
 
 // The text of a removal refused because another one is running.
-inline const QString AnotherPurgeRunning = QStringLiteral("另一个清除正在进行");
+QString anotherPurgeRunning();
 
 // Checks the source's last enumeration, then takes its removal lock, without waiting.
 RemovalPermit permitRemoval(ItemSource& source);

@@ -1,6 +1,8 @@
 // The user's trash as the list shows it: the enumeration, the sort and the texts.
 #include "platform/TrashSource.h"
 
+#include <QCoreApplication>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -164,13 +166,13 @@ void TrashSource::enumerate() {
         trashes_.clear();
         items_.clear();
         folders_ = QStringList{QString()};
-        listingError_ = QStringLiteral("内存不足，未能读取回收站");
+        listingError_ = QCoreApplication::translate("TrashSource", "内存不足，未能读取回收站");
         return;
     }
     if (homeError != 0) {
         // Items of the volumes may be listed, but the trash is not all there.
         listingError_ =
-            QStringLiteral("无法读取回收站“%1”：%2")
+            QCoreApplication::translate("TrashSource", "无法读取回收站“%1”：%2")
                 .arg(fileNameFromBytes(homePath), QString::fromLocal8Bit(std::strerror(homeError)));
     }
 }
@@ -272,12 +274,12 @@ int TrashSource::count() const {
 
 QList<ColumnInfo> TrashSource::columns() const {
     return {
-        {QStringLiteral("名称"), Qt::AlignLeft, 25},
-        {QStringLiteral("原位置"), Qt::AlignLeft, 30},
-        {QStringLiteral("删除日期"), Qt::AlignLeft, 20},
-        {QStringLiteral("大小"), Qt::AlignRight, 12},
-        {QStringLiteral("项目类型"), Qt::AlignLeft, 20},
-        {QStringLiteral("修改日期"), Qt::AlignLeft, 20},
+        {QCoreApplication::translate("Columns", "名称"), Qt::AlignLeft, 25},
+        {QCoreApplication::translate("Columns", "原位置"), Qt::AlignLeft, 30},
+        {QCoreApplication::translate("Columns", "删除日期"), Qt::AlignLeft, 20},
+        {QCoreApplication::translate("Columns", "大小"), Qt::AlignRight, 12},
+        {QCoreApplication::translate("Columns", "项目类型"), Qt::AlignLeft, 20},
+        {QCoreApplication::translate("Columns", "修改日期"), Qt::AlignLeft, 20},
     };
 }
 

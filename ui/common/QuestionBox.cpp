@@ -1,6 +1,7 @@
 // The question box.
 #include "ui/common/QuestionBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -12,8 +13,8 @@ bool askYesNo(QWidget* owner, const QString& text, bool yesByDefault, const QStr
     QMessageBox box(QMessageBox::Question, applicationTitle(), text,
                     QMessageBox::Yes | QMessageBox::No, owner);
     box.setObjectName(objectName);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("QuestionBox", "是"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("QuestionBox", "否"));
     box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

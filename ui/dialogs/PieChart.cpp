@@ -33,7 +33,7 @@ PieChart::PieChart(QWidget* parent) : QWidget(parent), series_(new PieSeries(thi
 QString PieChart::sharesText() const {
     QStringList lines;
     for (const PieSliceLayout& s : computePieLayout(series_->Slices()).Slices)
-        lines.append(s.LegendLabel.trimmed() + u'：' + s.Mark);
+        lines.append(tr("%1：%2").arg(s.LegendLabel.trimmed(), s.Mark));
     return lines.join(u'\n');
 }
 

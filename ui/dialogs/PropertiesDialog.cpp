@@ -21,11 +21,11 @@ TfrmProperties::TfrmProperties(QWidget* owner, const QString& itemName,
                                const QList<PropertyField>& fields)
     : FixedDialog(owner, QSize(Width, int(fields.size()) * RowHeight + ButtonArea), Margin) {
     setObjectName(QStringLiteral("frmProperties"));
-    setWindowTitle(itemName + QStringLiteral(" 属性"));
+    setWindowTitle(tr("%1 属性").arg(itemName));
     QWidget* client = clientArea();
     int y = 0;
     for (const PropertyField& field : fields) {
-        auto* label = new QLabel(field.label + u'：', client);
+        auto* label = new QLabel(tr("%1：").arg(field.label), client);
         label->setGeometry(0, y, LabelWidth, RowHeight - 3);
         auto* text = new QLineEdit(field.text, client);
         text->setObjectName(field.objectName);
@@ -45,7 +45,7 @@ TfrmProperties::TfrmProperties(QWidget* owner, const QString& itemName,
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(0, y + 4, Width, 2);
-    BtnOK = new QPushButton(QStringLiteral("确定"), client);
+    BtnOK = new QPushButton(tr("确定"), client);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
     BtnOK->setGeometry(Width - 75, y + 14, 75, 25);
     BtnOK->setDefault(true);

@@ -55,12 +55,10 @@ TfrmAbout::TfrmAbout(QWidget* owner)
     Label1->setText(supportAddress() + QLatin1Char(' '));
     Label1->resize(Label1->fontMetrics().horizontalAdvance(Label1->text()), 13);
 
-    Label2 =
-        named(new QLabel(QStringLiteral("技术支持："), client), "Label2", QRect(24, 257, 60, 13));
+    Label2 = named(new QLabel(tr("技术支持："), client), "Label2", QRect(24, 257, 60, 13));
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    BitBtn1 =
-        named(new QPushButton(QStringLiteral("确定"), client), "BitBtn1", QRect(288, 296, 51, 25));
+    BitBtn1 = named(new QPushButton(tr("确定"), client), "BitBtn1", QRect(288, 296, 51, 25));
     BitBtn1->setDefault(true);
     // The dialog opens with the focus on 确定; Tab goes on to the link.
     setTabOrder(BitBtn1, Label1);

@@ -4,7 +4,6 @@
 
 #include <QShowEvent>
 
-#include "core/AnalysisTexts.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/CoreText.h"
 #include "ui/common/HandlerGuard.h"
@@ -29,11 +28,11 @@ TfrmAnalyze::TfrmAnalyze(QWidget* owner)
 
     Chart1 = new PieChart(clientArea());
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setAccessibleName(toQString(AnalysisChartName));
+    Chart1->setAccessibleName(tr("占用空间饼图"));
     Series1 = Chart1->series();
     Series1->setObjectName(QStringLiteral("Series1"));
 
-    BitBtn1 = new QPushButton(toQString(AnalysisOkText), clientArea());
+    BitBtn1 = new QPushButton(tr("确定"), clientArea());
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(115, 233, 75, 25);
     BitBtn1->setDefault(true); // Enter closes the dialog, Escape too (as the close box does)
@@ -46,7 +45,7 @@ TfrmAnalyze::TfrmAnalyze(QWidget* owner)
 }
 
 void TfrmAnalyze::FormCreate() {
-    setWindowTitle(applicationTitle() + toQString(AnalysisCaptionSuffix));
+    setWindowTitle(tr("%1 - 分析").arg(applicationTitle()));
 }
 
 void TfrmAnalyze::FormShow() {
@@ -58,8 +57,9 @@ void TfrmAnalyze::FormShow() {
     alignControls();
 
     Series1->Clear();
-    Series1->Add(static_cast<double>(ISpacePart), toQString(AnalysisPartLabel), QColor(255, 0, 0));
-    Series1->Add(static_cast<double>(ISpaceTotal - ISpacePart), toQString(AnalysisRestLabel),
+    Series1->Add(static_cast<double>(ISpacePart), tr(" 指定时间前删除文件占用空间"),
+                 QColor(255, 0, 0));
+    Series1->Add(static_cast<double>(ISpaceTotal - ISpacePart), tr(" 其它时间删除文件占用空间"),
                  QColor(0, 128, 0));
     // What the chart shows, for those who cannot see it: the message and each slice's share.
     Chart1->setAccessibleDescription(caption + u'\n' + Chart1->sharesText());

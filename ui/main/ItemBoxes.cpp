@@ -1,6 +1,7 @@
 // The item menu's message boxes: the real ones, and the slots tests replace them through.
 #include "ui/main/ItemBoxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,7 +20,7 @@ bool questionBox(QWidget* owner, const QString&, const QString& text) {
 void errorBox(QWidget* owner, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("ItemError"));
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("ItemBoxes", "确定"));
     box.exec();
 }
 

@@ -1,6 +1,8 @@
 // The item menu, its commands on the selected row, and the in-place edit of a name.
 #include "ui/main/ItemMenu.h"
 
+#include <limits>
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -22,14 +24,20 @@
 namespace velmora {
 
 namespace {
-QString quoted(const QString& name) {
-    return u'“' + name + u'”';
+// The count that picks a plural form: the number itself, or for one beyond int a number with
+// the same last six digits, which is all that any language's plural rules look at.
+int pluralCount(qint64 count) {
+    return count <= std::numeric_limits<int>::max() ? int(count)
+                                                    : int(count % 1'000'000 + 1'000'000);
 }
 
 // Digits grouped by ",", as the list writes its sizes, and 字节.
 QString byteText(qint64 bytes) {
-    const std::string digits = std::to_string(std::max<qint64>(bytes, 0));
-    return toQString(groupThousands(digits, u",")) + QStringLiteral(" 字节");
+    bytes = std::max<qint64>(bytes, 0);
+    const std::string digits = std::to_string(bytes);
+    return QCoreApplication::translate("velmora::ItemCommands", "%1 字节", nullptr,
+                                       pluralCount(bytes))
+        .arg(toQString(groupThousands(digits, u",")));
 }
 
 // A file's name is edited without its extension selected, as file managers do.
@@ -46,11 +54,11 @@ ItemMenu::ItemMenu(QWidget* parent, bool restorable) : QMenu(parent) {
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    ActRestore = action("ActRestore", QStringLiteral("还原"));
+    ActRestore = action("ActRestore", tr("还原"));
     ActRestore->setEnabled(restorable);
     addSeparator();
-    ActDelete = action("ActDelete", QStringLiteral("删除"));
-    ActRename = action("ActRename", QStringLiteral("重命名"));
+    ActDelete = action("ActDelete", tr("删除"));
+    ActRename = action("ActRename", tr("重命名"));
     // F2 beside it, the list's own key for it, which also chooses it while the menu is open.
     ActRename->setShortcut(QKeySequence(Qt::Key_F2));
     ActRename->setShortcutContext(Qt::WidgetShortcut);
@@ -58,7 +66,7 @@ ItemMenu::ItemMenu(QWidget* parent, bool restorable) : QMenu(parent) {
     // A command chosen by its key closes the menu as a click does.
     connect(this, &QMenu::triggered, this, &QMenu::close);
     addSeparator();
-    ActProperties = action("ActProperties", QStringLiteral("属性"));
+    ActProperties = action("ActProperties", tr("属性"));
     setDefaultAction(ActRestore->isEnabled() ? ActRestore : nullptr);
 }
 
@@ -136,7 +144,7 @@ void ItemCommands::Restore(int row) {
     // Off the GUI thread: a restore across file systems copies the whole item.
     RestoreOutcome outcome = RestoreOutcome::Failed;
     RemovalProgress progress;
-    runWithProgressWindow(*list_.window(), {QStringLiteral("正在还原…"), 1, false}, progress, [&] {
+    runWithProgressWindow(*list_.window(), {tr("正在还原…"), 1, false}, progress, [&] {
         outcome = source.restore(row);
         if (outcome == RestoreOutcome::Restored)
             progress.removed = 1;
@@ -147,23 +155,21 @@ void ItemCommands::Restore(int row) {
     case RestoreOutcome::Restored:
         return;
     case RestoreOutcome::TargetExists:
-        showErrorBox(list_.window(), QStringLiteral("无法还原") + quoted(name) +
-                                         QStringLiteral("：原位置已存在同名项目。"));
+        showErrorBox(list_.window(), tr("无法还原“%1”：原位置已存在同名项目。").arg(name));
         return;
     case RestoreOutcome::InvalidTarget:
-        showErrorBox(list_.window(),
-                     QStringLiteral("无法还原") + quoted(name) + QStringLiteral("：原位置无效。"));
+        showErrorBox(list_.window(), tr("无法还原“%1”：原位置无效。").arg(name));
         return;
     case RestoreOutcome::NotThere:
     case RestoreOutcome::Failed:
-        showErrorBox(list_.window(), QStringLiteral("无法还原") + quoted(name) + u'。');
+        showErrorBox(list_.window(), tr("无法还原“%1”。").arg(name));
         return;
     }
 }
 
 void ItemCommands::Delete(int row) {
     const QString name = list_.source().displayName(row);
-    if (!askQuestion(list_.window(), QStringLiteral("确实要永久删除此项吗？\n\n") + name))
+    if (!askQuestion(list_.window(), tr("确实要永久删除此项吗？\n\n%1").arg(name)))
         return;
     // As the purge: not on the word of a listing that failed, nor while another removal runs.
     const RemovalPermit permit = permitRemoval(list_.source());
@@ -177,7 +183,7 @@ void ItemCommands::Delete(int row) {
     // when the item had gone or changed meanwhile (or was never started, cancelled at once):
     // the row no longer shows what is there.
     if (report.stayed > 0)
-        showErrorBox(list_.window(), QStringLiteral("无法完全删除") + quoted(name) + u'。');
+        showErrorBox(list_.window(), tr("无法完全删除“%1”。").arg(name));
     list_.Refresh();
 }
 
@@ -239,27 +245,32 @@ void ItemCommands::rename(int row, const QString& text) {
     const bool renamed = !source.hasOriginalPath(row) || source.rename(row, text);
     list_.viewport()->update();
     if (!renamed)
-        throw VelmoraError(u"Rename to " + toText(text) + u" failed");
+        throw VelmoraError(toText(tr("Rename to %1 failed").arg(text)));
 }
 
 void ItemCommands::ShowProperties(int row) {
     const ItemProperties p = list_.source().properties(row);
+    TfrmProperties dialog(list_.window(), p.name, PropertyFields(p));
+    dialog.exec();
+}
+
+QList<PropertyField> ItemCommands::PropertyFields(const ItemProperties& p) {
     QList<PropertyField> fields{
-        {QStringLiteral("edtName"), QStringLiteral("名称"), p.name},
-        {QStringLiteral("edtLocation"), QStringLiteral("原位置"), p.originalFolder},
-        {QStringLiteral("edtDeleted"), QStringLiteral("删除日期"), p.deleted},
-        {QStringLiteral("edtType"), QStringLiteral("类型"), p.type},
-        {QStringLiteral("edtSize"), QStringLiteral("大小"), p.size},
-        {QStringLiteral("edtOnDisk"), QStringLiteral("占用空间"), byteText(p.bytesOnDisk)},
-        {QStringLiteral("edtApparent"), QStringLiteral("实际大小"), byteText(p.apparentBytes)},
+        {QStringLiteral("edtName"), tr("名称"), p.name},
+        {QStringLiteral("edtLocation"), tr("原位置"), p.originalFolder},
+        {QStringLiteral("edtDeleted"), tr("删除日期"), p.deleted},
+        {QStringLiteral("edtType"), tr("类型"), p.type},
+        {QStringLiteral("edtSize"), tr("大小"), p.size},
+        {QStringLiteral("edtOnDisk"), tr("占用空间"), byteText(p.bytesOnDisk)},
+        {QStringLiteral("edtApparent"), tr("实际大小"), byteText(p.apparentBytes)},
     };
     if (p.folder)
-        fields.append({QStringLiteral("edtContents"), QStringLiteral("包含"),
-                       QStringLiteral("%1 个文件，%2 个文件夹").arg(p.files).arg(p.folders)});
-    fields.append({QStringLiteral("edtModified"), QStringLiteral("修改日期"), p.modified});
-    fields.append({QStringLiteral("edtStored"), QStringLiteral("存储位置"), p.storedPath});
-    TfrmProperties dialog(list_.window(), p.name, fields);
-    dialog.exec();
+        fields.append({QStringLiteral("edtContents"), tr("包含"),
+                       tr("%1，%2").arg(tr("%n 个文件", nullptr, pluralCount(p.files)),
+                                        tr("%n 个文件夹", nullptr, pluralCount(p.folders)))});
+    fields.append({QStringLiteral("edtModified"), tr("修改日期"), p.modified});
+    fields.append({QStringLiteral("edtStored"), tr("存储位置"), p.storedPath});
+    return fields;
 }
 
 bool ItemCommands::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QList>
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
@@ -11,6 +12,8 @@
 namespace velmora {
 
 class TShellListView;
+struct ItemProperties;
+struct PropertyField;
 
 // The menu of one item. 打开 has no place here: nothing in the trash is opened.
 class ItemMenu : public QMenu {
@@ -53,6 +56,8 @@ public:
     void Delete(int row);
     void StartRename(int row);
     void ShowProperties(int row);
+    // The fields 属性 shows for an item, labelled in the interface's language.
+    static QList<PropertyField> PropertyFields(const ItemProperties& p);
 
     // The field of the name being edited, or null.
     QLineEdit* Editor() const { return editor_; }

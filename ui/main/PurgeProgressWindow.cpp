@@ -35,8 +35,7 @@ PurgeProgressWindow::PurgeProgressWindow(QWidget* owner, const QString& text, in
     ProgressBar1 = named(new QProgressBar(client), "ProgressBar1", QRect(12, 34, 296, 20));
     ProgressBar1->setRange(0, std::max(total, 1));
     ProgressBar1->setTextVisible(false);
-    BtnCancel =
-        named(new QPushButton(QStringLiteral("取消"), client), "BtnCancel", QRect(243, 72, 65, 25));
+    BtnCancel = named(new QPushButton(tr("取消"), client), "BtnCancel", QRect(243, 72, 65, 25));
     BtnCancel->setEnabled(cancellable);
     connect(BtnCancel, &QPushButton::clicked, this, &PurgeProgressWindow::reject);
     showProgress();
@@ -156,9 +155,11 @@ void runWithProgressWindow(QWidget& window, const ProgressWindowText& shown,
 RemovalOutcomes WindowRemovalRunner::run(const std::vector<int>& rows, ItemRemover& remover) {
     RemovalProgress progress;
     RemovalOutcomes outcomes;
-    runWithProgressWindow(
-        window_, {QStringLiteral("正在清除…"), static_cast<int>(rows.size()), true}, progress,
-        [&] { outcomes = removeRows(rows, remover, threads_, &progress); });
+    runWithProgressWindow(window_,
+                          {QCoreApplication::translate("velmora::PurgeProgressWindow", "正在清除…"),
+                           static_cast<int>(rows.size()), true},
+                          progress,
+                          [&] { outcomes = removeRows(rows, remover, threads_, &progress); });
     return outcomes;
 }
 

@@ -82,15 +82,15 @@ TForm1::TForm1(std::unique_ptr<ItemSource> source, TodayFunction today, QWidget*
 TForm1::~TForm1() = default;
 
 void TForm1::createControls(std::unique_ptr<ItemSource> source) {
-    GroupBox1 = named(new QGroupBox(QStringLiteral("安全清理回收站"), this), "GroupBox1");
-    GroupBox2 = named(new QGroupBox(QStringLiteral("回收站"), this), "GroupBox2");
+    GroupBox1 = named(new QGroupBox(tr("安全清理回收站"), this), "GroupBox1");
+    GroupBox2 = named(new QGroupBox(tr("回收站"), this), "GroupBox2");
 
-    BtnAnalyse = named(new QPushButton(QStringLiteral("分析"), GroupBox1), "BtnAnalyse");
+    BtnAnalyse = named(new QPushButton(tr("分析"), GroupBox1), "BtnAnalyse");
     BtnAnalyse->setGeometry(389, 22, 65, 25);
-    BtnDelete = named(new QPushButton(QStringLiteral("清除"), GroupBox1), "BtnDelete");
+    BtnDelete = named(new QPushButton(tr("清除"), GroupBox1), "BtnDelete");
     BtnDelete->setGeometry(473, 22, 65, 25);
 
-    RbDate = named(new QRadioButton(QStringLiteral("按日期：清除"), GroupBox1), "RbDate");
+    RbDate = named(new QRadioButton(tr("按日期：清除"), GroupBox1), "RbDate");
     RbDate->setGeometry(24, 24, 113, 17);
     RbDate->setChecked(true);
     DtCeil = named(new QDateEdit(GroupBox1), "DtCeil");
@@ -99,10 +99,9 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     // The date as the list writes it: the user's short date with a four-digit year.
     showDatesAsTheListDoes(DtCeil, formatSettings());
     DtCeil->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
-    Label1 = fixedLabel(GroupBox1, "Label1", QStringLiteral("之前删除到回收站的文件"),
-                        QRect(225, 24, 177, 13));
+    Label1 = fixedLabel(GroupBox1, "Label1", tr("之前删除到回收站的文件"), QRect(225, 24, 177, 13));
 
-    RbDays = named(new QRadioButton(QStringLiteral("按天数：清除"), GroupBox1), "RbDays");
+    RbDays = named(new QRadioButton(tr("按天数：清除"), GroupBox1), "RbDays");
     RbDays->setGeometry(24, 61, 113, 17);
     CmbDays = named(new QComboBox(GroupBox1), "CmbDays");
     CmbDays->setGeometry(121, 57, 51, 21);
@@ -111,8 +110,8 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     CmbDays->addItems({QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("30"),
                        QStringLiteral("60"), QStringLiteral("180")});
     CmbDays->setCurrentIndex(3); // "60"
-    Label2 = fixedLabel(GroupBox1, "Label2", QStringLiteral("天之前删除到回收站中的文件"),
-                        QRect(181, 61, 193, 13));
+    Label2 =
+        fixedLabel(GroupBox1, "Label2", tr("天之前删除到回收站中的文件"), QRect(181, 61, 193, 13));
 
     ShellListView1 = named(new TShellListView(std::move(source), GroupBox2), "ShellListView1");
     new ItemCommands(*ShellListView1); // the item menu and the rename, owned by the list
@@ -130,7 +129,7 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     Image1->setPixmap(QPixmap(QStringLiteral(":/velmora/velmora.png")));
 
     lblAbout = named(new ClickLabel(GroupBox1), "lblAbout");
-    lblAbout->setText(QStringLiteral("关于") + u'"' + applicationTitle() + u'"');
+    lblAbout->setText(tr("关于\"%1\"").arg(applicationTitle()));
     lblAbout->setGeometry(519, 64, 169, 13);
     lblAbout->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblAbout->setCursor(Qt::PointingHandCursor);
@@ -140,12 +139,12 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     // The theme's link colour: blue in a light theme, a lighter one in a dark theme.
     lblAbout->setForegroundRole(QPalette::Link);
 
-    Label3 = fixedLabel(Panel1, "Label3", QStringLiteral("回收站中已删除文件、文件夹共："),
-                        QRect(8, 50, 105, 39));
+    Label3 =
+        fixedLabel(Panel1, "Label3", tr("回收站中已删除文件、文件夹共："), QRect(8, 50, 105, 39));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTotal = fixedLabel(Panel1, "lblTotal", QString(), QRect(26, 90, 88, 13));
-    Label4 = fixedLabel(Panel1, "Label4", QStringLiteral("合计占用空间："), QRect(8, 138, 105, 13));
+    Label4 = fixedLabel(Panel1, "Label4", tr("合计占用空间："), QRect(8, 138, 105, 13));
     lblTotalSpace = named(new QLabel(Panel1), "lblTotalSpace");
     lblTotalSpace->move(16, 156);
     lblTotalSpace->adjustSize();
@@ -155,7 +154,7 @@ void TForm1::createControls(std::unique_ptr<ItemSource> source) {
     lblUnavailable->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblUnavailable->hide();
 
-    BtnSeek = named(new QPushButton(QStringLiteral("搜索"), GroupBox1), "BtnSeek");
+    BtnSeek = named(new QPushButton(tr("搜索"), GroupBox1), "BtnSeek");
     BtnSeek->setGeometry(556, 22, 65, 25);
     FindDialog1 = new TFindDialog(this);
 
@@ -266,8 +265,7 @@ void TForm1::RefreshSum() {
     lblTotalSpace->adjustSize();
     // The volumes the last enumeration left out, because they did not answer in time.
     const QStringList unavailable = ShellListView1->source().unavailableVolumes();
-    lblUnavailable->setText(QStringLiteral("不可用的卷：") + QString::number(unavailable.size()) +
-                            QStringLiteral("个"));
+    lblUnavailable->setText(tr("不可用的卷：%n个", nullptr, int(unavailable.size())));
     lblUnavailable->setToolTip(unavailable.join(u'\n'));
     lblUnavailable->setVisible(!unavailable.isEmpty());
     existing(frmAnalyze, "frmAnalyze").ISpaceTotal = totals.megabytes;
@@ -355,7 +353,7 @@ void TForm1::FindDialog1Find() {
     const bool down = FindDialog1->Options().testFlag(TFindDialog::frDown);
     if (findNext(rows, toText(FindDialog1->FindText->text()), down, SearchPos) ==
         FindOutcome::EndOfList)
-        showInformation(this, QStringLiteral("搜索结束！"));
+        showInformation(this, tr("搜索结束！"));
 }
 
 TDateTime TForm1::DtCeilDateTime() const {

@@ -1,0 +1,479 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="zh_CN">
+<context>
+    <name>AgeAnalysis</name>
+    <message numerus="yes">
+        <source>回收站中有 %1 前删除文件或文件夹：%n项</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>回收站中有 %1 天前删除文件或文件夹：%n项</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>合计占用空间：%1MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Columns</name>
+    <message>
+        <source>删除日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>项目类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>修改日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Could not convert variant of type (%1) into type (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overflow while converting variant of type (%1) into type (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;&apos;%1&apos;&apos; is not a valid integer value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overflow: the cut-off falls before 1 January of year 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1.%2&apos; is not a valid timestamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileTypes</name>
+    <message>
+        <source>文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ItemBoxes</name>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Purge</name>
+    <message numerus="yes">
+        <source>删除文件或文件夹：%n项</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>未能删除：%n项</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>释放空间：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PurgeQuestion</name>
+    <message numerus="yes">
+        <source>将永久删除 %n项（共 %1），此操作无法撤销。是否继续？</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBox</name>
+    <message>
+        <source>是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemovalPermit</name>
+    <message>
+        <source>另一个清除正在进行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法锁定回收站，未删除任何项目</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Totals</name>
+    <message numerus="yes">
+        <source>%n个</source>
+        <comment>count of items</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TrashSource</name>
+    <message>
+        <source>内存不足，未能读取回收站</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法读取回收站“%1”：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ItemCommands</name>
+    <message numerus="yes">
+        <source>%1 字节</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>正在还原…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法还原“%1”：原位置已存在同名项目。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法还原“%1”：原位置无效。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法还原“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确实要永久删除此项吗？
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法完全删除“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename to %1 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>占用空间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>包含</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件夹</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>修改日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>存储位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ItemMenu</name>
+    <message>
+        <source>还原</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::PieChart</name>
+    <message>
+        <source>%1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::PurgeProgressWindow</name>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在清除…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::TFindDialog</name>
+    <message>
+        <source>查找</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查找内容(&amp;N):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全字匹配(&amp;W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>区分大小写(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>向上(&amp;U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>向下(&amp;D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查找下一个(&amp;F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::TForm1</name>
+    <message>
+        <source>安全清理回收站</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回收站</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分析</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按日期：清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>之前删除到回收站的文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按天数：清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>天之前删除到回收站中的文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关于&quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回收站中已删除文件、文件夹共：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>合计占用空间：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>不可用的卷：%n个</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>搜索结束！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::TfrmAbout</name>
+    <message>
+        <source>技术支持：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::TfrmAnalyze</name>
+    <message>
+        <source>占用空间饼图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - 分析</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 指定时间前删除文件占用空间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 其它时间删除文件占用空间</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora::TfrmProperties</name>
+    <message>
+        <source>%1 属性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
