@@ -52,6 +52,29 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 只能给出一次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），或不超过 100% 的卷容量百分比（如 10%）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 --min-free 一起使用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quiet 和 --verbose 只能选一个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>Could not convert variant of type (%1) into type (%2)</source>
@@ -132,6 +155,24 @@
     </message>
 </context>
 <context>
+    <name>PurgeCommand</name>
+    <message>
+        <source>“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PurgeProgress</name>
+    <message>
+        <source>清除中：%1/%2 项，已释放 %3MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PurgeQuestion</name>
     <message numerus="yes">
         <source>将永久删除 %n项（共 %1），此操作无法撤销。是否继续？</source>
@@ -184,6 +225,25 @@
     </message>
     <message>
         <source>无法读取回收站“%1”：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velmora</name>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
