@@ -1,21 +1,14 @@
 // Process entry of Velmora: the command line and the purge without a window; one copy per user;
 // the windows; the message loop.
 #include <QApplication>
-#include <QIcon>
 
 #include "app/CommandLine.h"
-#include "app/ErrorHandler.h"
+#include "app/ProgramWindows.h"
 #include "app/PurgeCommand.h"
 #include "app/SingleInstance.h"
-#include "app/TrashEnvironment.h"
 #include "platform/InstanceMarker.h"
-#include "platform/LocaleSettings.h"
-#include "platform/TrashSource.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/QtTranslations.h"
-#include "ui/dialogs/Unit2.h"
-#include "ui/dialogs/Unit3.h"
-#include "ui/main/Unit1.h"
 
 int main(int argc, char* argv[]) {
     using namespace velmora;
@@ -45,20 +38,9 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(applicationTitle());
-    // The desktop entry's name, so that Wayland compositors match the windows to its icon.
-    QApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
-    // The installed icon theme's picture, or the bundled one when run from the build tree.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VELMORA_APP_ID),
-                                                 QIcon(QStringLiteral(":/velmora/velmora.png"))));
-    loadSystemFormatSettings();
-    installErrorHandler();
-
-    TForm1 form1(std::make_unique<TrashSource>(trashSourceOptionsFromEnvironment()));
-    TfrmAbout about(&form1);
-    TfrmAnalyze analyze(&form1);
-    frmAbout = &about;
-    frmAnalyze = &analyze;
+    prepareApplication();
+    ProgramWindows windows;
+    TForm1& form1 = windows.form1;
 
     // Later copies find this one from now on.
     InstanceListener listener([&form1] { bringForward(&form1); });

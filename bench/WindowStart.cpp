@@ -1,6 +1,7 @@
-// The program's window as it starts, for velmora_trash_bench: the same steps as the process entry
-// (app/main.cpp) without the single-instance guard, ending as soon as the window is on screen
-// with its totals' labels filled and painted. The bench times this whole process from its start.
+// The program's window as it starts, for velmora_trash_bench: the windows of the process entry
+// (app/ProgramWindows, as app/main.cpp starts them) without the single-instance guard, ending as
+// soon as the window is on screen with its totals' labels filled and painted. The bench times this
+// whole process from its start.
 //
 //   QT_QPA_PLATFORM=offscreen XDG_DATA_HOME=DIR VELMORA_TRASH_VOLUMES= velmora_window_start
 //
@@ -13,29 +14,16 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/ErrorHandler.h"
-#include "app/TrashEnvironment.h"
-#include "platform/LocaleSettings.h"
-#include "platform/TrashSource.h"
-#include "ui/common/AppTitle.h"
+#include "app/ProgramWindows.h"
 #include "ui/common/QtTranslations.h"
-#include "ui/dialogs/Unit2.h"
-#include "ui/dialogs/Unit3.h"
-#include "ui/main/Unit1.h"
 
 int main(int argc, char* argv[]) {
     using namespace velmora;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(applicationTitle());
     installQtTranslations();
-    loadSystemFormatSettings();
-    installErrorHandler();
-
-    TForm1 form1(std::make_unique<TrashSource>(trashSourceOptionsFromEnvironment()));
-    TfrmAbout about(&form1);
-    TfrmAnalyze analyze(&form1);
-    frmAbout = &about;
-    frmAnalyze = &analyze;
+    prepareApplication();
+    ProgramWindows windows;
+    TForm1& form1 = windows.form1;
     form1.show();
 
     // Done when the window is exposed and the totals are written: the events then pending (the
