@@ -13,8 +13,8 @@
     <message numerus="yes">
         <source>回收站中有 %1 天前删除文件或文件夹：%n项</source>
         <translation>
-            <numerusform>%n item in the Trash was deleted %1 or more days ago</numerusform>
-            <numerusform>%n items in the Trash were deleted %1 or more days ago</numerusform>
+            <numerusform>%n item in the Trash was deleted more than %1 days ago</numerusform>
+            <numerusform>%n items in the Trash were deleted more than %1 days ago</numerusform>
         </translation>
     </message>
     <message>
@@ -437,19 +437,19 @@
     </message>
     <message>
         <source>按日期：清除</source>
-        <translation>Deleted on</translation>
+        <translation>Deleted before</translation>
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation>or earlier</translation>
+        <translation>(by date)</translation>
     </message>
     <message>
         <source>按天数：清除</source>
-        <translation>Deleted</translation>
+        <translation>Deleted more than</translation>
     </message>
     <message>
         <source>天之前删除到回收站中的文件</source>
-        <translation>or more days ago</translation>
+        <translation>days ago</translation>
     </message>
     <message>
         <source>关于&quot;%1&quot;</source>
