@@ -66,6 +66,9 @@ svg=$root/share/icons/hicolor/scalable/apps/$id.svg
 grep -q "<svg" "$svg" 2>/dev/null || fail "no scalable icon $svg"
 
 [ -s "$root/share/doc/velmora/copyright" ] || fail "no copyright file"
+for page in help.html help.en.html; do
+    [ -s "$root/share/velmora/$page" ] || fail "no help page share/velmora/$page"
+done
 
 [ "$failures" -eq 0 ] && echo "install tree checked: $root"
 # The manual page: installed compressed, read by man without warnings, covering every option.
