@@ -10,6 +10,9 @@ DESTDIR=$dest "${CMAKE:-cmake}" --install "$build" --prefix /usr >/dev/null
 root=$dest/usr
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# The languages the interface ships besides English and Simplified Chinese: a desktop that shows
+# one of them shows the entry's and the metadata's texts in it too.
+languages="de fr es pt_BR ru ja ko zh_TW"
 
 [ -x "$root/bin/velmora" ] || fail "no executable bin/velmora"
 
@@ -21,6 +24,11 @@ if [ -f "$desktop" ]; then
     fi
     grep -qx "Icon=$id" "$desktop" || fail "desktop entry does not name the icon $id"
     grep -qx "Exec=velmora" "$desktop" || fail "desktop entry does not start velmora"
+    for lang in $languages; do
+        for key in Name Comment; do
+            grep -q "^$key\[$lang\]=." "$desktop" || fail "desktop entry has no $key[$lang]"
+        done
+    done
 else
     fail "no desktop entry $desktop"
 fi
@@ -35,6 +43,11 @@ if [ -f "$metainfo" ]; then
     grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "metainfo does not launch $id.desktop"
+    for lang in $languages; do
+        for tag in name summary p; do
+            grep -q "<$tag xml:lang=\"$lang\">" "$metainfo" || fail "metainfo has no $tag in $lang"
+        done
+    done
 else
     fail "no metainfo $metainfo"
 fi
@@ -53,6 +66,9 @@ svg=$root/share/icons/hicolor/scalable/apps/$id.svg
 grep -q "<svg" "$svg" 2>/dev/null || fail "no scalable icon $svg"
 
 [ -s "$root/share/doc/velmora/copyright" ] || fail "no copyright file"
+for page in help.html help.en.html; do
+    [ -s "$root/share/velmora/$page" ] || fail "no help page share/velmora/$page"
+done
 
 [ "$failures" -eq 0 ] && echo "install tree checked: $root"
 # The manual page: installed compressed, read by man without warnings, covering every option.
