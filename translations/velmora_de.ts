@@ -201,6 +201,13 @@
     </message>
 </context>
 <context>
+    <name>SupportAddress</name>
+    <message>
+        <source>help.html</source>
+        <translation>help.en.html</translation>
+    </message>
+</context>
+<context>
     <name>Totals</name>
     <message numerus="yes">
         <source>%n个</source>

@@ -12,7 +12,7 @@ QString supportAddress(const QString& configured, const QString& installedPage,
                        const QString& sourcePage);
 
 // The address chosen from the build's settings: VELMORA_SUPPORT_URL, the help page under the
-// install prefix, the help page in the source tree.
+// install prefix, the help page in the source tree; the page in the interface's language.
 QString supportAddress();
 
 } // namespace velmora

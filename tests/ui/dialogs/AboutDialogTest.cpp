@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/common/ClickLabel.h"
+#include "ui/common/QtTranslations.h"
 #include "ui/common/WindowFont.h"
 #include "ui/dialogs/Shape.h"
 #include "ui/dialogs/SupportAddress.h"
@@ -177,6 +178,26 @@ TEST(AboutDialogTest, SupportAddress) {
     if (built.isLocalFile()) {
         EXPECT_TRUE(QFileInfo::exists(built.toLocalFile())) << supportAddress().toStdString();
     }
+}
+
+// The link opens the help page of the interface's language: the Chinese page for both Chinese
+// scripts, the English one for every other language until it has a page of its own; the page
+// exists in the source tree or the install.
+TEST(AboutDialogTest, TheHelpPageIsInTheInterfacesLanguage) {
+    QStringList languages = shippedLanguages();
+    languages.prepend(QString()); // the source texts, Simplified Chinese
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_TRUE(installTranslations(language));
+        const QUrl page(supportAddress());
+        if (!page.isLocalFile())
+            continue; // the build was configured with a web page
+        const QString name = QFileInfo(page.toLocalFile()).fileName();
+        const bool chinese = language.isEmpty() || language == QStringLiteral("zh_TW");
+        EXPECT_EQ(name, chinese ? QStringLiteral("help.html") : QStringLiteral("help.en.html"));
+        EXPECT_TRUE(QFileInfo::exists(page.toLocalFile()));
+    }
+    ASSERT_TRUE(installTranslations(QString()));
 }
 
 TEST(AboutDialogTest, BannerUsesThreeColoursAndWhiteShowsTheBackground) {
