@@ -5,171 +5,171 @@
     <name>AgeAnalysis</name>
     <message numerus="yes">
         <source>回收站中有 %1 前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ゴミ箱内で %1 より前に削除したファイル・フォルダー：%n 個の項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>回收站中有 %1 天前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ゴミ箱内で %1 日以上前に削除したファイル・フォルダー：%n 個の項目</numerusform>
         </translation>
     </message>
     <message>
         <source>合计占用空间：%1MB</source>
-        <translation type="unfinished"></translation>
+        <translation>合計使用容量：%1 MB</translation>
     </message>
 </context>
 <context>
     <name>Columns</name>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>削除日時</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>元の場所</translation>
     </message>
     <message>
         <source>项目类型</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 只能给出一次</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は一度しか指定できません</translation>
     </message>
     <message>
         <source>%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），或不超过 100% 的卷容量百分比（如 10%）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の「%2」はサイズではありません：数値に K、M、G、T を付けるか（例：500M、1.5G）、ボリューム容量に対する 100% 以下の割合を指定してください（例：10%）</translation>
     </message>
     <message>
         <source>--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 --min-free 一起使用</source>
-        <translation type="unfinished"></translation>
+        <translation>--all はすでにすべての項目を対象にするため、--purge-days、--purge-before、--max-size、--min-free とは併用できません</translation>
     </message>
     <message>
         <source>--quiet 和 --verbose 只能选一个</source>
-        <translation type="unfinished"></translation>
+        <translation>--quiet と --verbose はどちらか一方しか指定できません</translation>
     </message>
     <message>
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には --purge-days、--purge-before、--max-size、--min-free、--all のいずれかが必要です</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Could not convert variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>型 (%1) の値を型 (%2) に変換できませんでした</translation>
     </message>
     <message>
         <source>Overflow while converting variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>型 (%1) の値を型 (%2) に変換する際にオーバーフローしました</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は有効な浮動小数点数ではありません</translation>
     </message>
     <message>
         <source>&apos;&apos;%1&apos;&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は有効な整数ではありません</translation>
     </message>
     <message>
         <source>Overflow: the cut-off falls before 1 January of year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>オーバーフロー：基準日時が 1 年 1 月 1 日より前になります</translation>
     </message>
     <message>
         <source>&apos;%1.%2&apos; is not a valid timestamp</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1.%2」は有効なタイムスタンプではありません</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>リストのインデックスが範囲外です (%1)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なエラー</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>%1 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ファイル</translation>
     </message>
 </context>
 <context>
     <name>ItemBoxes</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Purge</name>
     <message numerus="yes">
         <source>删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>削除したファイル・フォルダー：%n 個の項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>未能删除：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>削除できなかった項目：%n 個</numerusform>
         </translation>
     </message>
     <message>
         <source>释放空间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>解放した容量：%1</translation>
     </message>
 </context>
 <context>
     <name>PurgeCommand</name>
     <message>
         <source>“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はゴミ箱のディレクトリではありません：ホームのゴミ箱（例：~/.local/share/Trash、1 つのみ）か、ボリューム上の .Trash-%2 または .Trash/%2 を指定してください</translation>
     </message>
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱のディレクトリ「%1」を読み込めませんでした：存在しない、自分の所有でない、リンクである、またはその種類の条件を満たしていません</translation>
     </message>
 </context>
 <context>
     <name>PurgeProgress</name>
     <message>
         <source>清除中：%1/%2 项，已释放 %3MB</source>
-        <translation type="unfinished"></translation>
+        <translation>消去中：%1/%2 個、%3 MB 解放済み</translation>
     </message>
 </context>
 <context>
     <name>PurgeQuestion</name>
     <message numerus="yes">
         <source>将永久删除 %n项（共 %1），此操作无法撤销。是否继续？</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個の項目（合計 %1）を完全に削除します。この操作は元に戻せません。続行しますか？</numerusform>
         </translation>
     </message>
 </context>
@@ -177,22 +177,22 @@
     <name>QuestionBox</name>
     <message>
         <source>是</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>否</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
 </context>
 <context>
     <name>RemovalPermit</name>
     <message>
         <source>另一个清除正在进行</source>
-        <translation type="unfinished"></translation>
+        <translation>別の消去処理が実行中です</translation>
     </message>
     <message>
         <source>无法锁定回收站，未删除任何项目</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱をロックできなかったため、何も削除していません</translation>
     </message>
 </context>
 <context>
@@ -207,8 +207,8 @@
     <message numerus="yes">
         <source>%n个</source>
         <comment>count of items</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個の項目</numerusform>
         </translation>
     </message>
 </context>
@@ -216,311 +216,313 @@
     <name>TrashSource</name>
     <message>
         <source>内存不足，未能读取回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー不足のため、ゴミ箱を読み込めませんでした</translation>
     </message>
     <message>
         <source>无法读取回收站“%1”：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱「%1」を読み込めません：%2</translation>
     </message>
 </context>
 <context>
     <name>velmora</name>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation type="unfinished"></translation>
+        <translation>削除予定のファイル・フォルダー：%1 個<byte value="xd"/>合計使用容量：%2 MB</translation>
     </message>
     <message>
         <source>已删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>削除済み：%1</translation>
     </message>
     <message>
         <source>未能删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>削除できませんでした：%1</translation>
     </message>
     <message>
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation type="unfinished"></translation>
+        <translation>ボリューム「%1」は、削除できる項目をすべて削除しても空き容量が %2 バイト足りません</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemCommands</name>
     <message numerus="yes">
         <source>%1 字节</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 バイト</numerusform>
         </translation>
     </message>
     <message>
         <source>正在还原…</source>
-        <translation type="unfinished"></translation>
+        <translation>復元中…</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置已存在同名项目。</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を復元できません：元の場所に同じ名前の項目がすでに存在します。</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置无效。</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を復元できません：元の場所が無効です。</translation>
     </message>
     <message>
         <source>无法还原“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を復元できません。</translation>
     </message>
     <message>
         <source>确实要永久删除此项吗？
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>この項目を完全に削除してもよろしいですか？
+
+%1</translation>
     </message>
     <message>
         <source>无法完全删除“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を完全には削除できませんでした。</translation>
     </message>
     <message>
         <source>Rename to %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に名前を変更できませんでした</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>元の場所</translation>
     </message>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>削除日時</translation>
     </message>
     <message>
         <source>类型</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation>使用容量</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>実サイズ</translation>
     </message>
     <message>
         <source>包含</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件夹</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のフォルダー</numerusform>
         </translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日時</translation>
     </message>
     <message>
         <source>存储位置</source>
-        <translation type="unfinished"></translation>
+        <translation>保存場所</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemMenu</name>
     <message>
         <source>还原</source>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を変更</translation>
     </message>
     <message>
         <source>属性</source>
-        <translation type="unfinished"></translation>
+        <translation>プロパティ</translation>
     </message>
 </context>
 <context>
     <name>velmora::PieChart</name>
     <message>
         <source>%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
     <name>velmora::PurgeProgressWindow</name>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>中止</translation>
     </message>
     <message>
         <source>正在清除…</source>
-        <translation type="unfinished"></translation>
+        <translation>消去中…</translation>
     </message>
 </context>
 <context>
     <name>velmora::TFindDialog</name>
     <message>
         <source>查找</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>查找内容(&amp;N):</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;N)：</translation>
     </message>
     <message>
         <source>全字匹配(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>単語単位(&amp;W)</translation>
     </message>
     <message>
         <source>区分大小写(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>大小文字を区別(&amp;C)</translation>
     </message>
     <message>
         <source>方向</source>
-        <translation type="unfinished"></translation>
+        <translation>方向</translation>
     </message>
     <message>
         <source>向上(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ(&amp;U)</translation>
     </message>
     <message>
         <source>向下(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ(&amp;D)</translation>
     </message>
     <message>
         <source>查找下一个(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>次を検索(&amp;F)</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>velmora::TForm1</name>
     <message>
         <source>安全清理回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱を安全に整理</translation>
     </message>
     <message>
         <source>回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱</translation>
     </message>
     <message>
         <source>分析</source>
-        <translation type="unfinished"></translation>
+        <translation>分析</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>按日期：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>日付で削除：</translation>
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>より前にゴミ箱へ移したファイル</translation>
     </message>
     <message>
         <source>按天数：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>日数で削除：</translation>
     </message>
     <message>
         <source>天之前删除到回收站中的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>日以上前にゴミ箱へ移したファイル</translation>
     </message>
     <message>
         <source>关于&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 について</translation>
     </message>
     <message>
         <source>回收站中已删除文件、文件夹共：</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱内のファイル・フォルダー数：</translation>
     </message>
     <message>
         <source>合计占用空间：</source>
-        <translation type="unfinished"></translation>
+        <translation>合計使用容量：</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message numerus="yes">
         <source>不可用的卷：%n个</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>使用できないボリューム：%n 個</numerusform>
         </translation>
     </message>
     <message>
         <source>搜索结束！</source>
-        <translation type="unfinished"></translation>
+        <translation>検索が終了しました。</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAbout</name>
     <message>
         <source>技术支持：</source>
-        <translation type="unfinished"></translation>
+        <translation>サポート：</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAnalyze</name>
     <message>
         <source>占用空间饼图</source>
-        <translation type="unfinished"></translation>
+        <translation>使用容量の円グラフ</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>%1 - 分析</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 分析</translation>
     </message>
     <message>
         <source> 指定时间前删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> 指定日時より前に削除したファイル</translation>
     </message>
     <message>
         <source> 其它时间删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> その他の日時に削除したファイル</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmProperties</name>
     <message>
         <source>%1 属性</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のプロパティ</translation>
     </message>
     <message>
         <source>%1：</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

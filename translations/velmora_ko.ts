@@ -5,171 +5,171 @@
     <name>AgeAnalysis</name>
     <message numerus="yes">
         <source>回收站中有 %1 前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>휴지통에서 %1 이전에 삭제한 파일 또는 폴더: 항목 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>回收站中有 %1 天前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>휴지통에서 %1일 이상 전에 삭제한 파일 또는 폴더: 항목 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>合计占用空间：%1MB</source>
-        <translation type="unfinished"></translation>
+        <translation>총 사용 공간: %1MB</translation>
     </message>
 </context>
 <context>
     <name>Columns</name>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제한 날짜</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>크기</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>이름</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>원래 위치</translation>
     </message>
     <message>
         <source>项目类型</source>
-        <translation type="unfinished"></translation>
+        <translation>형식</translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>수정한 날짜</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 只能给出一次</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 옵션은 한 번만 지정할 수 있습니다</translation>
     </message>
     <message>
         <source>%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），或不超过 100% 的卷容量百分比（如 10%）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 &apos;%2&apos;은(는) 크기가 아닙니다. 숫자에 K, M, G 또는 T를 붙이거나(예: 500M, 1.5G), 볼륨 용량의 100% 이하 백분율(예: 10%)을 지정하십시오</translation>
     </message>
     <message>
         <source>--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 --min-free 一起使用</source>
-        <translation type="unfinished"></translation>
+        <translation>--all은 이미 모든 항목을 포함하므로 --purge-days, --purge-before, --max-size 또는 --min-free와 함께 사용할 수 없습니다</translation>
     </message>
     <message>
         <source>--quiet 和 --verbose 只能选一个</source>
-        <translation type="unfinished"></translation>
+        <translation>--quiet와 --verbose 중 하나만 지정할 수 있습니다</translation>
     </message>
     <message>
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에는 --purge-days, --purge-before, --max-size, --min-free 또는 --all이 필요합니다</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Could not convert variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1) 형식의 값을 (%2) 형식으로 변환할 수 없습니다</translation>
     </message>
     <message>
         <source>Overflow while converting variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1) 형식의 값을 (%2) 형식으로 변환하는 중 오버플로가 발생했습니다</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;은(는) 올바른 부동 소수점 값이 아닙니다</translation>
     </message>
     <message>
         <source>&apos;&apos;%1&apos;&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;은(는) 올바른 정수 값이 아닙니다</translation>
     </message>
     <message>
         <source>Overflow: the cut-off falls before 1 January of year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>오버플로: 기준 시각이 1년 1월 1일보다 이전입니다</translation>
     </message>
     <message>
         <source>&apos;%1.%2&apos; is not a valid timestamp</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1.%2&apos;은(는) 올바른 타임스탬프가 아닙니다</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>목록 인덱스가 범위를 벗어났습니다(%1)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>알 수 없는 오류</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation type="unfinished"></translation>
+        <translation>파일</translation>
     </message>
     <message>
         <source>%1 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 파일</translation>
     </message>
 </context>
 <context>
     <name>ItemBoxes</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>Purge</name>
     <message numerus="yes">
         <source>删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>삭제한 파일 또는 폴더: 항목 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>未能删除：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>삭제하지 못한 항목: %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>释放空间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>확보한 공간: %1</translation>
     </message>
 </context>
 <context>
     <name>PurgeCommand</name>
     <message>
         <source>“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;은(는) 휴지통 디렉터리가 아닙니다. 홈 디렉터리의 휴지통(예: ~/.local/share/Trash, 하나만) 또는 볼륨의 .Trash-%2나 .Trash/%2를 지정하십시오</translation>
     </message>
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 디렉터리 &apos;%1&apos;을(를) 읽지 못했습니다. 존재하지 않거나, 현재 사용자의 것이 아니거나, 링크이거나, 해당 종류의 요건을 충족하지 않습니다</translation>
     </message>
 </context>
 <context>
     <name>PurgeProgress</name>
     <message>
         <source>清除中：%1/%2 项，已释放 %3MB</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제 중: 항목 %1/%2개, %3MB 확보</translation>
     </message>
 </context>
 <context>
     <name>PurgeQuestion</name>
     <message numerus="yes">
         <source>将永久删除 %n项（共 %1），此操作无法撤销。是否继续？</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>항목 %n개(총 %1)를 완전히 삭제합니다. 이 작업은 되돌릴 수 없습니다. 계속하시겠습니까?</numerusform>
         </translation>
     </message>
 </context>
@@ -177,22 +177,22 @@
     <name>QuestionBox</name>
     <message>
         <source>是</source>
-        <translation type="unfinished"></translation>
+        <translation>예</translation>
     </message>
     <message>
         <source>否</source>
-        <translation type="unfinished"></translation>
+        <translation>아니요</translation>
     </message>
 </context>
 <context>
     <name>RemovalPermit</name>
     <message>
         <source>另一个清除正在进行</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 삭제 작업이 진행 중입니다</translation>
     </message>
     <message>
         <source>无法锁定回收站，未删除任何项目</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통을 잠글 수 없어 아무것도 삭제하지 않았습니다</translation>
     </message>
 </context>
 <context>
@@ -207,8 +207,8 @@
     <message numerus="yes">
         <source>%n个</source>
         <comment>count of items</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>항목 %n개</numerusform>
         </translation>
     </message>
 </context>
@@ -216,311 +216,313 @@
     <name>TrashSource</name>
     <message>
         <source>内存不足，未能读取回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>메모리가 부족하여 휴지통을 읽지 못했습니다</translation>
     </message>
     <message>
         <source>无法读取回收站“%1”：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 &apos;%1&apos;을(를) 읽을 수 없습니다: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora</name>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제할 파일 또는 폴더: 항목 %1개<byte value="xd"/>총 사용 공간: %2MB</translation>
     </message>
     <message>
         <source>已删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제함: %1</translation>
     </message>
     <message>
         <source>未能删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제하지 못함: %1</translation>
     </message>
     <message>
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation type="unfinished"></translation>
+        <translation>볼륨 &apos;%1&apos;은(는) 삭제할 수 있는 항목을 모두 삭제해도 여유 공간이 %2바이트 부족합니다</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemCommands</name>
     <message numerus="yes">
         <source>%1 字节</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1바이트</numerusform>
         </translation>
     </message>
     <message>
         <source>正在还原…</source>
-        <translation type="unfinished"></translation>
+        <translation>복원하는 중…</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置已存在同名项目。</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;을(를) 복원할 수 없습니다. 원래 위치에 같은 이름의 항목이 이미 있습니다.</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置无效。</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;을(를) 복원할 수 없습니다. 원래 위치가 올바르지 않습니다.</translation>
     </message>
     <message>
         <source>无法还原“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;을(를) 복원할 수 없습니다.</translation>
     </message>
     <message>
         <source>确实要永久删除此项吗？
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>이 항목을 완전히 삭제하시겠습니까?
+
+%1</translation>
     </message>
     <message>
         <source>无法完全删除“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;을(를) 완전히 삭제하지 못했습니다.</translation>
     </message>
     <message>
         <source>Rename to %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1(으)로 이름을 바꾸지 못했습니다</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>이름</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>원래 위치</translation>
     </message>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제한 날짜</translation>
     </message>
     <message>
         <source>类型</source>
-        <translation type="unfinished"></translation>
+        <translation>형식</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>크기</translation>
     </message>
     <message>
         <source>占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 공간</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>실제 크기</translation>
     </message>
     <message>
         <source>包含</source>
-        <translation type="unfinished"></translation>
+        <translation>포함</translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>파일 %n개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件夹</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>폴더 %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>수정한 날짜</translation>
     </message>
     <message>
         <source>存储位置</source>
-        <translation type="unfinished"></translation>
+        <translation>저장 위치</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemMenu</name>
     <message>
         <source>还原</source>
-        <translation type="unfinished"></translation>
+        <translation>복원</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished"></translation>
+        <translation>이름 바꾸기</translation>
     </message>
     <message>
         <source>属性</source>
-        <translation type="unfinished"></translation>
+        <translation>속성</translation>
     </message>
 </context>
 <context>
     <name>velmora::PieChart</name>
     <message>
         <source>%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::PurgeProgressWindow</name>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>正在清除…</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제하는 중…</translation>
     </message>
 </context>
 <context>
     <name>velmora::TFindDialog</name>
     <message>
         <source>查找</source>
-        <translation type="unfinished"></translation>
+        <translation>찾기</translation>
     </message>
     <message>
         <source>查找内容(&amp;N):</source>
-        <translation type="unfinished"></translation>
+        <translation>검색어(&amp;N):</translation>
     </message>
     <message>
         <source>全字匹配(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>단어 단위로(&amp;W)</translation>
     </message>
     <message>
         <source>区分大小写(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>대소문자 구분(&amp;C)</translation>
     </message>
     <message>
         <source>方向</source>
-        <translation type="unfinished"></translation>
+        <translation>방향</translation>
     </message>
     <message>
         <source>向上(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>위(&amp;U)</translation>
     </message>
     <message>
         <source>向下(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>아래(&amp;D)</translation>
     </message>
     <message>
         <source>查找下一个(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 찾기(&amp;F)</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
     <name>velmora::TForm1</name>
     <message>
         <source>安全清理回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통 안전하게 비우기</translation>
     </message>
     <message>
         <source>回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통</translation>
     </message>
     <message>
         <source>分析</source>
-        <translation type="unfinished"></translation>
+        <translation>분석</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제</translation>
     </message>
     <message>
         <source>按日期：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>날짜로 삭제:</translation>
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>이전에 휴지통으로 옮긴 파일</translation>
     </message>
     <message>
         <source>按天数：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>일수로 삭제:</translation>
     </message>
     <message>
         <source>天之前删除到回收站中的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>일 이상 전에 휴지통으로 옮긴 파일</translation>
     </message>
     <message>
         <source>关于&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 정보</translation>
     </message>
     <message>
         <source>回收站中已删除文件、文件夹共：</source>
-        <translation type="unfinished"></translation>
+        <translation>휴지통에 있는 파일 및 폴더 수:</translation>
     </message>
     <message>
         <source>合计占用空间：</source>
-        <translation type="unfinished"></translation>
+        <translation>총 사용 공간:</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>검색</translation>
     </message>
     <message numerus="yes">
         <source>不可用的卷：%n个</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>사용할 수 없는 볼륨: %n개</numerusform>
         </translation>
     </message>
     <message>
         <source>搜索结束！</source>
-        <translation type="unfinished"></translation>
+        <translation>검색을 마쳤습니다.</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAbout</name>
     <message>
         <source>技术支持：</source>
-        <translation type="unfinished"></translation>
+        <translation>지원:</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAnalyze</name>
     <message>
         <source>占用空间饼图</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 공간 원형 차트</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>%1 - 分析</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 분석</translation>
     </message>
     <message>
         <source> 指定时间前删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> 지정 시각 이전에 삭제한 파일의 사용 공간</translation>
     </message>
     <message>
         <source> 其它时间删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> 다른 시각에 삭제한 파일의 사용 공간</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmProperties</name>
     <message>
         <source>%1 属性</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 속성</translation>
     </message>
     <message>
         <source>%1：</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
 </context>
 </TS>
