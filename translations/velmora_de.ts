@@ -5,176 +5,176 @@
     <name>AgeAnalysis</name>
     <message numerus="yes">
         <source>回收站中有 %1 前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element im Papierkorb wurde vor dem %1 gelöscht</numerusform>
+            <numerusform>%n Elemente im Papierkorb wurden vor dem %1 gelöscht</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>回收站中有 %1 天前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element im Papierkorb wurde vor %1 oder mehr Tagen gelöscht</numerusform>
+            <numerusform>%n Elemente im Papierkorb wurden vor %1 oder mehr Tagen gelöscht</numerusform>
         </translation>
     </message>
     <message>
         <source>合计占用空间：%1MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegter Speicher insgesamt: %1 MB</translation>
     </message>
 </context>
 <context>
     <name>Columns</name>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschdatum</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprungsort</translation>
     </message>
     <message>
         <source>项目类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsdatum</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 只能给出一次</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 darf nur einmal angegeben werden</translation>
     </message>
     <message>
         <source>%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），或不超过 100% 的卷容量百分比（如 10%）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keine Größe; erwartet wird eine Zahl mit K, M, G oder T (etwa 500M oder 1.5G) oder ein Anteil am Datenträger bis 100 % (etwa 10%)</translation>
     </message>
     <message>
         <source>--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 --min-free 一起使用</source>
-        <translation type="unfinished"></translation>
+        <translation>--all umfasst bereits alle Elemente und kann nicht mit --purge-days, --purge-before, --max-size oder --min-free kombiniert werden</translation>
     </message>
     <message>
         <source>--quiet 和 --verbose 只能选一个</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine der Optionen --quiet und --verbose angeben</translation>
     </message>
     <message>
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt --purge-days, --purge-before, --max-size, --min-free oder --all</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Could not convert variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Variante vom Typ (%1) konnte nicht in den Typ (%2) umgewandelt werden</translation>
     </message>
     <message>
         <source>Overflow while converting variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf beim Umwandeln einer Variante vom Typ (%1) in den Typ (%2)</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger Gleitkommawert</translation>
     </message>
     <message>
         <source>&apos;&apos;%1&apos;&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger Ganzzahlwert</translation>
     </message>
     <message>
         <source>Overflow: the cut-off falls before 1 January of year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf: Der Stichtag liegt vor dem 1. Januar des Jahres 1</translation>
     </message>
     <message>
         <source>&apos;%1.%2&apos; is not a valid timestamp</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1.%2“ ist kein gültiger Zeitstempel</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>%1 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Datei</translation>
     </message>
 </context>
 <context>
     <name>ItemBoxes</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Purge</name>
     <message numerus="yes">
         <source>删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element gelöscht</numerusform>
+            <numerusform>%n Elemente gelöscht</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>未能删除：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element konnte nicht gelöscht werden</numerusform>
+            <numerusform>%n Elemente konnten nicht gelöscht werden</numerusform>
         </translation>
     </message>
     <message>
         <source>释放空间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigegebener Speicher: %1</translation>
     </message>
 </context>
 <context>
     <name>PurgeCommand</name>
     <message>
         <source>“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Papierkorbverzeichnis; erwartet wird der Papierkorb im persönlichen Ordner (etwa ~/.local/share/Trash, nur einer) oder .Trash-%2 bzw. .Trash/%2 auf einem Datenträger</translation>
     </message>
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
-        <translation type="unfinished"></translation>
+        <translation>das Papierkorbverzeichnis „%1“ konnte nicht gelesen werden: Es fehlt, gehört nicht Ihnen, ist ein Link oder besteht die Prüfungen seiner Art nicht</translation>
     </message>
 </context>
 <context>
     <name>PurgeProgress</name>
     <message>
         <source>清除中：%1/%2 项，已释放 %3MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird entfernt: %1/%2 Elemente, %3 MB freigegeben</translation>
     </message>
 </context>
 <context>
     <name>PurgeQuestion</name>
     <message numerus="yes">
         <source>将永久删除 %n项（共 %1），此操作无法撤销。是否继续？</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element (insgesamt %1) wird dauerhaft gelöscht. Dies kann nicht rückgängig gemacht werden. Fortfahren?</numerusform>
+            <numerusform>%n Elemente (insgesamt %1) werden dauerhaft gelöscht. Dies kann nicht rückgängig gemacht werden. Fortfahren?</numerusform>
         </translation>
     </message>
 </context>
@@ -182,22 +182,22 @@
     <name>QuestionBox</name>
     <message>
         <source>是</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>否</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>RemovalPermit</name>
     <message>
         <source>另一个清除正在进行</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Löschvorgang läuft bereits</translation>
     </message>
     <message>
         <source>无法锁定回收站，未删除任何项目</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Papierkorb konnte nicht gesperrt werden; es wurde nichts gelöscht</translation>
     </message>
 </context>
 <context>
@@ -212,9 +212,9 @@
     <message numerus="yes">
         <source>%n个</source>
         <comment>count of items</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Element</numerusform>
+            <numerusform>%n Elemente</numerusform>
         </translation>
     </message>
 </context>
@@ -222,315 +222,317 @@
     <name>TrashSource</name>
     <message>
         <source>内存不足，未能读取回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Arbeitsspeicher: Der Papierkorb konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>无法读取回收站“%1”：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora</name>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu entfernende Dateien oder Ordner: %1<byte value="xd"/>Davon belegter Speicher: %2 MB</translation>
     </message>
     <message>
         <source>已删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt: %1</translation>
     </message>
     <message>
         <source>未能删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht entfernt: %1</translation>
     </message>
     <message>
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Datenträger „%1“ fehlen %2 Byte freier Speicher, selbst wenn alle infrage kommenden Elemente entfernt sind</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemCommands</name>
     <message numerus="yes">
         <source>%1 字节</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Byte</numerusform>
+            <numerusform>%1 Byte</numerusform>
         </translation>
     </message>
     <message>
         <source>正在还原…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird wiederhergestellt…</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置已存在同名项目。</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht wiederhergestellt werden: Am Ursprungsort gibt es bereits ein Element mit demselben Namen.</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置无效。</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht wiederhergestellt werden: Der Ursprungsort ist ungültig.</translation>
     </message>
     <message>
         <source>无法还原“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>确实要永久删除此项吗？
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll dieses Element wirklich dauerhaft gelöscht werden?
+
+%1</translation>
     </message>
     <message>
         <source>无法完全删除“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht vollständig gelöscht werden.</translation>
     </message>
     <message>
         <source>Rename to %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen in %1 fehlgeschlagen</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprung</translation>
     </message>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöscht</translation>
     </message>
     <message>
         <source>类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Datengröße</translation>
     </message>
     <message>
         <source>包含</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält</translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件夹</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ordner</numerusform>
+            <numerusform>%n Ordner</numerusform>
         </translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>存储位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablageort</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemMenu</name>
     <message>
         <source>还原</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>属性</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
 </context>
 <context>
     <name>velmora::PieChart</name>
     <message>
         <source>%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::PurgeProgressWindow</name>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>正在清除…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird entfernt…</translation>
     </message>
 </context>
 <context>
     <name>velmora::TFindDialog</name>
     <message>
         <source>查找</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>查找内容(&amp;N):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>全字匹配(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze &amp;Wörter</translation>
     </message>
     <message>
         <source>区分大小写(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß/&amp;klein</translation>
     </message>
     <message>
         <source>方向</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>向上(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oben</translation>
     </message>
     <message>
         <source>向下(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unten</translation>
     </message>
     <message>
         <source>查找下一个(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wei&amp;ter</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>velmora::TForm1</name>
     <message>
         <source>安全清理回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb sicher aufräumen</translation>
     </message>
     <message>
         <source>回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierkorb</translation>
     </message>
     <message>
         <source>分析</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>按日期：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem</translation>
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>gelöscht</translation>
     </message>
     <message>
         <source>按天数：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöscht vor</translation>
     </message>
     <message>
         <source>天之前删除到回收站中的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagen oder früher</translation>
     </message>
     <message>
         <source>关于&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>回收站中已删除文件、文件夹共：</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Dateien und Ordner im Papierkorb:</translation>
     </message>
     <message>
         <source>合计占用空间：</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherbedarf:</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message numerus="yes">
         <source>不可用的卷：%n个</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datenträger nicht verfügbar</numerusform>
+            <numerusform>%n Datenträger nicht verfügbar</numerusform>
         </translation>
     </message>
     <message>
         <source>搜索结束！</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche beendet.</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAbout</name>
     <message>
         <source>技术支持：</source>
-        <translation type="unfinished"></translation>
+        <translation>Support:</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAnalyze</name>
     <message>
         <source>占用空间饼图</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisdiagramm des belegten Speichers</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>%1 - 分析</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Analyse</translation>
     </message>
     <message>
         <source> 指定时间前删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> Speicher der vor dem gewählten Zeitpunkt gelöschten Dateien</translation>
     </message>
     <message>
         <source> 其它时间删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> Speicher der zu anderen Zeiten gelöschten Dateien</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmProperties</name>
     <message>
         <source>%1 属性</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von %1</translation>
     </message>
     <message>
         <source>%1：</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

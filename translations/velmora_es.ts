@@ -5,176 +5,176 @@
     <name>AgeAnalysis</name>
     <message numerus="yes">
         <source>回收站中有 %1 前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento de la papelera se eliminó antes del %1</numerusform>
+            <numerusform>%n elementos de la papelera se eliminaron antes del %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>回收站中有 %1 天前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento de la papelera se eliminó hace %1 días o más</numerusform>
+            <numerusform>%n elementos de la papelera se eliminaron hace %1 días o más</numerusform>
         </translation>
     </message>
     <message>
         <source>合计占用空间：%1MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio total ocupado: %1 MB</translation>
     </message>
 </context>
 <context>
     <name>Columns</name>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de eliminación</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación original</translation>
     </message>
     <message>
         <source>项目类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de modificación</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 只能给出一次</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo puede indicarse una vez</translation>
     </message>
     <message>
         <source>%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），或不超过 100% 的卷容量百分比（如 10%）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «%2» no es un tamaño; se esperaba un número con K, M, G o T (como 500M o 1.5G) o un porcentaje del volumen de hasta el 100 % (como 10%)</translation>
     </message>
     <message>
         <source>--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 --min-free 一起使用</source>
-        <translation type="unfinished"></translation>
+        <translation>--all ya incluye todos los elementos; no puede combinarse con --purge-days, --purge-before, --max-size ni --min-free</translation>
     </message>
     <message>
         <source>--quiet 和 --verbose 只能选一个</source>
-        <translation type="unfinished"></translation>
+        <translation>indique solo una de las opciones --quiet y --verbose</translation>
     </message>
     <message>
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiere --purge-days, --purge-before, --max-size, --min-free o --all</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Could not convert variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo convertir la variante de tipo (%1) al tipo (%2)</translation>
     </message>
     <message>
         <source>Overflow while converting variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento al convertir la variante de tipo (%1) al tipo (%2)</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor de coma flotante válido</translation>
     </message>
     <message>
         <source>&apos;&apos;%1&apos;&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor entero válido</translation>
     </message>
     <message>
         <source>Overflow: the cut-off falls before 1 January of year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento: la fecha límite cae antes del 1 de enero del año 1</translation>
     </message>
     <message>
         <source>&apos;%1.%2&apos; is not a valid timestamp</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1.%2» no es una marca de tiempo válida</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de lista fuera de los límites (%1)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>%1 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo %1</translation>
     </message>
 </context>
 <context>
     <name>ItemBoxes</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>Purge</name>
     <message numerus="yes">
         <source>删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento eliminado</numerusform>
+            <numerusform>%n elementos eliminados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>未能删除：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo eliminar %n elemento</numerusform>
+            <numerusform>No se pudieron eliminar %n elementos</numerusform>
         </translation>
     </message>
     <message>
         <source>释放空间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio liberado: %1</translation>
     </message>
 </context>
 <context>
     <name>PurgeCommand</name>
     <message>
         <source>“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un directorio de papelera; se esperaba la papelera de la carpeta personal (como ~/.local/share/Trash, solo una) o la .Trash-%2 o .Trash/%2 de un volumen</translation>
     </message>
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer el directorio de papelera «%1»: no existe, no es suyo, es un enlace o no supera las comprobaciones de su tipo</translation>
     </message>
 </context>
 <context>
     <name>PurgeProgress</name>
     <message>
         <source>清除中：%1/%2 项，已释放 %3MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando: %1/%2 elementos, %3 MB liberados</translation>
     </message>
 </context>
 <context>
     <name>PurgeQuestion</name>
     <message numerus="yes">
         <source>将永久删除 %n项（共 %1），此操作无法撤销。是否继续？</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se eliminará permanentemente %n elemento (%1 en total). Esta acción no se puede deshacer. ¿Desea continuar?</numerusform>
+            <numerusform>Se eliminarán permanentemente %n elementos (%1 en total). Esta acción no se puede deshacer. ¿Desea continuar?</numerusform>
         </translation>
     </message>
 </context>
@@ -182,22 +182,22 @@
     <name>QuestionBox</name>
     <message>
         <source>是</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>否</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>RemovalPermit</name>
     <message>
         <source>另一个清除正在进行</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay otra eliminación en curso</translation>
     </message>
     <message>
         <source>无法锁定回收站，未删除任何项目</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo bloquear la papelera; no se eliminó nada</translation>
     </message>
 </context>
 <context>
@@ -212,9 +212,9 @@
     <message numerus="yes">
         <source>%n个</source>
         <comment>count of items</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
         </translation>
     </message>
 </context>
@@ -222,315 +222,317 @@
     <name>TrashSource</name>
     <message>
         <source>内存不足，未能读取回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente: no se pudo leer la papelera</translation>
     </message>
     <message>
         <source>无法读取回收站“%1”：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la papelera «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora</name>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos o carpetas que eliminar: %1<byte value="xd"/>Espacio que ocupan: %2 MB</translation>
     </message>
     <message>
         <source>已删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado: %1</translation>
     </message>
     <message>
         <source>未能删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar: %1</translation>
     </message>
     <message>
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation type="unfinished"></translation>
+        <translation>al volumen «%1» aún le faltan %2 bytes de espacio libre aunque se eliminen todos los elementos admisibles</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemCommands</name>
     <message numerus="yes">
         <source>%1 字节</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 byte</numerusform>
+            <numerusform>%1 bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>正在还原…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurando…</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置已存在同名项目。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar «%1»: ya existe un elemento con el mismo nombre en su ubicación original.</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置无效。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar «%1»: su ubicación original no es válida.</translation>
     </message>
     <message>
         <source>无法还原“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar «%1».</translation>
     </message>
     <message>
         <source>确实要永久删除此项吗？
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quiere eliminar permanentemente este elemento?
+
+%1</translation>
     </message>
     <message>
         <source>无法完全删除“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar por completo «%1».</translation>
     </message>
     <message>
         <source>Rename to %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar a %1</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado</translation>
     </message>
     <message>
         <source>类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation>En disco</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos</translation>
     </message>
     <message>
         <source>包含</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene</translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件夹</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carpeta</numerusform>
+            <numerusform>%n carpetas</numerusform>
         </translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>存储位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemMenu</name>
     <message>
         <source>还原</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>属性</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades</translation>
     </message>
 </context>
 <context>
     <name>velmora::PieChart</name>
     <message>
         <source>%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::PurgeProgressWindow</name>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>正在清除…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando…</translation>
     </message>
 </context>
 <context>
     <name>velmora::TFindDialog</name>
     <message>
         <source>查找</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>查找内容(&amp;N):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>全字匹配(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra &amp;entera</translation>
     </message>
     <message>
         <source>区分大小写(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mayúsculas</translation>
     </message>
     <message>
         <source>方向</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>向上(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arriba</translation>
     </message>
     <message>
         <source>向下(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aba&amp;jo</translation>
     </message>
     <message>
         <source>查找下一个(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>velmora::TForm1</name>
     <message>
         <source>安全清理回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar la papelera de forma segura</translation>
     </message>
     <message>
         <source>回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Papelera</translation>
     </message>
     <message>
         <source>分析</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizar</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>按日期：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes del</translation>
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>(fecha de eliminación)</translation>
     </message>
     <message>
         <source>按天数：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace</translation>
     </message>
     <message>
         <source>天之前删除到回收站中的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>días o más</translation>
     </message>
     <message>
         <source>关于&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>回收站中已删除文件、文件夹共：</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos y carpetas en la papelera:</translation>
     </message>
     <message>
         <source>合计占用空间：</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio ocupado:</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message numerus="yes">
         <source>不可用的卷：%n个</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n volumen no disponible</numerusform>
+            <numerusform>%n volúmenes no disponibles</numerusform>
         </translation>
     </message>
     <message>
         <source>搜索结束！</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda terminada.</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAbout</name>
     <message>
         <source>技术支持：</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte:</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAnalyze</name>
     <message>
         <source>占用空间饼图</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico circular del espacio ocupado</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>%1 - 分析</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Análisis</translation>
     </message>
     <message>
         <source> 指定时间前删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> Espacio ocupado por los archivos eliminados antes de la fecha elegida</translation>
     </message>
     <message>
         <source> 其它时间删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> Espacio ocupado por los archivos eliminados en otras fechas</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmProperties</name>
     <message>
         <source>%1 属性</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de %1</translation>
     </message>
     <message>
         <source>%1：</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>

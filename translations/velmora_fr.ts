@@ -5,176 +5,176 @@
     <name>AgeAnalysis</name>
     <message numerus="yes">
         <source>回收站中有 %1 前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément de la corbeille a été supprimé avant le %1</numerusform>
+            <numerusform>%n éléments de la corbeille ont été supprimés avant le %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>回收站中有 %1 天前删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément de la corbeille a été supprimé il y a %1 jours ou plus</numerusform>
+            <numerusform>%n éléments de la corbeille ont été supprimés il y a %1 jours ou plus</numerusform>
         </translation>
     </message>
     <message>
         <source>合计占用空间：%1MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace total occupé&#xa0;: %1&#xa0;Mo</translation>
     </message>
 </context>
 <context>
     <name>Columns</name>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de suppression</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement d’origine</translation>
     </message>
     <message>
         <source>项目类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de modification</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 只能给出一次</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut être indiqué qu’une seule fois</translation>
     </message>
     <message>
         <source>%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），或不超过 100% 的卷容量百分比（如 10%）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une taille&#xa0;; attendu&#xa0;: un nombre suivi de K, M, G ou T (comme 500M ou 1.5G), ou un pourcentage du volume jusqu’à 100&#xa0;% (comme 10%)</translation>
     </message>
     <message>
         <source>--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 --min-free 一起使用</source>
-        <translation type="unfinished"></translation>
+        <translation>--all prend déjà tous les éléments&#xa0;; il ne peut pas être combiné avec --purge-days, --purge-before, --max-size ou --min-free</translation>
     </message>
     <message>
         <source>--quiet 和 --verbose 只能选一个</source>
-        <translation type="unfinished"></translation>
+        <translation>n’indiquer qu’une seule option parmi --quiet et --verbose</translation>
     </message>
     <message>
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite --purge-days, --purge-before, --max-size, --min-free ou --all</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>Could not convert variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de convertir un variant de type (%1) en type (%2)</translation>
     </message>
     <message>
         <source>Overflow while converting variant of type (%1) into type (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement lors de la conversion d’un variant de type (%1) en type (%2)</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur à virgule flottante valide</translation>
     </message>
     <message>
         <source>&apos;&apos;%1&apos;&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur entière valide</translation>
     </message>
     <message>
         <source>Overflow: the cut-off falls before 1 January of year 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement&#xa0;: la date limite tombe avant le 1er janvier de l’an 1</translation>
     </message>
     <message>
         <source>&apos;%1.%2&apos; is not a valid timestamp</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1.%2&#xa0;» n’est pas un horodatage valide</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Index de liste hors limites (%1)</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>FileTypes</name>
     <message>
         <source>文件夹</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>%1 文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1</translation>
     </message>
 </context>
 <context>
     <name>ItemBoxes</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Purge</name>
     <message numerus="yes">
         <source>删除文件或文件夹：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément supprimé</numerusform>
+            <numerusform>%n éléments supprimés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>未能删除：%n项</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément n’a pas pu être supprimé</numerusform>
+            <numerusform>%n éléments n’ont pas pu être supprimés</numerusform>
         </translation>
     </message>
     <message>
         <source>释放空间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libéré&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>PurgeCommand</name>
     <message>
         <source>“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un dossier de corbeille&#xa0;; attendu&#xa0;: la corbeille du dossier personnel (comme ~/.local/share/Trash, une seule) ou, sur un volume, .Trash-%2 ou .Trash/%2</translation>
     </message>
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de corbeille «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: il est absent, ne vous appartient pas, est un lien ou ne satisfait pas aux contrôles propres à son type</translation>
     </message>
 </context>
 <context>
     <name>PurgeProgress</name>
     <message>
         <source>清除中：%1/%2 项，已释放 %3MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression&#xa0;: %1/%2 éléments, %3&#xa0;Mo libérés</translation>
     </message>
 </context>
 <context>
     <name>PurgeQuestion</name>
     <message numerus="yes">
         <source>将永久删除 %n项（共 %1），此操作无法撤销。是否继续？</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément (%1 au total) sera supprimé définitivement. Cette opération est irréversible. Continuer&#xa0;?</numerusform>
+            <numerusform>%n éléments (%1 au total) seront supprimés définitivement. Cette opération est irréversible. Continuer&#xa0;?</numerusform>
         </translation>
     </message>
 </context>
@@ -182,22 +182,22 @@
     <name>QuestionBox</name>
     <message>
         <source>是</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>否</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
     <name>RemovalPermit</name>
     <message>
         <source>另一个清除正在进行</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre suppression est en cours</translation>
     </message>
     <message>
         <source>无法锁定回收站，未删除任何项目</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller la corbeille&#xa0;; rien n’a été supprimé</translation>
     </message>
 </context>
 <context>
@@ -212,9 +212,9 @@
     <message numerus="yes">
         <source>%n个</source>
         <comment>count of items</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
         </translation>
     </message>
 </context>
@@ -222,315 +222,317 @@
     <name>TrashSource</name>
     <message>
         <source>内存不足，未能读取回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante&#xa0;: la corbeille n’a pas pu être lue</translation>
     </message>
     <message>
         <source>无法读取回收站“%1”：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la corbeille «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora</name>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ou dossiers à supprimer&#xa0;: %1<byte value="xd"/>Espace occupé&#xa0;: %2&#xa0;Mo</translation>
     </message>
     <message>
         <source>已删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé&#xa0;: %1</translation>
     </message>
     <message>
         <source>未能删除：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression&#xa0;: %1</translation>
     </message>
     <message>
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation type="unfinished"></translation>
+        <translation>il manque encore %2 octets d’espace libre au volume «&#xa0;%1&#xa0;», même une fois supprimés tous les éléments admissibles</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemCommands</name>
     <message numerus="yes">
         <source>%1 字节</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 octet</numerusform>
+            <numerusform>%1 octets</numerusform>
         </translation>
     </message>
     <message>
         <source>正在还原…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration…</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置已存在同名项目。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de restaurer «&#xa0;%1&#xa0;»&#xa0;: un élément du même nom existe déjà à son emplacement d’origine.</translation>
     </message>
     <message>
         <source>无法还原“%1”：原位置无效。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de restaurer «&#xa0;%1&#xa0;»&#xa0;: son emplacement d’origine n’est pas valide.</translation>
     </message>
     <message>
         <source>无法还原“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de restaurer «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>确实要永久删除此项吗？
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer définitivement cet élément&#xa0;?
+
+%1</translation>
     </message>
     <message>
         <source>无法完全删除“%1”。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer complètement «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Rename to %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage en %1</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>原位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>删除日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé</translation>
     </message>
     <message>
         <source>类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur disque</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Données</translation>
     </message>
     <message>
         <source>包含</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu</translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 个文件夹</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dossier</numerusform>
+            <numerusform>%n dossiers</numerusform>
         </translation>
     </message>
     <message>
         <source>修改日期</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>存储位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Stockage</translation>
     </message>
 </context>
 <context>
     <name>velmora::ItemMenu</name>
     <message>
         <source>还原</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>重命名</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>属性</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
 </context>
 <context>
     <name>velmora::PieChart</name>
     <message>
         <source>%1：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>velmora::PurgeProgressWindow</name>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>正在清除…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression…</translation>
     </message>
 </context>
 <context>
     <name>velmora::TFindDialog</name>
     <message>
         <source>查找</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>查找内容(&amp;N):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chercher&#xa0;:</translation>
     </message>
     <message>
         <source>全字匹配(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mots entiers</translation>
     </message>
     <message>
         <source>区分大小写(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Casse &amp;exacte</translation>
     </message>
     <message>
         <source>方向</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction</translation>
     </message>
     <message>
         <source>向上(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Haut</translation>
     </message>
     <message>
         <source>向下(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bas</translation>
     </message>
     <message>
         <source>查找下一个(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>velmora::TForm1</name>
     <message>
         <source>安全清理回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyer la corbeille en toute sécurité</translation>
     </message>
     <message>
         <source>回收站</source>
-        <translation type="unfinished"></translation>
+        <translation>Corbeille</translation>
     </message>
     <message>
         <source>分析</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>按日期：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant le</translation>
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>(date de suppression)</translation>
     </message>
     <message>
         <source>按天数：清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a</translation>
     </message>
     <message>
         <source>天之前删除到回收站中的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>jours ou plus</translation>
     </message>
     <message>
         <source>关于&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>回收站中已删除文件、文件夹共：</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers et dossiers dans la corbeille&#xa0;:</translation>
     </message>
     <message>
         <source>合计占用空间：</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace occupé&#xa0;:</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouver</translation>
     </message>
     <message numerus="yes">
         <source>不可用的卷：%n个</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n volume indisponible</numerusform>
+            <numerusform>%n volumes indisponibles</numerusform>
         </translation>
     </message>
     <message>
         <source>搜索结束！</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche terminée.</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAbout</name>
     <message>
         <source>技术支持：</source>
-        <translation type="unfinished"></translation>
+        <translation>Support&#xa0;:</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmAnalyze</name>
     <message>
         <source>占用空间饼图</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme circulaire de l’espace occupé</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>%1 - 分析</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Analyse</translation>
     </message>
     <message>
         <source> 指定时间前删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> Espace occupé par les fichiers supprimés avant la date choisie</translation>
     </message>
     <message>
         <source> 其它时间删除文件占用空间</source>
-        <translation type="unfinished"></translation>
+        <translation> Espace occupé par les fichiers supprimés à d’autres dates</translation>
     </message>
 </context>
 <context>
     <name>velmora::TfrmProperties</name>
     <message>
         <source>%1 属性</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de %1</translation>
     </message>
     <message>
         <source>%1：</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
