@@ -444,15 +444,15 @@
     </message>
     <message>
         <source>按日期：清除</source>
-        <translation>Deleted before</translation>
+        <translation>Before</translation>
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation>(by date)</translation>
+        <translation>(deletion date)</translation>
     </message>
     <message>
         <source>按天数：清除</source>
-        <translation>Deleted more than</translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>天之前删除到回收站中的文件</source>

@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation>より前にゴミ箱へ移したファイル</translation>
+        <translation>より前に削除したファイル</translation>
     </message>
     <message>
         <source>按天数：清除</source>

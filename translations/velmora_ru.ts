@@ -453,15 +453,15 @@
     </message>
     <message>
         <source>按日期：清除</source>
-        <translation>Удалённые до</translation>
+        <translation>До</translation>
     </message>
     <message>
         <source>之前删除到回收站的文件</source>
-        <translation>(по дате)</translation>
+        <translation>(дата удаления)</translation>
     </message>
     <message>
         <source>按天数：清除</source>
-        <translation>Удалённые более</translation>
+        <translation>Более</translation>
     </message>
     <message>
         <source>天之前删除到回收站中的文件</source>
