@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <ranges>
 #include <unistd.h>
 
 #include "app/PurgeJson.h"
@@ -415,7 +414,7 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
             items.append(item);
         }
         std::map<QString, std::uint64_t> missing;
-        for (const int volume : plan.budget.minFreeTarget | std::views::keys)
+        for (const auto& [volume, target] : plan.budget.minFreeTarget)
             missing[volumes.volumeName(volume)] = shortfall.count(volume) ? shortfall[volume] : 0;
         for (auto it = missing.begin(); it != missing.end();)
             it = it->second == 0 ? missing.erase(it) : std::next(it);
