@@ -8,12 +8,14 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <memory>
 #include <thread>
 
 #include "core/ThreadStart.h"
+#include "platform/WakeUp.h"
 #include "ui/common/AppTitle.h"
 #include "ui/common/Named.h"
 
@@ -113,22 +115,36 @@ void runWithProgressWindow(QWidget& window, const ProgressWindowText& shown,
     InputBlocker blocker;
     std::exception_ptr error;
     QEventLoop loop;
+    // The worker's end reaches the loop through a descriptor it watches rather than a posted
+    // event, so that the sanitizer sees the hand-over (platform/WakeUp.h).
+    WakeUp finished;
     std::thread worker;
-    try {
-        worker = startThread([&] {
-            try {
-                work();
-            } catch (...) {
-                error = std::current_exception();
-            }
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        });
-    } catch (...) {
-        // No thread for the work (a task limit, no memory): it runs here, without the progress
-        // window; the window is not painted meanwhile.
+    if (finished.valid()) {
+        try {
+            worker = startThread([&] {
+                try {
+                    work();
+                } catch (...) {
+                    error = std::current_exception();
+                }
+                finished.raise();
+            });
+        } catch (...) {
+            // Handled below, as is a descriptor that could not be made.
+        }
+    }
+    if (!worker.joinable()) {
+        // No thread for the work or no descriptor to hear its end by (a task limit, no
+        // memory): it runs here, without the progress window; the window is not painted
+        // meanwhile.
         work();
         return;
     }
+    QSocketNotifier finishedNotifier(finished.fd(), QSocketNotifier::Read);
+    QObject::connect(&finishedNotifier, &QSocketNotifier::activated, &loop, [&] {
+        finished.consume();
+        loop.quit();
+    });
 
     std::unique_ptr<PurgeProgressWindow> dialog;
     QTimer showTimer;
