@@ -2,13 +2,13 @@
 // the cut-off go, with their info files; the rest, the orphan info file and the canary stay.
 #include <QComboBox>
 #include <QJsonArray>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <mutex>
 
+#include "SpawnProcess.h"
 #include "TestHelpers.h"
 #include "TrashFixture.h"
 #include "app/ErrorHandler.h"
@@ -141,19 +141,17 @@ public:
     TrashLock lockForRemoval() override { return source_.lockForRemoval(); }
     RemoveOutcome remove(int i) override {
         std::call_once(once_, [this] {
-            QProcess p;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome_);
-            env.insert(QStringLiteral("VELMORA_TRASH_VOLUMES"), QString());
-            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dataHome_);
-            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-            p.setProcessEnvironment(env);
-            p.start(QStringLiteral(VELMORA_BINARY),
-                    {QStringLiteral("--purge-days"), QStringLiteral("0")});
-            p.waitForFinished(60000);
-            commandLineStatus = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-            commandLineOut = p.readAllStandardOutput();
-            commandLineErr = p.readAllStandardError();
+            // On a removal thread: started without fork() (SpawnProcess.h).
+            const test::SpawnedRun run =
+                test::spawnAndWait(QStringLiteral(VELMORA_BINARY),
+                                   {QStringLiteral("--purge-days"), QStringLiteral("0")},
+                                   {QStringLiteral("XDG_DATA_HOME=") + dataHome_,
+                                    QStringLiteral("VELMORA_TRASH_VOLUMES="),
+                                    QStringLiteral("XDG_RUNTIME_DIR=") + dataHome_,
+                                    QStringLiteral("QT_QPA_PLATFORM")});
+            commandLineStatus = run.exitCode;
+            commandLineOut = run.out;
+            commandLineErr = run.err;
         });
         return source_.remove(i);
     }
