@@ -2,6 +2,7 @@
 // box from the keyboard), find.
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -57,12 +58,24 @@ QWidget* whileModal(const std::function<void()>& open,
                     const std::function<void(QWidget*)>& answer) {
     QWidget* seen = nullptr;
     QWidget* window = QApplication::activeWindow() ? QApplication::activeWindow() : mainWindow;
-    QTimer::singleShot(50, [&] {
-        seen = QApplication::activeModalWidget();
-        if (seen)
+    // Polls until the box is up and has the keyboard (active): under a sanitizer on a loaded
+    // machine that may take seconds, and keys pressed before then go to the window behind it.
+    QTimer poll;
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box && (box->isActiveWindow() || waited.elapsed() > 60000)) {
+            poll.stop();
+            seen = box;
             answer(seen);
+        } else if (waited.elapsed() > 60000) {
+            poll.stop(); // never up: `seen` stays null and the caller's check fails
+        }
     });
+    poll.start(20);
     open();
+    poll.stop();
     // The window manager gives the window back its activation, and Qt its focus widget.
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
