@@ -106,7 +106,8 @@ for run in plain sandboxed; do
     status=0
     in_env "$run" "${sandbox[@]}" "${exec_start[@]}" >"$work/$run/purge.out" \
         2>"$work/$run/purge.err" || status=$?
-    [ "$status" -eq 0 ] || fail "$run purge: exit $status: $(cat "$work/$run/purge.err")"
+    [ "$status" -eq 0 ] ||
+        fail "$run purge: exit $status: $(cat "$work/$run/purge.out" "$work/$run/purge.err")"
     in_env "$run" "$py" "$work/make-trash" --verify --manifest "$work/$run/manifest.json" \
         --json --show-all >"$work/$run/verify.json" || fail "$run purge: the canary is damaged"
     (cd "$work/$run" && find data volume -printf '%p %y\n' 2>&1 | sort) >"$work/$run/left"
@@ -124,7 +125,7 @@ fi
 import json, os, sys
 work = sys.argv[1]
 def read(run, name):
-    with open("%s/%s/%s" % (work, run, name), encoding="utf-8") as f:
+    with open("%s/%s/%s" % (work, run, name), encoding="utf-8", errors="surrogateescape") as f:
         return f.read().replace("%s/%s/" % (work, run), "RUN/")
 def shown(raw):
     """A name as the JSON writes it: each byte that is not UTF-8 as %XX, and % as %25."""
