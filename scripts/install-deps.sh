@@ -20,6 +20,7 @@ packages=(
     python3 trash-cli libglib2.0-bin
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
     systemd # systemd-analyze verifies the daily purge's user units
+    python3-seccomp # libseccomp for Python: the unit's system-call filters applied by hand
 )
 if [ "${1:-}" = sanitize ]; then
     packages+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev clang-format-14)
