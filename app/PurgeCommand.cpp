@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "app/OneLine.h"
+#include "app/PathText.h"
 #include "app/PurgeJson.h"
 #include "app/PurgeProgress.h"
 #include "app/TrashEnvironment.h"
@@ -52,7 +54,23 @@ QByteArray originalPath(ItemSource& source, const SourceRows& rows, int row) {
     if (folder.isEmpty())
         return fileNameToBytes(source.pathName(row));
     const QString name = source.displayName(row);
-    return fileNameToBytes(folder.endsWith(u'/') ? folder + name : folder + u'/' + name);
+    const QString path = folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+    // The list shows each byte that is not UTF-8 as U+FFFD: only the source has the bytes.
+    if (path.contains(QChar::ReplacementCharacter)) {
+        const QByteArray bytes = source.originalPath(row);
+        if (!bytes.isNull())
+            return bytes;
+    }
+    return fileNameToBytes(path);
+}
+
+// One item of a dry run: its deletion date, size and original path (lineField: no tab or line
+// break of a name can break the line), tab-separated.
+QByteArray itemLine(ItemSource& source, const SourceRows& rows, const DetailColumns& columns,
+                    int row) {
+    return toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
+           toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
+           lineField(originalPath(source, rows, row)) + '\n';
 }
 
 void write(std::FILE* stream, const QByteArray& bytes) {
@@ -124,11 +142,8 @@ void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
         const PurgePlan plan = planPurge(rows, choice, columns.date, columns.size);
         if (plan.error)
             std::rethrow_exception(plan.error);
-        for (const int row : plan.rows) {
-            output.out += toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
-                          toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
-                          originalPath(source, rows, row) + '\n';
-        }
+        for (const int row : plan.rows)
+            output.out += itemLine(source, rows, columns, row);
     } catch (...) {
         output.status = PurgeConvertError;
         output.out.clear();
@@ -282,10 +297,6 @@ JsonItem jsonItem(TrashSource& source, int row) {
     return item;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PurgeCommand", text);
-}
-
 } // namespace
 
 PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
@@ -312,11 +323,16 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
     // the button, and the status says so.
     std::swap(error, plan.rows.error);
 
-    // What the JSON says of each planned item, read before anything is removed.
+    // What the JSON says of each planned item, and the path --verbose names (from its info
+    // file, when the list cannot show it), read before anything is removed.
     std::map<int, JsonItem> facts;
     if (settings.json)
         for (const int row : plan.rows.rows)
             facts[row] = jsonItem(source, row);
+    std::map<int, QByteArray> paths;
+    if (settings.verbose && !settings.dryRun)
+        for (const int row : plan.rows.rows)
+            paths[row] = originalPath(source, rows, row);
 
     PurgeReport report;
     std::map<int, std::uint64_t> shortfall = plan.budget.shortfall;
@@ -328,16 +344,16 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
             MegabyteSum sum;
             for (const double megabytes : plan.rows.sizes)
                 sum.add(megabytes);
-            human += lines(toText(tr("计划删除文件或文件夹：%1项\r合计占用空间：%2MB")
-                                      .arg(plan.rows.rows.size())
-                                      .arg(toQString(sum.wholeText()))));
+            human +=
+                lines(toText(QCoreApplication::translate(
+                                 "PurgeCommand", "计划删除文件或文件夹：%1项\r合计占用空间：%2MB")
+                                 .arg(plan.rows.rows.size())
+                                 .arg(toQString(sum.wholeText()))));
         }
         std::vector<int> listed = plan.rows.rows;
         std::sort(listed.begin(), listed.end());
         for (const int row : listed)
-            human += toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
-                     toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
-                     originalPath(source, rows, row) + '\n';
+            human += itemLine(source, rows, columns, row);
     } else {
         SourceRemover remover(source);
         // --min-free reads the free space before each item: one item at a time, so that none
@@ -363,9 +379,10 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
                     k < report.outcomes.size() ? report.outcomes[k] : std::nullopt;
                 if (outcome != RemoveOutcome::Removed && outcome != RemoveOutcome::Stayed)
                     continue;
-                const QString path =
-                    fileNameFromBytes(originalPath(source, rows, plan.rows.rows[k]));
-                human += (outcome == RemoveOutcome::Removed ? tr("已删除：%1") : tr("未能删除：%1"))
+                const QString path = QString::fromUtf8(lineField(paths[plan.rows.rows[k]]));
+                human += (outcome == RemoveOutcome::Removed
+                              ? QCoreApplication::translate("PurgeCommand", "已删除：%1")
+                              : QCoreApplication::translate("PurgeCommand", "未能删除：%1"))
                              .arg(path)
                              .toUtf8() +
                          '\n';
@@ -374,10 +391,11 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
         output.status = report.stayed > 0 ? PurgeSomeStayed : PurgeDone;
     }
     for (const auto& [volume, bytes] : shortfall)
-        warnings += (QStringLiteral("velmora: ") +
-                     tr("卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节")
-                         .arg(volumes.volumeName(volume))
-                         .arg(bytes))
+        warnings += commandLineError(
+                        QCoreApplication::translate(
+                            "PurgeCommand", "卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节")
+                            .arg(volumes.volumeName(volume))
+                            .arg(bytes))
                         .toUtf8() +
                     '\n';
 

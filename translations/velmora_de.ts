@@ -160,6 +160,22 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>das Papierkorbverzeichnis „%1“ konnte nicht gelesen werden: Es fehlt, gehört nicht Ihnen, ist ein Link oder besteht die Prüfungen seiner Art nicht</translation>
     </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Zu entfernende Dateien oder Ordner: %1<byte value="xd"/>Davon belegter Speicher: %2 MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Entfernt: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Nicht entfernt: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>dem Datenträger „%1“ fehlen %2 Byte freier Speicher, selbst wenn alle infrage kommenden Elemente entfernt sind</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +243,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Papierkorb „%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Zu entfernende Dateien oder Ordner: %1<byte value="xd"/>Davon belegter Speicher: %2 MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Entfernt: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Nicht entfernt: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>dem Datenträger „%1“ fehlen %2 Byte freier Speicher, selbst wenn alle infrage kommenden Elemente entfernt sind</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,22 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>the trash directory &apos;%1&apos; could not be read: it is missing, not yours, a link, or fails the checks of its kind</translation>
     </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Files or folders to remove: %1<byte value="xd"/>Space they take: %2MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Removed: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Could not remove: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>the volume &apos;%1&apos; still lacks %2 bytes of free space with every eligible item gone</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +243,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Could not read the Trash “%1”: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Files or folders to remove: %1<byte value="xd"/>Space they take: %2MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Removed: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Could not remove: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>the volume &apos;%1&apos; still lacks %2 bytes of free space with every eligible item gone</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,22 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>no se pudo leer el directorio de papelera «%1»: no existe, no es suyo, es un enlace o no supera las comprobaciones de su tipo</translation>
     </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Archivos o carpetas que eliminar: %1<byte value="xd"/>Espacio que ocupan: %2 MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Eliminado: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>No se pudo eliminar: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>al volumen «%1» aún le faltan %2 bytes de espacio libre aunque se eliminen todos los elementos admisibles</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +243,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>No se pudo leer la papelera «%1»: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Archivos o carpetas que eliminar: %1<byte value="xd"/>Espacio que ocupan: %2 MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Eliminado: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>No se pudo eliminar: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>al volumen «%1» aún le faltan %2 bytes de espacio libre aunque se eliminen todos los elementos admisibles</translation>
     </message>
 </context>
 <context>

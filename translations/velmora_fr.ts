@@ -160,6 +160,22 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>le dossier de corbeille «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: il est absent, ne vous appartient pas, est un lien ou ne satisfait pas aux contrôles propres à son type</translation>
     </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Fichiers ou dossiers à supprimer&#xa0;: %1<byte value="xd"/>Espace occupé&#xa0;: %2&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Supprimé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Échec de la suppression&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>il manque encore %2 octets d’espace libre au volume «&#xa0;%1&#xa0;», même une fois supprimés tous les éléments admissibles</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +243,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Impossible de lire la corbeille «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Fichiers ou dossiers à supprimer&#xa0;: %1<byte value="xd"/>Espace occupé&#xa0;: %2&#xa0;Mo</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Supprimé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Échec de la suppression&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>il manque encore %2 octets d’espace libre au volume «&#xa0;%1&#xa0;», même une fois supprimés tous les éléments admissibles</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,22 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>ゴミ箱のディレクトリ「%1」を読み込めませんでした：存在しない、自分の所有でない、リンクである、またはその種類の条件を満たしていません</translation>
     </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>削除予定のファイル・フォルダー：%1 個<byte value="xd"/>合計使用容量：%2 MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>削除済み：%1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>削除できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>ボリューム「%1」は、削除できる項目をすべて削除しても空き容量が %2 バイト足りません</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -221,25 +237,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>ゴミ箱「%1」を読み込めません：%2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>削除予定のファイル・フォルダー：%1 個<byte value="xd"/>合計使用容量：%2 MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>削除済み：%1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>削除できませんでした：%1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>ボリューム「%1」は、削除できる項目をすべて削除しても空き容量が %2 バイト足りません</translation>
     </message>
 </context>
 <context>

@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），或不超过 100% 的卷容量百分比（如 10%）</source>
-        <translation>%1의 &apos;%2&apos;은(는) 크기가 아닙니다. 숫자에 K, M, G 또는 T를 붙이거나(예: 500M, 1.5G), 볼륨 용량의 100% 이하 백분율(예: 10%)을 지정하십시오</translation>
+        <translation>%1의 &apos;%2&apos;은(는) 크기가 아니므로 숫자에 K, M, G 또는 T를 붙이거나(예: 500M, 1.5G) 볼륨 용량의 100% 이하 백분율(예: 10%)을 지정하십시오</translation>
     </message>
     <message>
         <source>--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 --min-free 一起使用</source>
@@ -150,11 +150,27 @@
     <name>PurgeCommand</name>
     <message>
         <source>“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2</source>
-        <translation>&apos;%1&apos;은(는) 휴지통 디렉터리가 아닙니다. 홈 디렉터리의 휴지통(예: ~/.local/share/Trash, 하나만) 또는 볼륨의 .Trash-%2나 .Trash/%2를 지정하십시오</translation>
+        <translation>&apos;%1&apos;은(는) 휴지통 디렉터리가 아니므로 홈 디렉터리의 휴지통(예: ~/.local/share/Trash, 하나만) 또는 볼륨의 .Trash-%2나 .Trash/%2를 지정하십시오</translation>
     </message>
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
-        <translation>휴지통 디렉터리 &apos;%1&apos;을(를) 읽지 못했습니다. 존재하지 않거나, 현재 사용자의 것이 아니거나, 링크이거나, 해당 종류의 요건을 충족하지 않습니다</translation>
+        <translation>휴지통 디렉터리 &apos;%1&apos;은(는) 존재하지 않거나, 현재 사용자의 것이 아니거나, 링크이거나, 해당 종류의 요건을 충족하지 않아 읽지 못했습니다</translation>
+    </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>삭제할 파일 또는 폴더: 항목 %1개<byte value="xd"/>총 사용 공간: %2MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>삭제함: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>삭제하지 못함: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>볼륨 &apos;%1&apos;은(는) 삭제할 수 있는 항목을 모두 삭제해도 여유 공간이 %2바이트 부족합니다</translation>
     </message>
 </context>
 <context>
@@ -221,25 +237,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>휴지통 &apos;%1&apos;을(를) 읽을 수 없습니다: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>삭제할 파일 또는 폴더: 항목 %1개<byte value="xd"/>총 사용 공간: %2MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>삭제함: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>삭제하지 못함: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>볼륨 &apos;%1&apos;은(는) 삭제할 수 있는 항목을 모두 삭제해도 여유 공간이 %2바이트 부족합니다</translation>
     </message>
 </context>
 <context>

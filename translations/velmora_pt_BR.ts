@@ -160,6 +160,22 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>não foi possível ler o diretório de lixeira “%1”: ele não existe, não pertence a você, é um link ou não passa nas verificações do seu tipo</translation>
     </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Arquivos ou pastas a remover: %1<byte value="xd"/>Espaço ocupado: %2 MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Removido: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Não foi possível remover: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>ainda faltam %2 bytes de espaço livre no volume “%1”, mesmo removendo todos os itens elegíveis</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +243,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Não foi possível ler a lixeira “%1”: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Arquivos ou pastas a remover: %1<byte value="xd"/>Espaço ocupado: %2 MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Removido: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Não foi possível remover: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>ainda faltam %2 bytes de espaço livre no volume “%1”, mesmo removendo todos os itens elegíveis</translation>
     </message>
 </context>
 <context>

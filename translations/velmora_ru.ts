@@ -164,6 +164,22 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>не удалось прочитать каталог корзины «%1»: он отсутствует, принадлежит другому пользователю, является ссылкой или не проходит проверки своего вида</translation>
     </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Файлов и папок к удалению: %1<byte value="xd"/>Они занимают: %2 МБ</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Удалено: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Не удалось удалить: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>на томе «%1» по-прежнему не хватает %2 байт свободного места, даже если удалить все подходящие объекты</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -233,25 +249,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Не удалось прочитать корзину «%1»: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Файлов и папок к удалению: %1<byte value="xd"/>Они занимают: %2 МБ</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Удалено: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Не удалось удалить: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>на томе «%1» по-прежнему не хватает %2 байт свободного места, даже если удалить все подходящие объекты</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,22 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>無法讀取垃圾桶目錄「%1」：它不存在、不屬於此使用者、是連結，或不符合其種類的要求</translation>
     </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>預計刪除的檔案或資料夾：%1 個項目<byte value="xd"/>合計佔用空間：%2 MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>已刪除：%1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>無法刪除：%1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>儲存裝置「%1」即使刪除所有可刪除的項目，可用空間仍差 %2 位元組</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -221,25 +237,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>無法讀取垃圾桶「%1」：%2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>預計刪除的檔案或資料夾：%1 個項目<byte value="xd"/>合計佔用空間：%2 MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>已刪除：%1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>無法刪除：%1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>儲存裝置「%1」即使刪除所有可刪除的項目，可用空間仍差 %2 位元組</translation>
     </message>
 </context>
 <context>

@@ -30,10 +30,12 @@
 #include "ScopedFormatSettings.h"
 #include "TestHelpers.h"
 #include "TrashFixture.h"
+#include "app/PathText.h"
 #include "app/PurgeCommand.h"
 #include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
 #include "core/NumberRules.h"
+#include "platform/FileNames.h"
 #include "platform/LocaleSettings.h"
 #include "platform/QtText.h"
 #include "platform/TrashLock.h"
@@ -461,6 +463,52 @@ TEST(PurgeRun, AVolumeThatAnswersTooSlowlyIsNamed) {
     answer.set_value();
 }
 
+// Names in the item lines and in the JSON document keep every byte. A line field holds no tab or
+// line break, and percent-decoding it gives back the name; JSON writes valid UTF-8 as it is.
+TEST(PathText, LineFieldsAndJsonTextsKeepEveryByte) {
+    struct Case {
+        QByteArray bytes;
+        const char* line; // lineField, UTF-8
+        const char* json; // jsonText, UTF-8
+    };
+    const Case cases[] = {
+        {"/home/u/caf\xc3\xa9 \xe4\xb8\xad.txt", "/home/u/caf\xc3\xa9 \xe4\xb8\xad.txt",
+         "/home/u/caf\xc3\xa9 \xe4\xb8\xad.txt"},
+        {"a\tb", "a%09b", "a\tb"},
+        {"two\nlines\r", "two%0Alines%0D", "two\nlines\r"},
+        {QByteArray("nul\0x", 5), "nul%00x", nullptr},
+        {"\x1b[2J\x7f", "%1B[2J%7F", "\x1b[2J\x7f"},
+        {"next\xc2\x85line", "next%C2%85line", "next\xc2\x85line"}, // U+0085, a C1 control
+        {"100%", "100%25", "100%"},
+        {"%41", "%2541", "%41"},
+        {"bad\xff\xe9", "bad%FF%E9", "bad%FF%E9"},
+        {"100%\xff", "100%25%FF", "100%25%FF"},
+        // U+10080, whose low surrogate lies among those that carry invalid bytes, stays itself.
+        {"\xf0\x90\x82\x80\xff", "\xf0\x90\x82\x80%FF", "\xf0\x90\x82\x80%FF"},
+        {"\xed\xa0\x80", "%ED%A0%80", "%ED%A0%80"}, // an encoded surrogate is not UTF-8
+    };
+    for (const Case& c : cases) {
+        const std::string where = c.bytes.toPercentEncoding().toStdString();
+        EXPECT_EQ(lineField(c.bytes).toStdString(), std::string(c.line)) << where;
+        EXPECT_EQ(percentDecode(lineField(c.bytes)), c.bytes) << where;
+        if (c.json) {
+            EXPECT_EQ(jsonText(c.bytes).toUtf8().toStdString(), std::string(c.json)) << where;
+        }
+    }
+    // Every byte string comes back from its field, which holds no control character.
+    std::uint32_t seed = 12345;
+    for (int k = 0; k < 2000; ++k) {
+        QByteArray bytes;
+        const int size = int((seed = seed * 1103515245u + 12345u) >> 16) % 12;
+        for (int i = 0; i < size; ++i)
+            bytes += char((seed = seed * 1103515245u + 12345u) >> 16);
+        const QByteArray field = lineField(bytes);
+        EXPECT_EQ(percentDecode(field), bytes) << bytes.toHex().toStdString();
+        for (const QChar c : QString::fromUtf8(field))
+            EXPECT_NE(c.category(), QChar::Other_Control) << bytes.toHex().toStdString();
+    }
+}
+
 // ---- The real program
 
 using test::makeTrash;
@@ -695,7 +743,7 @@ TEST_F(PurgeProcess, DryRunChangesNothingAndPrintsTheAnalysis) {
         for (const QByteArray& line : lines.mid(2)) {
             const QList<QByteArray> fields = line.split('\t');
             ASSERT_EQ(fields.size(), 3) << line.toStdString();
-            printed.insert(fields[2], fields[1]);
+            printed.insert(percentDecode(fields[2]), fields[1]); // "100%25 notes"
         }
         EXPECT_EQ(printed, expected) << where;
     }
@@ -875,11 +923,11 @@ TEST_F(PurgeProcess, TheDryRunListsExactlyWhatThePurgeRemoves) {
     ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
     QList<QByteArray> itemLines = dry.out.split('\n').mid(2);
     itemLines.removeAll(QByteArray());
-    QMultiHash<QByteArray, int> listed; // printed path → how often
+    QMultiHash<QByteArray, int> listed; // printed path, decoded → how often
     for (const QByteArray& line : itemLines) {
         const QList<QByteArray> fields = line.split('\t');
         ASSERT_EQ(fields.size(), 3) << line.toStdString();
-        listed.insert(fields[2], 1);
+        listed.insert(percentDecode(fields[2]), 1);
     }
     ASSERT_GT(itemLines.size(), 10);
 
@@ -902,11 +950,10 @@ TEST_F(PurgeProcess, TheDryRunListsExactlyWhatThePurgeRemoves) {
         const QByteArray stored = storedName(e);
         if (v.notGone.contains(stored))
             continue;
-        // The dry run writes a name that is not UTF-8 as the list shows it, with U+FFFD.
+        // The dry run writes each byte of a name that is not UTF-8 as %XX: decoded, the path is
+        // the info file's, byte for byte.
         const QByteArray original =
-            QString::fromUtf8(QByteArray::fromPercentEncoding(
-                                  e[QStringLiteral("path_encoded")].toString().toUtf8()))
-                .toUtf8();
+            QByteArray::fromPercentEncoding(e[QStringLiteral("path_encoded")].toString().toUtf8());
         removed.insert(listed.contains(original) ? original : files + stored, 1);
     }
     EXPECT_EQ(removed.size(), itemLines.size());
@@ -1204,6 +1251,56 @@ TEST_F(PurgeProcess, AllQuietAndVerbose) {
     const Verified v = verifyTrash(dataHome(), manifest);
     EXPECT_TRUE(v.canaryIntact);
     EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), known.size());
+}
+
+// A name with a tab, a line break, a control character, a '%' and a byte that is not UTF-8: its
+// item line in a dry run (both kinds), and its --verbose line, stays one line whose path field
+// decodes back to the name.
+TEST_F(PurgeProcess, ItemLinesKeepEveryNameOnOneLine) {
+    trash({QStringLiteral("--items"), QStringLiteral("6")});
+    const QByteArray name = "tab\there\nnew%line\x01\xff.txt";
+    const QByteArray trashDir = QFile::encodeName(dataHome()) + "/Trash";
+    ASSERT_TRUE(test::writeFile(trashDir + "/files/" + name, "odd"));
+    ASSERT_TRUE(test::writeFile(trashDir + "/info/" + name + ".trashinfo",
+                                "[Trash Info]\nPath=/home/user/" + percentEncode(name) +
+                                    "\nDeletionDate=2001-02-03T04:05:06\n"));
+    const QByteArray path = "/home/user/" + name;
+    const QByteArray field = "/home/user/tab%09here%0Anew%25line%01%FF.txt";
+    struct Case {
+        QStringList arguments;
+        const char* prefix; // of the item lines, before the path
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--purge-days"), QStringLiteral("30"), QStringLiteral("--dry-run")}, ""},
+        {{QStringLiteral("--all"), QStringLiteral("--dry-run")}, ""},
+        {{QStringLiteral("--all"), QStringLiteral("--verbose")}, "已删除："},
+    };
+    for (const Case& c : cases) {
+        const std::string where = c.arguments.join(u' ').toStdString();
+        const test::Run r = velmora(c.arguments);
+        ASSERT_EQ(r.exitCode, 0) << where << ": " << r.err.toStdString();
+        QList<QByteArray> lines = r.out.split('\n');
+        ASSERT_EQ(lines.takeLast(), QByteArray()) << where;
+        // Two lines of summary, then one per item.
+        const QList<QByteArray> items = lines.mid(2);
+        qsizetype found = 0;
+        for (const QByteArray& line : items) {
+            QByteArray text = line;
+            if (*c.prefix) {
+                ASSERT_TRUE(line.startsWith(c.prefix)) << where << ": " << line.toStdString();
+                text = line.mid(qsizetype(std::strlen(c.prefix)));
+            } else {
+                const QList<QByteArray> fields = line.split('\t');
+                ASSERT_EQ(fields.size(), 3) << where << ": " << line.toStdString();
+                text = fields[2];
+            }
+            if (percentDecode(text) == path) {
+                ++found;
+                EXPECT_EQ(text.toStdString(), field.toStdString()) << where;
+            }
+        }
+        EXPECT_EQ(found, 1) << where << ":\n" << r.out.toStdString();
+    }
 }
 
 // A tmpfs mounted for the test, unmounted when it ends.
