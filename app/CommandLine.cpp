@@ -4,8 +4,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
+#include "app/OneLine.h"
 #include "core/SpaceBudget.h"
 #include "platform/QtText.h"
 
@@ -109,6 +112,59 @@ CommandLineRequest answer(CommandLineRequest::Action action, const QString& text
     return request;
 }
 
+// A mistake on the command line: "velmora: " and one sentence, on one line.
+CommandLineRequest failure(const QString& sentence) {
+    return answer(CommandLineRequest::Action::Fail, commandLineError(sentence) + u'\n');
+}
+
+// An example value of each of Velmora's options that take one, for the error that misses it.
+QString exampleValue(const QString& name) {
+    static const std::pair<const char*, const char*> examples[] = {
+        {"purge-days", "30"}, {"purge-before", "2026-11-01"},        {"max-size", "1G"},
+        {"min-free", "10%"},  {"trash-dir", "~/.local/share/Trash"},
+    };
+    for (const auto& [option, value] : examples)
+        if (name == QLatin1String(option))
+            return QString::fromLatin1(value);
+    return {};
+}
+
+// The mistake QCommandLineParser stopped at when no option was unknown, read as it reads the
+// arguments: an option that takes a value given last without one ("--purge-days"), or one that
+// takes none given with one ("--dry-run=1"). Its own text is English only; this says the same in
+// the interface's language.
+QString valueMistake(const QStringList& arguments, const QList<QCommandLineOption>& options) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--")
+            break; // the rest are arguments, not options
+        if (argument.size() < 2 || !argument.startsWith(u'-'))
+            continue;
+        const QString written = argument.section(u'=', 0, 0);
+        const QString name = written.mid(written.startsWith(u"--") ? 2 : 1);
+        const auto option = std::find_if(options.begin(), options.end(),
+                                         [&](const auto& o) { return o.names().contains(name); });
+        if (option == options.end())
+            continue;
+        const bool withValue = argument.contains(u'=');
+        if (!option->valueName().isEmpty()) {
+            if (!withValue && ++i == arguments.size()) {
+                const QString example = exampleValue(name);
+                return example.isEmpty()
+                           ? QCoreApplication::translate("CommandLine", "%1 后面缺少它的值")
+                                 .arg(written)
+                           : QCoreApplication::translate("CommandLine",
+                                                         "%1 后面缺少它的值，例如 %1 %2")
+                                 .arg(written, example);
+            }
+        } else if (withValue) {
+            return QCoreApplication::translate("CommandLine", "%1 不带值：请只写 %1，而不是“%2”")
+                .arg(written, argument);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QStringList argumentList(int argc, char** argv) {
@@ -143,47 +199,38 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     const QCommandLineOption verbose(QStringLiteral("verbose"));
     const QCommandLineOption trashDir(QStringLiteral("trash-dir"), QString(),
                                       QStringLiteral("DIR"));
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addOption(purgeDays);
-    parser.addOption(purgeBefore);
-    parser.addOption(dryRun);
-    for (const QCommandLineOption* option :
-         {&all, &maxSize, &minFree, &json, &quiet, &verbose, &trashDir})
-        parser.addOption(*option);
+    QList<QCommandLineOption> options{help,    version, purgeDays, purgeBefore, dryRun,  all,
+                                      maxSize, minFree, json,      quiet,       verbose, trashDir};
     for (const char* name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+        options.append(option);
     }
     for (const char* name : qtFlags) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+        options.append(option);
     }
+    parser.addOptions(options);
 
-    const QString tryHelp = QStringLiteral("请用 velmora --help 查看用法。\n"
-                                           "Try 'velmora --help' for usage.\n");
+    // Every mistake is one sentence that names what was written and what is expected. Where
+    // that is the whole list of options, the sentence points to --help.
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            const QString option = asWritten(unknown.first(), arguments);
-            return answer(CommandLineRequest::Action::Fail,
-                          QStringLiteral("velmora: 未知选项 “%1”\nvelmora: unknown option '%1'\n")
-                                  .arg(option) +
-                              tryHelp);
-        }
-        return answer(CommandLineRequest::Action::Fail,
-                      QStringLiteral("velmora: %1\n").arg(parser.errorText()) + tryHelp);
+        if (!unknown.isEmpty())
+            return failure(QCoreApplication::translate("CommandLine",
+                                                       "未知选项“%1”：可用的选项见 velmora --help")
+                               .arg(asWritten(unknown.first(), arguments)));
+        const QString mistake = valueMistake(arguments, options);
+        return failure(mistake.isEmpty()
+                           ? QCoreApplication::translate("CommandLine",
+                                                         "无法读取命令行：用法见 velmora --help")
+                           : mistake);
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        const QString argument = parser.positionalArguments().first();
-        return answer(
-            CommandLineRequest::Action::Fail,
-            QStringLiteral("velmora: 多余的参数 “%1”\nvelmora: unexpected argument '%1'\n")
-                    .arg(argument) +
-                tryHelp);
-    }
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QCoreApplication::translate(
+                           "CommandLine", "多余的参数“%1”：velmora 只接受选项，见 velmora --help")
+                           .arg(parser.positionalArguments().first()));
     if (parser.isSet(help))
         return answer(CommandLineRequest::Action::Print, usage);
     if (parser.isSet(version))
@@ -192,44 +239,38 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     // Exactly one cut-off, given once: an unattended purge never guesses which was meant.
     const qsizetype cutOffs = parser.values(purgeDays).size() + parser.values(purgeBefore).size();
     if (cutOffs > 1)
-        return answer(
-            CommandLineRequest::Action::Fail,
-            QStringLiteral("velmora: --purge-days 和 --purge-before 只能给出一个，且只能一次\n"
-                           "velmora: give one of --purge-days and --purge-before, once\n") +
-                tryHelp);
-    const auto fail = [&](const QString& sentence) {
-        return answer(CommandLineRequest::Action::Fail,
-                      QStringLiteral("velmora: ") + sentence + u'\n' + tryHelp);
-    };
+        return failure(QCoreApplication::translate(
+            "CommandLine", "--purge-days 和 --purge-before 只能给出一个，且只能一次"));
     for (const QCommandLineOption* option : {&maxSize, &minFree}) {
         const QStringList values = parser.values(*option);
         const QString name = QStringLiteral("--") + option->names().first();
         if (values.size() > 1)
-            return fail(QCoreApplication::translate("CommandLine", "%1 只能给出一次").arg(name));
+            return failure(QCoreApplication::translate("CommandLine", "%1 只能给出一次").arg(name));
         SpaceSize size;
         if (values.size() == 1 && !readSpaceSize(toText(values.first()), size))
-            return fail(QCoreApplication::translate(
-                            "CommandLine",
-                            "%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），"
-                            "或不超过 100% 的卷容量百分比（如 10%）")
-                            .arg(name, values.first()));
+            return failure(QCoreApplication::translate(
+                               "CommandLine",
+                               "%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），"
+                               "或不超过 100% 的卷容量百分比（如 10%）")
+                               .arg(name, values.first()));
     }
     const bool budget = parser.isSet(maxSize) || parser.isSet(minFree);
     if (parser.isSet(all) && (cutOffs > 0 || budget))
-        return fail(QCoreApplication::translate(
+        return failure(QCoreApplication::translate(
             "CommandLine",
             "--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 "
             "--min-free 一起使用"));
     if (parser.isSet(quiet) && parser.isSet(verbose))
-        return fail(QCoreApplication::translate("CommandLine", "--quiet 和 --verbose 只能选一个"));
+        return failure(
+            QCoreApplication::translate("CommandLine", "--quiet 和 --verbose 只能选一个"));
     if (cutOffs == 0 && !budget && !parser.isSet(all)) {
         for (const QCommandLineOption* option : {&dryRun, &json, &quiet, &verbose, &trashDir})
             if (parser.isSet(*option))
-                return fail(QCoreApplication::translate(
-                                "CommandLine",
-                                "%1 需要 --purge-days、--purge-before、--max-size、--min-free "
-                                "或 --all")
-                                .arg(QStringLiteral("--") + option->names().first()));
+                return failure(
+                    QCoreApplication::translate(
+                        "CommandLine",
+                        "%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all")
+                        .arg(QStringLiteral("--") + option->names().first()));
         return {};
     }
     CommandLineRequest request;

@@ -92,22 +92,24 @@ bool readCutOffDate(const QString& text, TDateTime today, TDateTime& date, QStri
     case CalendarDateRead::Ok:
         break;
     case CalendarDateRead::NotADate:
-        error = QStringLiteral("velmora: “%1” 不是日期：请写 2026-11-01、20261101 或 %2\n"
-                               "velmora: '%1' is not a date: write 2026-11-01, 20261101 or %2")
-                    .arg(text, exampleShortDate());
+        error =
+            commandLineError(QCoreApplication::translate(
+                                 "PurgeCommand", "“%1” 不是日期：请写 2026-11-01、20261101 或 %2")
+                                 .arg(text, exampleShortDate()));
         return false;
     case CalendarDateRead::YearOutOfRange:
-        error = QStringLiteral("velmora: “%1” 的年份不在 %2 到 %3 之间\n"
-                               "velmora: the year of '%1' is not between %2 and %3")
-                    .arg(text)
-                    .arg(FirstCalendarYear)
-                    .arg(LastCalendarYear);
+        error = commandLineError(
+            QCoreApplication::translate("PurgeCommand", "“%1” 的年份不在 %2 到 %3 之间")
+                .arg(text)
+                .arg(FirstCalendarYear)
+                .arg(LastCalendarYear));
         return false;
     }
     if (date > today) {
-        error = QStringLiteral("velmora: %1 在今天之后：这样的清除会清空整个回收站\n"
-                               "velmora: %1 is after today: that purge would empty the whole trash")
-                    .arg(toQString(formatDateTime(u"yyyy-MM-dd", date)));
+        error = commandLineError(
+            QCoreApplication::translate(
+                "PurgeCommand", "%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期")
+                .arg(toQString(formatDateTime(u"yyyy-MM-dd", date))));
         return false;
     }
     return true;
@@ -161,21 +163,23 @@ bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choi
         return readCutOffDate(request.before, today, choice.pickerValue, error);
     // One sentence naming the text, never the days box's conversion texts: the box's rule
     // decides what is accepted, the command line says what it expected.
-    const auto refuse = [&](const char* sentence) {
-        error = QStringLiteral("velmora: ") +
-                QCoreApplication::translate("PurgeCommand", sentence).arg(request.days);
+    const auto refuse = [&](const QString& sentence) {
+        error = commandLineError(sentence.arg(request.days));
         return false;
     };
     choice.daysText = toText(request.days);
     std::int32_t days = 0;
     if (!tryReadWholeNumber(choice.daysText, days))
-        return refuse("“%1”不是天数：请写 0 或更大的整数，如 30");
+        return refuse(QCoreApplication::translate("PurgeCommand",
+                                                  "“%1”不是天数：请写 0 或更大的整数，如 30"));
     if (days < 0)
-        return refuse("天数“%1”是负数：请写 0 或更大的整数，如 30");
+        return refuse(QCoreApplication::translate("PurgeCommand",
+                                                  "天数“%1”是负数：请写 0 或更大的整数，如 30"));
     try {
         AgeCutOff(false, 0, choice.daysText, today); // its errors, before anything is read
     } catch (...) {
-        return refuse("天数“%1”太大：截止日期超出了可以表示的范围");
+        return refuse(QCoreApplication::translate("PurgeCommand",
+                                                  "天数“%1”太大：截止日期超出了可以表示的范围"));
     }
     return true;
 }
@@ -190,7 +194,7 @@ bool permitted(const RemovalPermit& permit, PurgeOutput& output) {
         return true;
     const bool busy = permit.refusal == RemovalPermit::Refusal::Busy;
     output.status = busy ? PurgeBusy : PurgeListingFailed;
-    output.err = (QStringLiteral("velmora: ") + permit.message).toUtf8() + '\n';
+    output.err = commandLineError(permit.message).toUtf8() + '\n';
     return false;
 }
 
@@ -198,8 +202,11 @@ bool permitted(const RemovalPermit& permit, PurgeOutput& output) {
 // nor removed.
 void nameUnavailableVolumes(ItemSource& source, PurgeOutput& output) {
     for (const QString& volume : source.unavailableVolumes()) {
-        output.err +=
-            QStringLiteral("velmora: 卷“%1”未及时响应，未读取其中的回收站\n").arg(volume).toUtf8();
+        output.err += commandLineError(QCoreApplication::translate(
+                                           "PurgeCommand", "卷“%1”未及时响应，未读取其中的回收站")
+                                           .arg(volume))
+                          .toUtf8() +
+                      '\n';
         output.status = PurgeListingFailed;
     }
 }
@@ -476,13 +483,12 @@ bool readTrashDirs(const QStringList& dirs, uid_t uid, TrashSourceOptions& optio
             options.dataHome = parent;
             continue;
         } else {
-            error =
-                QStringLiteral("velmora: ") +
+            error = commandLineError(
                 QCoreApplication::translate(
                     "PurgeCommand",
-                    "“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、"
-                    "卷上的 .Trash-%2 或 .Trash/%2")
-                    .arg(given, uidText);
+                    "“%1”不是回收站目录：请写家目录的回收站（如 "
+                    "~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2")
+                    .arg(given, uidText));
             return false;
         }
         volumeTrashes.append(fileNameToBytes(dir));
@@ -531,14 +537,15 @@ int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv) {
     for (const QByteArray& dir : named) {
         if (read.contains(dir))
             continue;
-        write(stderr,
-              (QStringLiteral("velmora: ") +
-               QCoreApplication::translate(
-                   "PurgeCommand",
-                   "未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求")
-                   .arg(fileNameFromBytes(dir)))
-                      .toUtf8() +
-                  '\n');
+        write(
+            stderr,
+            commandLineError(
+                QCoreApplication::translate(
+                    "PurgeCommand",
+                    "未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求")
+                    .arg(fileNameFromBytes(dir)))
+                    .toUtf8() +
+                '\n');
         return PurgeListingFailed;
     }
     const PurgeSettings settings = purgeSettings(request);

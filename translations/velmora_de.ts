@@ -71,6 +71,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 benötigt --purge-days, --purge-before, --max-size, --min-free oder --all</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>nach %1 fehlt der Wert</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>nach %1 fehlt der Wert, etwa %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 akzeptiert keinen Wert; erwartet wird %1 allein, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>unbekannte Option „%1“; die Optionen zeigt velmora --help</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>die Befehlszeile konnte nicht gelesen werden; die Verwendung zeigt velmora --help</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>überzähliges Argument „%1“; velmora nimmt nur Optionen an (siehe velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>nur eine der Optionen --purge-days und --purge-before angeben, und nur einmal</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -159,6 +187,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>das Papierkorbverzeichnis „%1“ konnte nicht gelesen werden: Es fehlt, gehört nicht Ihnen, ist ein Link oder besteht die Prüfungen seiner Art nicht</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>„%1“ ist kein Datum; erwartet wird 2026-11-01, 20261101 oder die lokale Form %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>das Jahr von „%1“ liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 liegt nach dem heutigen Tag, und ein solcher Löschvorgang würde den ganzen Papierkorb leeren; erwartet wird heute oder ein früheres Datum</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>„%1“ ist keine Anzahl von Tagen; erwartet wird eine ganze Zahl ab 0, etwa 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>die Anzahl der Tage „%1“ ist negativ; erwartet wird eine ganze Zahl ab 0, etwa 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>die Anzahl der Tage „%1“ ist zu groß; der Stichtag läge außerhalb des darstellbaren Bereichs</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>der Datenträger „%1“ hat nicht rechtzeitig geantwortet; sein Papierkorb wurde nicht gelesen</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>

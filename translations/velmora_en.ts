@@ -71,6 +71,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 needs --purge-days, --purge-before, --max-size, --min-free or --all</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>%1 needs a value after it</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>%1 needs a value after it, such as %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 takes no value; expected %1 alone, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>unknown option &apos;%1&apos;; see velmora --help for the options</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>the command line could not be read; see velmora --help for its usage</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>unexpected argument &apos;%1&apos;; velmora takes options only (see velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>give one of --purge-days and --purge-before, and only once</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -159,6 +187,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>the trash directory &apos;%1&apos; could not be read: it is missing, not yours, a link, or fails the checks of its kind</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>&apos;%1&apos; is not a date; expected 2026-11-01, 20261101 or the local form %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>the year of &apos;%1&apos; is not between %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 is after today, and that removal would empty the whole trash; expected today or an earlier date</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>&apos;%1&apos; is not a day count; expected a whole number, 0 or more, such as 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>the day count &apos;%1&apos; is negative; expected a whole number, 0 or more, such as 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>the day count &apos;%1&apos; is too large; the cut-off date would be out of range</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>the volume &apos;%1&apos; did not answer in time; its trash was not read</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>

@@ -71,6 +71,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 requiere --purge-days, --purge-before, --max-size, --min-free o --all</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>falta el valor después de %1</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>falta el valor después de %1, como en %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 no lleva valor; se esperaba %1 solo, no «%2»</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>opción desconocida «%1»; consulte velmora --help para ver las opciones</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>no se pudo leer la línea de órdenes; consulte velmora --help para ver el uso</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>argumento inesperado «%1»; velmora solo acepta opciones (consulte velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>indique solo una de --purge-days y --purge-before, y una sola vez</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -159,6 +187,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>no se pudo leer el directorio de papelera «%1»: no existe, no es suyo, es un enlace o no supera las comprobaciones de su tipo</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>«%1» no es una fecha; se esperaba 2026-11-01, 20261101 o la forma local %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>el año de «%1» no está entre %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 es posterior a hoy, y esa eliminación vaciaría toda la papelera; se esperaba hoy o una fecha anterior</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>«%1» no es un número de días; se esperaba un número entero igual o mayor que 0, como 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>el número de días «%1» es negativo; se esperaba un número entero igual o mayor que 0, como 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>el número de días «%1» es demasiado grande; la fecha límite quedaría fuera del intervalo representable</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>el volumen «%1» no respondió a tiempo; no se leyó su papelera</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>

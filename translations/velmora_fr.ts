@@ -71,6 +71,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 nécessite --purge-days, --purge-before, --max-size, --min-free ou --all</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>il manque la valeur après %1</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>il manque la valeur après %1, par exemple %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 ne prend pas de valeur&#xa0;; attendu&#xa0;: %1 seul, et non «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»&#xa0;; voir velmora --help pour les options</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>impossible de lire la ligne de commande&#xa0;; voir velmora --help pour l’utilisation</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»&#xa0;; velmora n’accepte que des options (voir velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>indiquez une seule des options --purge-days et --purge-before, une seule fois</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -159,6 +187,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>le dossier de corbeille «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: il est absent, ne vous appartient pas, est un lien ou ne satisfait pas aux contrôles propres à son type</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date&#xa0;; attendu&#xa0;: 2026-11-01, 20261101 ou la forme locale %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>l’année de «&#xa0;%1&#xa0;» n’est pas comprise entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 est postérieur à aujourd’hui, et une telle suppression viderait toute la corbeille&#xa0;; attendu&#xa0;: aujourd’hui ou une date antérieure</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre de jours&#xa0;; attendu&#xa0;: un nombre entier positif ou nul, comme 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>le nombre de jours «&#xa0;%1&#xa0;» est négatif&#xa0;; attendu&#xa0;: un nombre entier positif ou nul, comme 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>le nombre de jours «&#xa0;%1&#xa0;» est trop grand&#xa0;; la date limite sortirait de la plage représentable</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>le volume «&#xa0;%1&#xa0;» n’a pas répondu à temps&#xa0;; sa corbeille n’a pas été lue</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>

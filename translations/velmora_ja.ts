@@ -69,6 +69,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 には --purge-days、--purge-before、--max-size、--min-free、--all のいずれかが必要です</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>%1 の後に値がありません</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>%1 の後に値がありません（例：%1 %2）</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 は値を取りません：「%2」ではなく %1 だけを指定してください</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>不明なオプション「%1」：使えるオプションは velmora --help を参照してください</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>コマンドラインを読み取れません：使い方は velmora --help を参照してください</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>余分な引数「%1」：velmora はオプションだけを受け付けます（velmora --help を参照）</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>--purge-days と --purge-before はどちらか一方を 1 回だけ指定してください</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -155,6 +183,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>ゴミ箱のディレクトリ「%1」を読み込めませんでした：存在しない、自分の所有でない、リンクである、またはその種類の条件を満たしていません</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>「%1」は日付ではありません：2026-11-01、20261101、またはこの地域の形式 %2 で指定してください</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>「%1」の年が %2～%3 の範囲にありません</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 は今日より後です：ゴミ箱全体が空になってしまうため、今日またはそれ以前の日付を指定してください</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>「%1」は日数ではありません：0 以上の整数を指定してください（例：30）</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>日数「%1」が負の数です：0 以上の整数を指定してください（例：30）</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>日数「%1」が大きすぎます：基準日が表せる範囲を超えます</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>ボリューム「%1」が時間内に応答しませんでした：そのゴミ箱は読み取っていません</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>

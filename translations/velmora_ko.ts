@@ -69,6 +69,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1에는 --purge-days, --purge-before, --max-size, --min-free 또는 --all이 필요합니다</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>%1 뒤에 값이 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>%1 뒤에 값이 없습니다(예: %1 %2)</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1에는 값을 지정할 수 없으므로 &apos;%2&apos; 대신 %1만 지정하십시오</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>&apos;%1&apos;은(는) 알 수 없는 옵션입니다(사용할 수 있는 옵션은 velmora --help 참조)</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>명령줄을 읽을 수 없습니다(사용법은 velmora --help 참조)</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>&apos;%1&apos;은(는) 불필요한 인수입니다(velmora는 옵션만 받음, velmora --help 참조)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>--purge-days와 --purge-before 중 하나만 한 번 지정하십시오</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -155,6 +183,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>휴지통 디렉터리 &apos;%1&apos;은(는) 존재하지 않거나, 현재 사용자의 것이 아니거나, 링크이거나, 해당 종류의 요건을 충족하지 않아 읽지 못했습니다</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>&apos;%1&apos;은(는) 날짜가 아니므로 2026-11-01, 20261101 또는 지역 형식 %2(으)로 지정하십시오</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>&apos;%1&apos;의 연도가 %2에서 %3 사이가 아닙니다</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1은(는) 오늘 이후의 날짜여서 휴지통 전체가 비워지므로 오늘 또는 그 이전 날짜를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>&apos;%1&apos;은(는) 일수가 아니므로 0 이상의 정수(예: 30)를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>일수 &apos;%1&apos;이(가) 음수이므로 0 이상의 정수(예: 30)를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>일수 &apos;%1&apos;이(가) 너무 커서 기준 날짜가 표현할 수 있는 범위를 벗어납니다</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>볼륨 &apos;%1&apos;이(가) 제때 응답하지 않아 그 휴지통을 읽지 않았습니다</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>

@@ -71,6 +71,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 requer --purge-days, --purge-before, --max-size, --min-free ou --all</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>falta o valor depois de %1</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>falta o valor depois de %1, como em %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 não aceita valor; esperava-se apenas %1, não “%2”</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>opção desconhecida “%1”; veja as opções em velmora --help</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>não foi possível ler a linha de comando; veja o uso em velmora --help</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>argumento inesperado “%1”; o velmora aceita apenas opções (veja velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>informe apenas uma de --purge-days e --purge-before, e uma única vez</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -159,6 +187,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>não foi possível ler o diretório de lixeira “%1”: ele não existe, não pertence a você, é um link ou não passa nas verificações do seu tipo</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>“%1” não é uma data; esperava-se 2026-11-01, 20261101 ou a forma local %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>o ano de “%1” não está entre %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 é depois de hoje, e essa remoção esvaziaria toda a lixeira; esperava-se hoje ou uma data anterior</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>“%1” não é um número de dias; esperava-se um número inteiro a partir de 0, como 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>o número de dias “%1” é negativo; esperava-se um número inteiro a partir de 0, como 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>o número de dias “%1” é grande demais; a data limite ficaria fora do intervalo representável</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>o volume “%1” não respondeu a tempo; sua lixeira não foi lida</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>

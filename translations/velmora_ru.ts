@@ -73,6 +73,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>для %1 нужен один из параметров --purge-days, --purge-before, --max-size, --min-free или --all</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>после %1 не указано значение</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>после %1 не указано значение, например %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 не принимает значения; ожидается просто %1, а не «%2»</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>неизвестный параметр «%1»; список параметров выводит velmora --help</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>не удалось разобрать командную строку; справку выводит velmora --help</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>лишний аргумент «%1»; velmora принимает только параметры (см. velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>укажите только один из параметров --purge-days и --purge-before, и только один раз</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -163,6 +191,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>не удалось прочитать каталог корзины «%1»: он отсутствует, принадлежит другому пользователю, является ссылкой или не проходит проверки своего вида</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>«%1» не является датой; ожидается 2026-11-01, 20261101 или местная запись %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>год в «%1» не входит в диапазон от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 позже сегодняшнего дня, и такое удаление очистило бы всю корзину; ожидается сегодняшняя или более ранняя дата</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>«%1» не является числом дней; ожидается целое число от 0, например 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>число дней «%1» отрицательное; ожидается целое число от 0, например 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>число дней «%1» слишком велико; граничная дата вышла бы за допустимые пределы</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>том «%1» не ответил вовремя; его корзина не прочитана</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>

@@ -69,6 +69,34 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 需要搭配 --purge-days、--purge-before、--max-size、--min-free 或 --all</translation>
     </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>%1 後面缺少它的值</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>%1 後面缺少它的值，例如 %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 不帶值：請只寫 %1，而不是「%2」</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>未知的選項「%1」：可用的選項請見 velmora --help</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>無法讀取命令列：用法請見 velmora --help</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>多餘的引數「%1」：velmora 只接受選項，請見 velmora --help</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>--purge-days 和 --purge-before 只能指定其中一個，且只能一次</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -155,6 +183,34 @@
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>無法讀取垃圾桶目錄「%1」：它不存在、不屬於此使用者、是連結，或不符合其種類的要求</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>「%1」不是日期：請寫 2026-11-01、20261101 或 %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>「%1」的年份不在 %2 到 %3 之間</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 在今天之後：這樣的清除會清空整個垃圾桶，請寫今天或更早的日期</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>「%1」不是天數：請寫 0 或更大的整數，例如 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>天數「%1」是負數：請寫 0 或更大的整數，例如 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>天數「%1」太大：截止日期超出了可以表示的範圍</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>儲存裝置「%1」未及時回應，未讀取其中的垃圾桶</translation>
     </message>
     <message>
         <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
