@@ -15,59 +15,53 @@
 namespace velmora {
 namespace {
 
-const QString usage = QStringLiteral(
-    "用法：velmora [选项]\n"
-    "Usage: velmora [options]\n"
-    "\n"
-    "按删除日期有选择地清空回收站。不带选项时打开主窗口。\n"
-    "Clears the trash selectively, by deletion date. Without options it opens the main window.\n"
-    "\n"
-    "选项 / Options:\n"
-    "  -h, --help            显示本帮助并退出 / show this help and exit\n"
-    "  -v, --version         显示版本并退出 / show the version and exit\n"
-    "  --purge-days N        不打开窗口，永久删除 N 天前删除的项目\n"
-    "                        remove for good, without a window, the items deleted more than\n"
-    "                        N days ago (N as in the days box; not negative)\n"
-    "  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目\n"
-    "                        remove for good, without a window, the items deleted before DATE\n"
-    "                        (2026-11-01, 20261101 or the locale's short date; not after\n"
-    "                        today)\n"
-    "  --dry-run             只列出将被删除的项目，不删除任何东西\n"
-    "                        remove nothing: print the analysis, then one line per item that\n"
-    "                        would go: deletion date, size, original path (tab-separated)\n"
-    "  --all                 不打开窗口，永久删除回收站中的所有项目\n"
-    "                        remove every item for good, whatever its date\n"
-    "  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过 SIZE，最旧的先删\n"
-    "                        reduce each trash until its items take at most SIZE, oldest\n"
-    "                        first\n"
-    "  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有 SIZE 可用空间\n"
-    "                        remove the oldest items of a volume's trash until the volume has\n"
-    "                        SIZE free\n"
-    "                        SIZE：数字加 K、M、G、T（1024 的幂）或卷容量的百分比（10%）\n"
-    "                        SIZE: a number with K, M, G or T (powers of 1024), or a\n"
-    "                        percentage of the volume's size (10%)\n"
-    "  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误\n"
-    "                        write one JSON document on standard output; the texts go to\n"
-    "                        standard error\n"
-    "  --quiet               只输出错误 / print nothing but errors\n"
-    "  --verbose             每个删除或未能删除的项目各输出一行\n"
-    "                        one more line per removed or stayed item\n"
-    "  --trash-dir DIR       只读取这个回收站目录（可以给出多次）\n"
-    "                        read only this trash directory (~/.local/share/Trash,\n"
-    "                        /media/usb/.Trash-1000, /media/usb/.Trash/1000); repeatable\n"
-    "\n"
-    "清除的退出状态 / Exit status of a purge:\n"
-    "  0 全部删除 / every qualifying item is gone (--dry-run: the analysis succeeded)\n"
-    "  1 有项目未能删除 / some items stayed\n"
-    "  2 选项、天数或日期有误，未删除任何东西 / bad option, day count or date; nothing removed\n"
-    "  3 另一个清除正在进行 / another purge is running\n"
-    "  4 某项的文字无法转换；之前的项目已删除 / a row's text could not be converted part-way;\n"
-    "    the items before it are removed\n"
-    "  5 无法读取回收站，未删除任何东西；或某个卷未及时响应 / the trash could not be read\n"
-    "    (nothing removed), or a volume did not answer in time (its items are left)\n"
-    "\n"
-    "也接受 Qt 的选项，如 -platform、-style。\n"
-    "Qt's own options, such as -platform and -style, are accepted too.\n");
+// The text of --help, in the interface's language: one translation for the whole text, so that
+// each language keeps the columns within 80 characters. Option names, DATE, SIZE, N, DIR and the
+// exit statuses stay as they are in every language.
+QString usage() {
+    return QCoreApplication::translate(
+        "CommandLine",
+        "用法：velmora [选项]\n"
+        "\n"
+        "按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。\n"
+        "\n"
+        "选项：\n"
+        "  -h, --help            显示本帮助并退出\n"
+        "  -v, --version         显示版本并退出\n"
+        "  --purge-days N        不打开窗口，永久删除 N 天前删除的项目\n"
+        "                        （N 的写法同天数框；不能是负数）\n"
+        "  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目\n"
+        "                        （2026-11-01、20261101 或本地的短日期；\n"
+        "                        不能晚于今天）\n"
+        "  --dry-run             不删除任何东西：输出分析结果，再为每个将被\n"
+        "                        删除的项目输出一行：删除日期、大小、原位置，\n"
+        "                        以制表符分隔（控制字符、不是 UTF-8 的字节和\n"
+        "                        % 写作 %XX）\n"
+        "  --all                 不打开窗口，永久删除回收站中的所有项目\n"
+        "  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过\n"
+        "                        SIZE，最旧的先删\n"
+        "  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有\n"
+        "                        SIZE 可用空间\n"
+        "                        SIZE：数字加 K、M、G 或 T（1024 的幂），\n"
+        "                        或卷容量的百分比（10%）\n"
+        "  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误\n"
+        "  --quiet               只输出错误\n"
+        "  --verbose             每个删除或未能删除的项目各输出一行（路径的\n"
+        "                        写法同 --dry-run）\n"
+        "  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、\n"
+        "                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；\n"
+        "                        可以给出多次\n"
+        "\n"
+        "清除的退出状态：\n"
+        "  0 全部删除（--dry-run：分析成功）\n"
+        "  1 有项目未能删除\n"
+        "  2 选项、天数、日期或大小有误，未删除任何东西\n"
+        "  3 另一个清除正在进行\n"
+        "  4 某项的文字无法转换；之前的项目已删除\n"
+        "  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）\n"
+        "\n"
+        "也接受 Qt 的选项，如 -platform、-style。\n");
+}
 
 // The options QGuiApplication, QApplication and the xcb platform take from the command line.
 // They are recognised here only to be let through; QApplication acts on them later.
@@ -232,7 +226,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
                            "CommandLine", "多余的参数“%1”：velmora 只接受选项，见 velmora --help")
                            .arg(parser.positionalArguments().first()));
     if (parser.isSet(help))
-        return answer(CommandLineRequest::Action::Print, usage);
+        return answer(CommandLineRequest::Action::Print, usage());
     if (parser.isSet(version))
         return answer(CommandLineRequest::Action::Print, versionText() + u'\n');
 

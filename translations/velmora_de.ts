@@ -72,6 +72,101 @@
         <translation>%1 benötigt --purge-days, --purge-before, --max-size, --min-free oder --all</translation>
     </message>
     <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>Aufruf: velmora [Optionen]
+
+Leert den Papierkorb gezielt, nach Löschdatum oder belegtem Speicher. Ohne
+Optionen öffnet velmora das Hauptfenster.
+
+Optionen:
+  -h, --help            diese Hilfe anzeigen und beenden
+  -v, --version         die Version anzeigen und beenden
+  --purge-days N        ohne Fenster die Elemente dauerhaft löschen, die vor
+                        mehr als N Tagen gelöscht wurden (N wie im Fenster;
+                        nicht negativ)
+  --purge-before DATE   ohne Fenster die Elemente dauerhaft löschen, die vor
+                        DATE gelöscht wurden (2026-11-01, 20261101 oder das
+                        kurze Datum des Gebietsschemas; nicht nach heute)
+  --dry-run             nichts löschen: die Analyse ausgeben, dann eine Zeile
+                        je Element, das gelöscht würde: Löschdatum, Größe und
+                        Ursprungsort, durch Tabulatoren getrennt
+                        (Steuerzeichen, ungültige UTF-8-Bytes und % als %XX)
+  --all                 ohne Fenster alle Elemente dauerhaft löschen, gleich
+                        welchen Datums
+  --max-size SIZE       jeden Papierkorb (den persönlichen, den jedes
+                        Datenträgers) verkleinern, bis seine Elemente
+                        höchstens SIZE belegen, die ältesten zuerst
+  --min-free SIZE       die ältesten Elemente aus dem Papierkorb eines
+                        Datenträgers löschen, bis dieser mindestens SIZE frei
+                        hat
+                        SIZE: eine Zahl mit K, M, G oder T (Potenzen von
+                        1024) oder ein Anteil an der Größe des Datenträgers
+                        (10%)
+  --json                ein JSON-Dokument auf die Standardausgabe schreiben;
+                        die Texte gehen auf die Standardfehlerausgabe
+  --quiet               nur Fehler ausgeben
+  --verbose             eine Zeile mehr je gelöschtem oder verbliebenem
+                        Element (Pfade wie bei --dry-run geschrieben)
+  --trash-dir DIR       nur dieses Papierkorbverzeichnis lesen
+                        (~/.local/share/Trash, /media/usb/.Trash-1000,
+                        /media/usb/.Trash/1000); mehrfach angebbar
+
+Exit-Status eines Löschvorgangs:
+  0 alle infrage kommenden Elemente sind gelöscht (--dry-run: die Analyse ist
+    gelungen)
+  1 einige Elemente sind verblieben
+  2 falsche Option, Anzahl der Tage, falsches Datum oder falsche Größe; nichts
+    gelöscht
+  3 ein anderer Löschvorgang läuft bereits
+  4 der Text einer Zeile ließ sich unterwegs nicht umwandeln; die Elemente
+    davor sind gelöscht
+  5 der Papierkorb ließ sich nicht lesen (nichts gelöscht), oder ein
+    Datenträger hat nicht rechtzeitig geantwortet (seine Elemente bleiben)
+
+Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.
+</translation>
+    </message>
+    <message>
         <source>%1 后面缺少它的值</source>
         <translation>nach %1 fehlt der Wert</translation>
     </message>

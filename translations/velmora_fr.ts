@@ -72,6 +72,100 @@
         <translation>%1 nécessite --purge-days, --purge-before, --max-size, --min-free ou --all</translation>
     </message>
     <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>Utilisation&#xa0;: velmora [options]
+
+Vide la corbeille de façon sélective, selon la date de suppression ou l’espace
+occupé. Sans option, ouvre la fenêtre principale.
+
+Options&#xa0;:
+  -h, --help            afficher cette aide et quitter
+  -v, --version         afficher la version et quitter
+  --purge-days N        supprimer définitivement, sans fenêtre, les éléments
+                        mis à la corbeille il y a plus de N jours (N comme
+                        dans la fenêtre&#xa0;; pas négatif)
+  --purge-before DATE   supprimer définitivement, sans fenêtre, les éléments
+                        mis à la corbeille avant DATE (2026-11-01, 20261101
+                        ou la date courte locale&#xa0;; pas après aujourd’hui)
+  --dry-run             ne rien supprimer&#xa0;: afficher l’analyse, puis une
+                        ligne par élément qui serait supprimé&#xa0;: date de
+                        suppression, taille et emplacement d’origine, séparés
+                        par des tabulations (caractères de contrôle, octets
+                        non UTF-8 et % écrits %XX)
+  --all                 supprimer définitivement, sans fenêtre, tous les
+                        éléments, quelle que soit leur date
+  --max-size SIZE       réduire chaque corbeille (celle du dossier personnel,
+                        celle de chaque volume) jusqu’à ce que ses éléments
+                        occupent au plus SIZE, les plus anciens d’abord
+  --min-free SIZE       supprimer les éléments les plus anciens de la
+                        corbeille d’un volume jusqu’à ce que le volume ait au
+                        moins SIZE d’espace libre
+                        SIZE&#xa0;: un nombre suivi de K, M, G ou T (puissances
+                        de 1024), ou un pourcentage de la taille du volume
+                        (10%)
+  --json                écrire un document JSON sur la sortie standard&#xa0;; les
+                        textes vont sur la sortie d’erreur
+  --quiet               n’afficher que les erreurs
+  --verbose             une ligne de plus par élément supprimé ou resté
+                        (chemins écrits comme avec --dry-run)
+  --trash-dir DIR       ne lire que ce dossier de corbeille
+                        (~/.local/share/Trash, /media/usb/.Trash-1000,
+                        /media/usb/.Trash/1000)&#xa0;; peut être répété
+
+Code de sortie d’une suppression&#xa0;:
+  0 tous les éléments visés sont supprimés (--dry-run&#xa0;: l’analyse a réussi)
+  1 certains éléments sont restés
+  2 option, nombre de jours, date ou taille incorrects&#xa0;; rien n’est supprimé
+  3 une autre suppression est en cours
+  4 le texte d’une ligne n’a pu être converti en cours de route&#xa0;; les
+    éléments précédents sont supprimés
+  5 la corbeille n’a pu être lue (rien n’est supprimé), ou un volume n’a pas
+    répondu à temps (ses éléments restent)
+
+Les options propres à Qt, comme -platform et -style, sont aussi acceptées.
+</translation>
+    </message>
+    <message>
         <source>%1 后面缺少它的值</source>
         <translation>il manque la valeur après %1</translation>
     </message>

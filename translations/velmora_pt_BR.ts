@@ -72,6 +72,97 @@
         <translation>%1 requer --purge-days, --purge-before, --max-size, --min-free ou --all</translation>
     </message>
     <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>Uso: velmora [opções]
+
+Esvazia a lixeira de forma seletiva, por data de exclusão ou por espaço. Sem
+opções, abre a janela principal.
+
+Opções:
+  -h, --help            mostrar esta ajuda e sair
+  -v, --version         mostrar a versão e sair
+  --purge-days N        remover de vez, sem janela, os itens excluídos há mais
+                        de N dias (N como na janela; não negativo)
+  --purge-before DATE   remover de vez, sem janela, os itens excluídos antes
+                        de DATE (2026-11-01, 20261101 ou a data curta local;
+                        não depois de hoje)
+  --dry-run             não remover nada: mostrar a análise e depois uma linha
+                        por item que seria removido: data de exclusão, tamanho
+                        e localização original, separados por tabulações
+                        (caracteres de controle, bytes que não são UTF-8 e %
+                        escritos como %XX)
+  --all                 remover de vez, sem janela, todos os itens, qualquer
+                        que seja a data
+  --max-size SIZE       reduzir cada lixeira (a da pasta pessoal, a de cada
+                        volume) até que seus itens ocupem no máximo SIZE, os
+                        mais antigos primeiro
+  --min-free SIZE       remover os itens mais antigos da lixeira de um volume
+                        até que ele tenha pelo menos SIZE livres
+                        SIZE: um número com K, M, G ou T (potências de 1024)
+                        ou uma porcentagem do tamanho do volume (10%)
+  --json                escrever um documento JSON na saída padrão; os textos
+                        vão para a saída de erro padrão
+  --quiet               mostrar apenas os erros
+  --verbose             uma linha a mais por item removido ou que ficou
+                        (caminhos escritos como em --dry-run)
+  --trash-dir DIR       ler apenas este diretório de lixeira
+                        (~/.local/share/Trash, /media/usb/.Trash-1000,
+                        /media/usb/.Trash/1000); pode ser repetido
+
+Status de saída de uma remoção:
+  0 todos os itens elegíveis foram removidos (--dry-run: a análise deu certo)
+  1 alguns itens ficaram
+  2 opção, número de dias, data ou tamanho inválido; nada foi removido
+  3 outra remoção já está em andamento
+  4 o texto de uma linha não pôde ser convertido no meio do caminho; os itens
+    anteriores foram removidos
+  5 não foi possível ler a lixeira (nada foi removido) ou um volume não
+    respondeu a tempo (seus itens ficam)
+
+As opções próprias do Qt, como -platform e -style, também são aceitas.
+</translation>
+    </message>
+    <message>
         <source>%1 后面缺少它的值</source>
         <translation>falta o valor depois de %1</translation>
     </message>

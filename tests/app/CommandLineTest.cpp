@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
@@ -279,6 +280,14 @@ bool hasCjk(const QString& text) {
     return std::any_of(chars.begin(), chars.end(), isCjk);
 }
 
+// The columns a terminal gives the line: two for each wide (CJK) character.
+qsizetype columns(const QString& line) {
+    qsizetype n = 0;
+    for (const uint c : line.toUcs4())
+        n += isCjk(c) ? 2 : 1;
+    return n;
+}
+
 TEST_F(CommandLineProcess, AnswersWithoutDisplayOrInstanceCheck) {
     holdInstanceLock();
     struct Case {
@@ -378,6 +387,65 @@ TEST_F(CommandLineProcess, EveryMistakeIsOneLineInTheInterfacesLanguage) {
     EXPECT_TRUE(date.err.startsWith(QStringLiteral(
         "velmora: '2026-13-01' is not a date; expected 2026-11-01, 20261101 or the local form ")))
         << date.err.toStdString();
+}
+
+// --help in every shipped language and in the source: the options and the exit statuses in
+// their columns, no line wider than 80 columns, and no line of another language.
+TEST_F(CommandLineProcess, HelpIsTranslatedWithinEightyColumns) {
+    const char* const options[] = {
+        "-h, --help", "-v, --version", "--purge-days N",  "--purge-before DATE",
+        "--dry-run",  "--all",         "--max-size SIZE", "--min-free SIZE",
+        "--json",     "--quiet",       "--verbose",       "--trash-dir DIR",
+    };
+    QHash<QString, QString> helps;
+    for (const QString& language :
+         {QStringLiteral("zh_CN"), QStringLiteral("en"), QStringLiteral("zh_TW"),
+          QStringLiteral("ja"), QStringLiteral("ko"), QStringLiteral("de"), QStringLiteral("fr"),
+          QStringLiteral("es"), QStringLiteral("pt_BR"), QStringLiteral("ru")}) {
+        const std::string in = language.toStdString();
+        const Run r = run({QStringLiteral("--help")}, language);
+        ASSERT_EQ(r.exitCode, 0) << in;
+        EXPECT_EQ(r.err.toStdString(), "") << in;
+        const QStringList lines = r.out.split(u'\n');
+        for (const QString& line : lines)
+            EXPECT_LE(columns(line), 80) << in << ": " << line.toStdString();
+        // Each option at the start of its line, its description from column 25 on.
+        for (const char* option : options) {
+            const QString start = QStringLiteral("  ") + QString::fromLatin1(option) + u' ';
+            const auto line = std::find_if(lines.begin(), lines.end(),
+                                           [&](const QString& l) { return l.startsWith(start); });
+            ASSERT_NE(line, lines.end()) << in << ": " << option;
+            EXPECT_EQ(line->indexOf(QRegularExpression(QStringLiteral("\\S")), start.size()), 24)
+                << in << ": " << line->toStdString();
+        }
+        for (const char status : {'0', '1', '2', '3', '4', '5'}) {
+            const QString start = QStringLiteral("  ") + QLatin1Char(status) + u' ';
+            EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                                    [&](const QString& l) { return l.startsWith(start); }))
+                << in << ": exit status " << status;
+        }
+        EXPECT_TRUE(r.out.contains(QStringLiteral("-platform"))) << in;
+        if (language == u"zh_CN") {
+            // No English sentence: once the option names, paths and value names are taken out,
+            // no two Latin words follow each other.
+            const QRegularExpression words(QStringLiteral("[A-Za-z]{2,}[ ,]+[A-Za-z]{2,}"));
+            for (QString line : lines) {
+                line.remove(QRegularExpression(QStringLiteral("-[-\\w]+|\\S*/\\S*")));
+                EXPECT_FALSE(line.contains(words)) << line.toStdString();
+            }
+        } else {
+            EXPECT_NE(r.out, helps.value(QStringLiteral("zh_CN"))) << in;
+        }
+        if (language != u"zh_CN" && language != u"zh_TW" && language != u"ja" &&
+            language != u"ko") {
+            EXPECT_FALSE(hasCjk(r.out)) << in;
+        }
+        helps.insert(language, r.out);
+    }
+    EXPECT_TRUE(
+        helps.value(QStringLiteral("en")).startsWith(QStringLiteral("Usage: velmora [options]\n")));
+    EXPECT_TRUE(helps.value(QStringLiteral("de"))
+                    .startsWith(QStringLiteral("Aufruf: velmora [Optionen]\n")));
 }
 
 TEST_F(CommandLineProcess, QtsOwnOptionsStillReachQt) {
