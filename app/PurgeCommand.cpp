@@ -42,8 +42,33 @@ QByteArray lines(TextView text) {
     return s.toUtf8() + '\n';
 }
 
-QByteArray errorLine(std::exception_ptr error) {
-    return lines(shownErrorText(error));
+// The line of a walk that stopped at a row whose date or size cannot be read (status 4): the
+// text named, and what became of the items before it; not the window's conversion message.
+QByteArray unreadableRowLine(std::exception_ptr error, bool removedBefore) {
+    Text input;
+    try {
+        std::rethrow_exception(error);
+    } catch (const ConvertError& e) {
+        input = e.input();
+    } catch (...) {
+    }
+    QString sentence;
+    if (input.empty())
+        sentence =
+            removedBefore
+                ? QCoreApplication::translate(
+                      "PurgeCommand", "列表中有一项无法读取：清除在这一项停止，之前的项目已删除")
+                : QCoreApplication::translate("PurgeCommand",
+                                              "列表中有一项无法读取：未删除任何项目");
+    else
+        sentence = (removedBefore
+                        ? QCoreApplication::translate(
+                              "PurgeCommand", "列表中的“%1”不是可读的日期或大小：清除在这一项停止，"
+                                              "之前的项目已删除")
+                        : QCoreApplication::translate(
+                              "PurgeCommand", "列表中的“%1”不是可读的日期或大小：未删除任何项目"))
+                       .arg(toQString(input));
+    return commandLineError(sentence).toUtf8() + '\n';
 }
 
 // Where the item was before it was trashed; the stored object's path when that is not known
@@ -132,7 +157,7 @@ void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
         } catch (...) {
             // The items before the row that could not be read are gone, as with the button.
             output.status = PurgeConvertError;
-            output.err = errorLine(std::current_exception());
+            output.err = unreadableRowLine(std::current_exception(), true);
         }
         return;
     }
@@ -149,7 +174,7 @@ void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
     } catch (...) {
         output.status = PurgeConvertError;
         output.out.clear();
-        output.err = errorLine(std::current_exception());
+        output.err = unreadableRowLine(std::current_exception(), false);
     }
 }
 
@@ -323,7 +348,7 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
         plan = planTrashPurge(source, rows, columns, volumes, volumes, choice, settings);
     } catch (...) {
         output.status = PurgeConvertError;
-        output.err = errorLine(std::current_exception());
+        output.err = unreadableRowLine(std::current_exception(), false);
         return output;
     }
     // A cut-off whose walk stopped at a row that cannot be read: the rows before it go, as with
@@ -452,7 +477,7 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
     output.err += warnings;
     if (error) {
         output.status = PurgeConvertError;
-        output.err += errorLine(error);
+        output.err += unreadableRowLine(error, !settings.dryRun);
     }
     nameUnavailableVolumes(source, output);
     return output;

@@ -327,6 +327,22 @@ Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation>dem Datenträger „%1“ fehlen %2 Byte freier Speicher, selbst wenn alle infrage kommenden Elemente entfernt sind</translation>
     </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>Ein Eintrag der Liste ist nicht lesbar; der Löschvorgang hat dort angehalten, die Einträge davor sind gelöscht</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>Ein Eintrag der Liste ist nicht lesbar; nichts wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>Der Text „%1“ der Liste ist kein lesbares Datum und keine lesbare Größe; der Löschvorgang hat dort angehalten, die Einträge davor sind gelöscht</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>Der Text „%1“ der Liste ist kein lesbares Datum und keine lesbare Größe; nichts wurde gelöscht</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>

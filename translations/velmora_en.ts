@@ -322,6 +322,22 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation>the volume &apos;%1&apos; still lacks %2 bytes of free space with every eligible item gone</translation>
     </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>an item of the list cannot be read; the purge stopped there, and the items before it are removed</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>an item of the list cannot be read; nothing was removed</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>the list&apos;s text &apos;%1&apos; is not a readable date or size; the purge stopped there, and the items before it are removed</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>the list&apos;s text &apos;%1&apos; is not a readable date or size; nothing was removed</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>

@@ -325,6 +325,22 @@ También se aceptan las opciones propias de Qt, como -platform y -style.
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation>al volumen «%1» aún le faltan %2 bytes de espacio libre aunque se eliminen todos los elementos admisibles</translation>
     </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>no se puede leer un elemento de la lista; la eliminación se detuvo ahí y los elementos anteriores están eliminados</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>no se puede leer un elemento de la lista; no se eliminó nada</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>el texto «%1» de la lista no es una fecha ni un tamaño legible; la eliminación se detuvo ahí y los elementos anteriores están eliminados</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>el texto «%1» de la lista no es una fecha ni un tamaño legible; no se eliminó nada</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>

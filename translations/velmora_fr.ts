@@ -326,6 +326,22 @@ Les options propres à Qt, comme -platform et -style, sont aussi acceptées.
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation>il manque encore %2 octets d’espace libre au volume «&#xa0;%1&#xa0;», même une fois supprimés tous les éléments admissibles</translation>
     </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>un élément de la liste est illisible&#xa0;; la suppression s’est arrêtée là, les éléments précédents sont supprimés</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>un élément de la liste est illisible&#xa0;; rien n’a été supprimé</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>le texte «&#xa0;%1&#xa0;» de la liste n’est ni une date ni une taille lisible&#xa0;; la suppression s’est arrêtée là, les éléments précédents sont supprimés</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>le texte «&#xa0;%1&#xa0;» de la liste n’est ni une date ni une taille lisible&#xa0;; rien n’a été supprimé</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>

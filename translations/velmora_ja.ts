@@ -317,6 +317,22 @@
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation>ボリューム「%1」は、削除できる項目をすべて削除しても空き容量が %2 バイト足りません</translation>
     </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>一覧の項目を読み取れません：消去はこの項目で止まり、それより前の項目は削除されました</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>一覧の項目を読み取れません：何も削除されていません</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>一覧の「%1」は読み取れる日付またはサイズではありません：消去はこの項目で止まり、それより前の項目は削除されました</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>一覧の「%1」は読み取れる日付またはサイズではありません：何も削除されていません</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>

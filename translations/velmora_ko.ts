@@ -316,6 +316,22 @@
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation>볼륨 &apos;%1&apos;은(는) 삭제할 수 있는 항목을 모두 삭제해도 여유 공간이 %2바이트 부족합니다</translation>
     </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>목록의 항목을 읽을 수 없어 삭제가 이 항목에서 멈췄으며, 그 앞의 항목은 삭제되었습니다</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>목록의 항목을 읽을 수 없어 아무것도 삭제하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>목록의 &apos;%1&apos;은(는) 읽을 수 있는 날짜나 크기가 아니어서 삭제가 이 항목에서 멈췄으며, 그 앞의 항목은 삭제되었습니다</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>목록의 &apos;%1&apos;은(는) 읽을 수 있는 날짜나 크기가 아니어서 아무것도 삭제하지 않았습니다</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>

@@ -323,6 +323,22 @@ As opções próprias do Qt, como -platform e -style, também são aceitas.
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation>ainda faltam %2 bytes de espaço livre no volume “%1”, mesmo removendo todos os itens elegíveis</translation>
     </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>um item da lista não pode ser lido; a remoção parou nele, e os itens anteriores foram excluídos</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>um item da lista não pode ser lido; nada foi excluído</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>o texto “%1” da lista não é uma data nem um tamanho legível; a remoção parou nele, e os itens anteriores foram excluídos</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>o texto “%1” da lista não é uma data nem um tamanho legível; nada foi excluído</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>

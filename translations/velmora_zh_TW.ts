@@ -313,6 +313,22 @@
         <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
         <translation>儲存裝置「%1」即使刪除所有可刪除的項目，可用空間仍差 %2 位元組</translation>
     </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>清單中有一項無法讀取：清除在這一項停止，之前的項目已刪除</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>清單中有一項無法讀取：未刪除任何項目</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>清單中的「%1」不是可讀的日期或大小：清除在這一項停止，之前的項目已刪除</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>清單中的「%1」不是可讀的日期或大小：未刪除任何項目</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>

@@ -227,8 +227,8 @@ TEST(PurgeRun, DryRunPrintsTheAnalysisAndTheItems) {
                     .out.startsWith("回收站中有 2020/10/28 前删除文件或文件夹：3项\n"));
 }
 
-// A date no reader accepts ends the walk with its error text and status 4; nothing is printed
-// on standard output.
+// A date no reader accepts ends the walk with status 4 and one line naming the text, not the
+// window's conversion message; nothing is printed on standard output.
 TEST(PurgeRun, AnUnreadableRowEndsTheDryRunWithStatus4) {
     const test::ScopedFormatSettings settings(test::chineseSettings());
     FakeItemSource source({
@@ -244,7 +244,7 @@ TEST(PurgeRun, AnUnreadableRowEndsTheDryRunWithStatus4) {
     EXPECT_EQ(output.status, PurgeConvertError);
     EXPECT_EQ(output.out.toStdString(), "");
     EXPECT_EQ(output.err.toStdString(),
-              "Could not convert variant of type (UnicodeString) into type (Date)\n");
+              "velmora: 列表中的“someday”不是可读的日期或大小：未删除任何项目\n");
 }
 
 // A purge reports what the button reports: the items removed and the space they freed, their sum
@@ -291,8 +291,8 @@ TEST(PurgeRun, PurgeReportsLikeTheButton) {
     }
 }
 
-// A date no reader accepts ends the purge with status 4 and its error text; the items before
-// it are removed, as the button removes them, and nothing after it.
+// A date no reader accepts ends the purge with status 4 and one line naming the text; the items
+// before it are removed, as the button removes them, and nothing after it.
 TEST(PurgeRun, AnUnreadableRowEndsThePurgeWithStatus4) {
     const test::ScopedFormatSettings settings(test::chineseSettings());
     FakeItemSource source({
@@ -310,7 +310,8 @@ TEST(PurgeRun, AnUnreadableRowEndsThePurgeWithStatus4) {
     EXPECT_EQ(output.status, PurgeConvertError);
     EXPECT_EQ(output.out.toStdString(), "");
     EXPECT_EQ(output.err.toStdString(),
-              "Could not convert variant of type (UnicodeString) into type (Date)\n");
+              "velmora: 列表中的“someday”不是可读的日期或大小：清除在这一项停止，"
+              "之前的项目已删除\n");
     EXPECT_EQ(source.removedNames, QStringList{QStringLiteral("old.txt")});
 }
 
