@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "app/OneLine.h"
+#include "app/PathText.h"
 #include "app/PurgeJson.h"
 #include "app/PurgeProgress.h"
 #include "app/TrashEnvironment.h"
@@ -40,8 +42,33 @@ QByteArray lines(TextView text) {
     return s.toUtf8() + '\n';
 }
 
-QByteArray errorLine(std::exception_ptr error) {
-    return lines(shownErrorText(error));
+// The line of a walk that stopped at a row whose date or size cannot be read (status 4): the
+// text named, and what became of the items before it; not the window's conversion message.
+QByteArray unreadableRowLine(std::exception_ptr error, bool removedBefore) {
+    Text input;
+    try {
+        std::rethrow_exception(error);
+    } catch (const ConvertError& e) {
+        input = e.input();
+    } catch (...) {
+    }
+    QString sentence;
+    if (input.empty())
+        sentence =
+            removedBefore
+                ? QCoreApplication::translate(
+                      "PurgeCommand", "列表中有一项无法读取：清除在这一项停止，之前的项目已删除")
+                : QCoreApplication::translate("PurgeCommand",
+                                              "列表中有一项无法读取：未删除任何项目");
+    else
+        sentence = (removedBefore
+                        ? QCoreApplication::translate(
+                              "PurgeCommand", "列表中的“%1”不是可读的日期或大小：清除在这一项停止，"
+                                              "之前的项目已删除")
+                        : QCoreApplication::translate(
+                              "PurgeCommand", "列表中的“%1”不是可读的日期或大小：未删除任何项目"))
+                       .arg(toQString(input));
+    return commandLineError(sentence).toUtf8() + '\n';
 }
 
 // Where the item was before it was trashed; the stored object's path when that is not known
@@ -52,7 +79,23 @@ QByteArray originalPath(ItemSource& source, const SourceRows& rows, int row) {
     if (folder.isEmpty())
         return fileNameToBytes(source.pathName(row));
     const QString name = source.displayName(row);
-    return fileNameToBytes(folder.endsWith(u'/') ? folder + name : folder + u'/' + name);
+    const QString path = folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+    // The list shows each byte that is not UTF-8 as U+FFFD: only the source has the bytes.
+    if (path.contains(QChar::ReplacementCharacter)) {
+        const QByteArray bytes = source.originalPath(row);
+        if (!bytes.isNull())
+            return bytes;
+    }
+    return fileNameToBytes(path);
+}
+
+// One item of a dry run: its deletion date, size and original path (lineField: no tab or line
+// break of a name can break the line), tab-separated.
+QByteArray itemLine(ItemSource& source, const SourceRows& rows, const DetailColumns& columns,
+                    int row) {
+    return toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
+           toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
+           lineField(originalPath(source, rows, row)) + '\n';
 }
 
 void write(std::FILE* stream, const QByteArray& bytes) {
@@ -74,22 +117,24 @@ bool readCutOffDate(const QString& text, TDateTime today, TDateTime& date, QStri
     case CalendarDateRead::Ok:
         break;
     case CalendarDateRead::NotADate:
-        error = QStringLiteral("velmora: “%1” 不是日期：请写 2026-11-01、20261101 或 %2\n"
-                               "velmora: '%1' is not a date: write 2026-11-01, 20261101 or %2")
-                    .arg(text, exampleShortDate());
+        error =
+            commandLineError(QCoreApplication::translate(
+                                 "PurgeCommand", "“%1” 不是日期：请写 2026-11-01、20261101 或 %2")
+                                 .arg(text, exampleShortDate()));
         return false;
     case CalendarDateRead::YearOutOfRange:
-        error = QStringLiteral("velmora: “%1” 的年份不在 %2 到 %3 之间\n"
-                               "velmora: the year of '%1' is not between %2 and %3")
-                    .arg(text)
-                    .arg(FirstCalendarYear)
-                    .arg(LastCalendarYear);
+        error = commandLineError(
+            QCoreApplication::translate("PurgeCommand", "“%1” 的年份不在 %2 到 %3 之间")
+                .arg(text)
+                .arg(FirstCalendarYear)
+                .arg(LastCalendarYear));
         return false;
     }
     if (date > today) {
-        error = QStringLiteral("velmora: %1 在今天之后：这样的清除会清空整个回收站\n"
-                               "velmora: %1 is after today: that purge would empty the whole trash")
-                    .arg(toQString(formatDateTime(u"yyyy-MM-dd", date)));
+        error = commandLineError(
+            QCoreApplication::translate(
+                "PurgeCommand", "%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期")
+                .arg(toQString(formatDateTime(u"yyyy-MM-dd", date))));
         return false;
     }
     return true;
@@ -112,7 +157,7 @@ void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
         } catch (...) {
             // The items before the row that could not be read are gone, as with the button.
             output.status = PurgeConvertError;
-            output.err = errorLine(std::current_exception());
+            output.err = unreadableRowLine(std::current_exception(), true);
         }
         return;
     }
@@ -124,15 +169,12 @@ void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
         const PurgePlan plan = planPurge(rows, choice, columns.date, columns.size);
         if (plan.error)
             std::rethrow_exception(plan.error);
-        for (const int row : plan.rows) {
-            output.out += toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
-                          toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
-                          originalPath(source, rows, row) + '\n';
-        }
+        for (const int row : plan.rows)
+            output.out += itemLine(source, rows, columns, row);
     } catch (...) {
         output.status = PurgeConvertError;
         output.out.clear();
-        output.err = errorLine(std::current_exception());
+        output.err = unreadableRowLine(std::current_exception(), false);
     }
 }
 
@@ -146,21 +188,23 @@ bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choi
         return readCutOffDate(request.before, today, choice.pickerValue, error);
     // One sentence naming the text, never the days box's conversion texts: the box's rule
     // decides what is accepted, the command line says what it expected.
-    const auto refuse = [&](const char* sentence) {
-        error = QStringLiteral("velmora: ") +
-                QCoreApplication::translate("PurgeCommand", sentence).arg(request.days);
+    const auto refuse = [&](const QString& sentence) {
+        error = commandLineError(sentence.arg(request.days));
         return false;
     };
     choice.daysText = toText(request.days);
     std::int32_t days = 0;
     if (!tryReadWholeNumber(choice.daysText, days))
-        return refuse("“%1”不是天数：请写 0 或更大的整数，如 30");
+        return refuse(QCoreApplication::translate("PurgeCommand",
+                                                  "“%1”不是天数：请写 0 或更大的整数，如 30"));
     if (days < 0)
-        return refuse("天数“%1”是负数：请写 0 或更大的整数，如 30");
+        return refuse(QCoreApplication::translate("PurgeCommand",
+                                                  "天数“%1”是负数：请写 0 或更大的整数，如 30"));
     try {
         AgeCutOff(false, 0, choice.daysText, today); // its errors, before anything is read
     } catch (...) {
-        return refuse("天数“%1”太大：截止日期超出了可以表示的范围");
+        return refuse(QCoreApplication::translate("PurgeCommand",
+                                                  "天数“%1”太大：截止日期超出了可以表示的范围"));
     }
     return true;
 }
@@ -175,7 +219,7 @@ bool permitted(const RemovalPermit& permit, PurgeOutput& output) {
         return true;
     const bool busy = permit.refusal == RemovalPermit::Refusal::Busy;
     output.status = busy ? PurgeBusy : PurgeListingFailed;
-    output.err = (QStringLiteral("velmora: ") + permit.message).toUtf8() + '\n';
+    output.err = commandLineError(permit.message).toUtf8() + '\n';
     return false;
 }
 
@@ -183,8 +227,11 @@ bool permitted(const RemovalPermit& permit, PurgeOutput& output) {
 // nor removed.
 void nameUnavailableVolumes(ItemSource& source, PurgeOutput& output) {
     for (const QString& volume : source.unavailableVolumes()) {
-        output.err +=
-            QStringLiteral("velmora: 卷“%1”未及时响应，未读取其中的回收站\n").arg(volume).toUtf8();
+        output.err += commandLineError(QCoreApplication::translate(
+                                           "PurgeCommand", "卷“%1”未及时响应，未读取其中的回收站")
+                                           .arg(volume))
+                          .toUtf8() +
+                      '\n';
         output.status = PurgeListingFailed;
     }
 }
@@ -282,10 +329,6 @@ JsonItem jsonItem(TrashSource& source, int row) {
     return item;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PurgeCommand", text);
-}
-
 } // namespace
 
 PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
@@ -305,18 +348,23 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
         plan = planTrashPurge(source, rows, columns, volumes, volumes, choice, settings);
     } catch (...) {
         output.status = PurgeConvertError;
-        output.err = errorLine(std::current_exception());
+        output.err = unreadableRowLine(std::current_exception(), false);
         return output;
     }
     // A cut-off whose walk stopped at a row that cannot be read: the rows before it go, as with
     // the button, and the status says so.
     std::swap(error, plan.rows.error);
 
-    // What the JSON says of each planned item, read before anything is removed.
+    // What the JSON says of each planned item, and the path --verbose names (from its info
+    // file, when the list cannot show it), read before anything is removed.
     std::map<int, JsonItem> facts;
     if (settings.json)
         for (const int row : plan.rows.rows)
             facts[row] = jsonItem(source, row);
+    std::map<int, QByteArray> paths;
+    if (settings.verbose && !settings.dryRun)
+        for (const int row : plan.rows.rows)
+            paths[row] = originalPath(source, rows, row);
 
     PurgeReport report;
     std::map<int, std::uint64_t> shortfall = plan.budget.shortfall;
@@ -328,16 +376,16 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
             MegabyteSum sum;
             for (const double megabytes : plan.rows.sizes)
                 sum.add(megabytes);
-            human += lines(toText(tr("计划删除文件或文件夹：%1项\r合计占用空间：%2MB")
-                                      .arg(plan.rows.rows.size())
-                                      .arg(toQString(sum.wholeText()))));
+            human +=
+                lines(toText(QCoreApplication::translate(
+                                 "PurgeCommand", "计划删除文件或文件夹：%1项\r合计占用空间：%2MB")
+                                 .arg(plan.rows.rows.size())
+                                 .arg(toQString(sum.wholeText()))));
         }
         std::vector<int> listed = plan.rows.rows;
         std::sort(listed.begin(), listed.end());
         for (const int row : listed)
-            human += toQString(rows.subItemText(row, columns.date)).toUtf8() + '\t' +
-                     toQString(rows.subItemText(row, columns.size)).toUtf8() + '\t' +
-                     originalPath(source, rows, row) + '\n';
+            human += itemLine(source, rows, columns, row);
     } else {
         SourceRemover remover(source);
         // --min-free reads the free space before each item: one item at a time, so that none
@@ -363,9 +411,10 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
                     k < report.outcomes.size() ? report.outcomes[k] : std::nullopt;
                 if (outcome != RemoveOutcome::Removed && outcome != RemoveOutcome::Stayed)
                     continue;
-                const QString path =
-                    fileNameFromBytes(originalPath(source, rows, plan.rows.rows[k]));
-                human += (outcome == RemoveOutcome::Removed ? tr("已删除：%1") : tr("未能删除：%1"))
+                const QString path = QString::fromUtf8(lineField(paths[plan.rows.rows[k]]));
+                human += (outcome == RemoveOutcome::Removed
+                              ? QCoreApplication::translate("PurgeCommand", "已删除：%1")
+                              : QCoreApplication::translate("PurgeCommand", "未能删除：%1"))
                              .arg(path)
                              .toUtf8() +
                          '\n';
@@ -374,10 +423,11 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
         output.status = report.stayed > 0 ? PurgeSomeStayed : PurgeDone;
     }
     for (const auto& [volume, bytes] : shortfall)
-        warnings += (QStringLiteral("velmora: ") +
-                     tr("卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节")
-                         .arg(volumes.volumeName(volume))
-                         .arg(bytes))
+        warnings += commandLineError(
+                        QCoreApplication::translate(
+                            "PurgeCommand", "卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节")
+                            .arg(volumes.volumeName(volume))
+                            .arg(bytes))
                         .toUtf8() +
                     '\n';
 
@@ -427,7 +477,7 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
     output.err += warnings;
     if (error) {
         output.status = PurgeConvertError;
-        output.err += errorLine(error);
+        output.err += unreadableRowLine(error, !settings.dryRun);
     }
     nameUnavailableVolumes(source, output);
     return output;
@@ -458,13 +508,12 @@ bool readTrashDirs(const QStringList& dirs, uid_t uid, TrashSourceOptions& optio
             options.dataHome = parent;
             continue;
         } else {
-            error =
-                QStringLiteral("velmora: ") +
+            error = commandLineError(
                 QCoreApplication::translate(
                     "PurgeCommand",
-                    "“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、"
-                    "卷上的 .Trash-%2 或 .Trash/%2")
-                    .arg(given, uidText);
+                    "“%1”不是回收站目录：请写家目录的回收站（如 "
+                    "~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2")
+                    .arg(given, uidText));
             return false;
         }
         volumeTrashes.append(fileNameToBytes(dir));
@@ -513,14 +562,15 @@ int runPurgeCommand(const PurgeRequest& request, int& argc, char** argv) {
     for (const QByteArray& dir : named) {
         if (read.contains(dir))
             continue;
-        write(stderr,
-              (QStringLiteral("velmora: ") +
-               QCoreApplication::translate(
-                   "PurgeCommand",
-                   "未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求")
-                   .arg(fileNameFromBytes(dir)))
-                      .toUtf8() +
-                  '\n');
+        write(
+            stderr,
+            commandLineError(
+                QCoreApplication::translate(
+                    "PurgeCommand",
+                    "未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求")
+                    .arg(fileNameFromBytes(dir)))
+                    .toUtf8() +
+                '\n');
         return PurgeListingFailed;
     }
     const PurgeSettings settings = purgeSettings(request);

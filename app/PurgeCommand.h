@@ -47,9 +47,10 @@ struct PurgeOutput {
 bool readCutOff(const PurgeRequest& request, TDateTime today, CutOffChoice& choice, QString& error);
 
 // Runs the walk on the source's rows (enumerated already). A dry run prints the analysis, then
-// each item of the purge's plan (planPurge): its deletion date, size and original path,
-// tab-separated. A purge removes the plan's items through removePlan with a SourceRemover and
-// prints what it removed and what that freed.
+// each item of the purge's plan (planPurge) on a line of its own: its deletion date, size and
+// original path (as lineField writes it, every byte kept), tab-separated. A purge removes the
+// plan's items through removePlan with a SourceRemover and prints what it removed and what that
+// freed.
 // Both first take the removal permit: a failed listing ends them with status 5 and its reason,
 // another purge holding the lock with status 3, nothing removed. Each volume that did not answer
 // in time is named on standard error afterwards, with status 5.

@@ -6,7 +6,7 @@
 #include <QJsonDocument>
 #include <QTimeZone>
 
-#include "platform/FileNames.h"
+#include "app/PathText.h"
 
 namespace velmora {
 
@@ -53,27 +53,6 @@ QString outcomeName(RemoveOutcome outcome) {
 }
 
 } // namespace
-
-QString jsonText(const QByteArray& bytes) {
-    // fileNameFromBytes carries each byte that is not UTF-8 as U+DC80-U+DCFF.
-    const QString text = fileNameFromBytes(bytes);
-    bool valid = true;
-    for (const QChar c : text)
-        valid = valid && !(c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF);
-    if (valid)
-        return text;
-    QString encoded;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF)
-            encoded +=
-                QStringLiteral("%%1").arg(c.unicode() - 0xDC00, 2, 16, QLatin1Char('0')).toUpper();
-        else if (c == u'%')
-            encoded += QStringLiteral("%25");
-        else
-            encoded += c;
-    }
-    return encoded;
-}
 
 QString jsonMoment(TDateTime local) {
     const DateParts p = decodeDateTime(local);

@@ -39,11 +39,6 @@ struct JsonItem {
     std::optional<RemoveOutcome> outcome; // a purge's; none in a dry run
 };
 
-// A text as JSON carries it: UTF-8 as it is; a text that is not valid UTF-8 has each invalid
-// byte written as %XX and every '%' as %25, the trash's own percent-encoding, so that nothing
-// is lost.
-QString jsonText(const QByteArray& bytes);
-
 // A local moment with its offset: "2026-11-01T00:00:00+08:00".
 QString jsonMoment(TDateTime local);
 

@@ -18,30 +18,37 @@ namespace {
 const Text TypeUnicodeString = u"UnicodeString";
 const Text TypeDate = u"Date";
 
-[[noreturn]] void throwNotADate() {
-    throw ConvertError(withArguments(
-        coreTranslate("Errors", "Could not convert variant of type (%1) into type (%2)"),
-        {TypeUnicodeString, TypeDate}));
+[[noreturn]] void throwNotADate(TextView dateText) {
+    throw ConvertError(
+        withArguments(
+            coreTranslate("Errors", "Could not convert variant of type (%1) into type (%2)"),
+            {TypeUnicodeString, TypeDate}),
+        Text(dateText));
 }
 
-[[noreturn]] void throwDateOverflow() {
-    throw ConvertError(withArguments(
-        coreTranslate("Errors", "Overflow while converting variant of type (%1) into type (%2)"),
-        {TypeUnicodeString, TypeDate}));
+[[noreturn]] void throwDateOverflow(TextView dateText) {
+    throw ConvertError(
+        withArguments(
+            coreTranslate("Errors",
+                          "Overflow while converting variant of type (%1) into type (%2)"),
+            {TypeUnicodeString, TypeDate}),
+        Text(dateText));
 }
 
 // The megabytes of a size text's number part, given in units of `perMegabyte`. A number that
 // reads at extended precision but whose megabytes a double cannot hold (1e999 MB) is as
 // unreadable as one that overflows the reader: it would count as infinite space.
-double readSizeNumber(TextView numberPart, long double perMegabyte) {
+double readSizeNumber(TextView sizeText, TextView numberPart, long double perMegabyte) {
     Text digits(numberPart);
     digits.erase(std::remove(digits.begin(), digits.end(), u','), digits.end());
     const TextView trimmed = trimControls(digits);
     long double value = 0;
     if (!tryReadDecimal(trimmed, value) ||
         std::fabs(value / perMegabyte) > std::numeric_limits<double>::max())
-        throw ConvertError(withArguments(
-            coreTranslate("Errors", "'%1' is not a valid floating point value"), {trimmed}));
+        throw ConvertError(
+            withArguments(coreTranslate("Errors", "'%1' is not a valid floating point value"),
+                          {trimmed}),
+            Text(sizeText));
     return static_cast<double>(value / perMegabyte);
 }
 
@@ -59,9 +66,9 @@ double SizeTextToMB(TextView sizeText) {
     const TextView unit = sizeText.substr(sizeText.size() - unitLength);
     const TextView numberPart = sizeText.substr(0, sizeText.size() - unitLength);
     if (unit == u"KB")
-        return readSizeNumber(numberPart, 1024.0L);
+        return readSizeNumber(sizeText, numberPart, 1024.0L);
     if (unit == u"MB")
-        return readSizeNumber(numberPart, 1.0L);
+        return readSizeNumber(sizeText, numberPart, 1.0L);
     return 0;
 }
 
@@ -79,7 +86,7 @@ TDateTime DateTextToDateTime(TextView dateText) {
     case DateReadResult::Ok:
         return result;
     case DateReadResult::Overflow:
-        throwDateOverflow();
+        throwDateOverflow(dateText);
     case DateReadResult::Mismatch:
         break;
     }
@@ -89,10 +96,10 @@ TDateTime DateTextToDateTime(TextView dateText) {
     long double number = 0;
     if (!text.empty() && tryReadDecimal(text, number)) {
         if (!isWithinDateRange(number))
-            throwDateOverflow();
+            throwDateOverflow(dateText);
         return static_cast<double>(number);
     }
-    throwNotADate();
+    throwNotADate(dateText);
 }
 
 TDateTime AgeCutOff(bool byDate, TDateTime pickerValue, TextView daysText, TDateTime today) {
@@ -101,8 +108,10 @@ TDateTime AgeCutOff(bool byDate, TDateTime pickerValue, TextView daysText, TDate
 
     std::int32_t days = 0;
     if (!tryReadWholeNumber(daysText, days))
-        throw ConvertError(withArguments(
-            coreTranslate("Errors", "''%1'' is not a valid integer value"), {daysText}));
+        throw ConvertError(
+            withArguments(coreTranslate("Errors", "''%1'' is not a valid integer value"),
+                          {daysText}),
+            Text(daysText));
 
     const std::int64_t hours = static_cast<std::int64_t>(days) * 24;
     const std::int64_t msecs = timeStampToMSecs(dateTimeToTimeStamp(today)) - hours * 3'600'000LL;

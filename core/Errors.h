@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 
 #include "Text.h"
 
@@ -20,10 +21,16 @@ private:
     std::string utf8_;
 };
 
-// A text or a number that cannot be converted: sizes, dates, day counts, timestamps.
+// A text or a number that cannot be converted: sizes, dates, day counts, timestamps. input() is
+// the text that could not be read, where there was one, for messages that name it.
 class ConvertError : public VelmoraError {
 public:
-    using VelmoraError::VelmoraError;
+    explicit ConvertError(Text message, Text input = {})
+        : VelmoraError(std::move(message)), input_(std::move(input)) {}
+    const Text& input() const noexcept { return input_; }
+
+private:
+    Text input_;
 };
 
 // A row, column or sub-item index outside the list: "List index out of bounds (%d)".

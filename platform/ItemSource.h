@@ -1,6 +1,7 @@
 // The source of the items the trash list shows: one enumeration at a time, texts on demand.
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -64,6 +65,9 @@ public:
 
     // Whether the item's original location is known: only then can it be restored or renamed.
     virtual bool hasOriginalPath(int) const { return false; }
+    // The item's original location as bytes, for a name the list cannot show exactly (one that
+    // is not UTF-8); null when the source does not know it.
+    virtual QByteArray originalPath(int) const { return {}; }
     // Moves the item back to its original location, never over an existing object. The item
     // stays in the list until the next enumeration.
     virtual RestoreOutcome restore(int) { return RestoreOutcome::InvalidTarget; }

@@ -123,7 +123,7 @@ public:
     QByteArray storedName(int index) const;
     // The item's original location as bytes, its info file's Path read again through the held
     // info/ (a relative Path taken from the volume's top directory); null when it is not known.
-    QByteArray originalPath(int index) const;
+    QByteArray originalPath(int index) const override;
     // Of a trash directory of trashDirectories(): its held descriptor, the device of its files/,
     // and the top directory of its volume (empty for the home trash).
     int trashDescriptor(int trash) const;

@@ -71,6 +71,129 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 benötigt --purge-days, --purge-before, --max-size, --min-free oder --all</translation>
     </message>
+    <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>Aufruf: velmora [Optionen]
+
+Leert den Papierkorb gezielt, nach Löschdatum oder belegtem Speicher. Ohne
+Optionen öffnet velmora das Hauptfenster.
+
+Optionen:
+  -h, --help            diese Hilfe anzeigen und beenden
+  -v, --version         die Version anzeigen und beenden
+  --purge-days N        ohne Fenster die Elemente dauerhaft löschen, die vor
+                        mehr als N Tagen gelöscht wurden (N wie im Fenster;
+                        nicht negativ)
+  --purge-before DATE   ohne Fenster die Elemente dauerhaft löschen, die vor
+                        DATE gelöscht wurden (2026-11-01, 20261101 oder das
+                        kurze Datum des Gebietsschemas; nicht nach heute)
+  --dry-run             nichts löschen: die Analyse ausgeben, dann eine Zeile
+                        je Element, das gelöscht würde: Löschdatum, Größe und
+                        Ursprungsort, durch Tabulatoren getrennt
+                        (Steuerzeichen, ungültige UTF-8-Bytes und % als %XX)
+  --all                 ohne Fenster alle Elemente dauerhaft löschen, gleich
+                        welchen Datums
+  --max-size SIZE       jeden Papierkorb (den persönlichen, den jedes
+                        Datenträgers) verkleinern, bis seine Elemente
+                        höchstens SIZE belegen, die ältesten zuerst
+  --min-free SIZE       die ältesten Elemente aus dem Papierkorb eines
+                        Datenträgers löschen, bis dieser mindestens SIZE frei
+                        hat
+                        SIZE: eine Zahl mit K, M, G oder T (Potenzen von
+                        1024) oder ein Anteil an der Größe des Datenträgers
+                        (10%)
+  --json                ein JSON-Dokument auf die Standardausgabe schreiben;
+                        die Texte gehen auf die Standardfehlerausgabe
+  --quiet               nur Fehler ausgeben
+  --verbose             eine Zeile mehr je gelöschtem oder verbliebenem
+                        Element (Pfade wie bei --dry-run geschrieben)
+  --trash-dir DIR       nur dieses Papierkorbverzeichnis lesen
+                        (~/.local/share/Trash, /media/usb/.Trash-1000,
+                        /media/usb/.Trash/1000); mehrfach angebbar
+
+Exit-Status eines Löschvorgangs:
+  0 alle infrage kommenden Elemente sind gelöscht (--dry-run: die Analyse ist
+    gelungen)
+  1 einige Elemente sind verblieben
+  2 falsche Option, Anzahl der Tage, falsches Datum oder falsche Größe; nichts
+    gelöscht
+  3 ein anderer Löschvorgang läuft bereits
+  4 der Text einer Zeile ließ sich unterwegs nicht umwandeln; die Elemente
+    davor sind gelöscht
+  5 der Papierkorb ließ sich nicht lesen (nichts gelöscht), oder ein
+    Datenträger hat nicht rechtzeitig geantwortet (seine Elemente bleiben)
+
+Qts eigene Optionen wie -platform und -style werden ebenfalls angenommen.
+</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>nach %1 fehlt der Wert</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>nach %1 fehlt der Wert, etwa %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 akzeptiert keinen Wert; erwartet wird %1 allein, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>unbekannte Option „%1“; die Optionen zeigt velmora --help</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>die Befehlszeile konnte nicht gelesen werden; die Verwendung zeigt velmora --help</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>überzähliges Argument „%1“; velmora nimmt nur Optionen an (siehe velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>nur eine der Optionen --purge-days und --purge-before angeben, und nur einmal</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -160,6 +283,66 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>das Papierkorbverzeichnis „%1“ konnte nicht gelesen werden: Es fehlt, gehört nicht Ihnen, ist ein Link oder besteht die Prüfungen seiner Art nicht</translation>
     </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>„%1“ ist kein Datum; erwartet wird 2026-11-01, 20261101 oder die lokale Form %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>das Jahr von „%1“ liegt nicht zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 liegt nach dem heutigen Tag, und ein solcher Löschvorgang würde den ganzen Papierkorb leeren; erwartet wird heute oder ein früheres Datum</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>„%1“ ist keine Anzahl von Tagen; erwartet wird eine ganze Zahl ab 0, etwa 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>die Anzahl der Tage „%1“ ist negativ; erwartet wird eine ganze Zahl ab 0, etwa 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>die Anzahl der Tage „%1“ ist zu groß; der Stichtag läge außerhalb des darstellbaren Bereichs</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>der Datenträger „%1“ hat nicht rechtzeitig geantwortet; sein Papierkorb wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Zu entfernende Dateien oder Ordner: %1<byte value="xd"/>Davon belegter Speicher: %2 MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Entfernt: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Nicht entfernt: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>dem Datenträger „%1“ fehlen %2 Byte freier Speicher, selbst wenn alle infrage kommenden Elemente entfernt sind</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>Ein Eintrag der Liste ist nicht lesbar; der Löschvorgang hat dort angehalten, die Einträge davor sind gelöscht</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>Ein Eintrag der Liste ist nicht lesbar; nichts wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>Der Text „%1“ der Liste ist kein lesbares Datum und keine lesbare Größe; der Löschvorgang hat dort angehalten, die Einträge davor sind gelöscht</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>Der Text „%1“ der Liste ist kein lesbares Datum und keine lesbare Größe; nichts wurde gelöscht</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +410,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Papierkorb „%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Zu entfernende Dateien oder Ordner: %1<byte value="xd"/>Davon belegter Speicher: %2 MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Entfernt: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Nicht entfernt: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>dem Datenträger „%1“ fehlen %2 Byte freier Speicher, selbst wenn alle infrage kommenden Elemente entfernt sind</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,124 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 needs --purge-days, --purge-before, --max-size, --min-free or --all</translation>
     </message>
+    <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>Usage: velmora [options]
+
+Clears the trash selectively, by deletion date or by space. Without options it
+opens the main window.
+
+Options:
+  -h, --help            show this help and exit
+  -v, --version         show the version and exit
+  --purge-days N        remove for good, without a window, the items deleted
+                        more than N days ago (N as in the window; not
+                        negative)
+  --purge-before DATE   remove for good, without a window, the items deleted
+                        before DATE (2026-11-01, 20261101 or the locale&apos;s
+                        short date; not after today)
+  --dry-run             remove nothing: print the analysis, then one line per
+                        item that would go: deletion date, size and original
+                        path, tab-separated (control characters, bytes that
+                        are not UTF-8 and % written as %XX)
+  --all                 remove every item for good, without a window,
+                        whatever its date
+  --max-size SIZE       reduce each trash (the home trash, each volume&apos;s)
+                        until its items take at most SIZE, oldest first
+  --min-free SIZE       remove the oldest items of a volume&apos;s trash until the
+                        volume has at least SIZE free
+                        SIZE: a number with K, M, G or T (powers of 1024), or
+                        a percentage of the volume&apos;s size (10%)
+  --json                write one JSON document on standard output; the texts
+                        go to standard error
+  --quiet               print nothing but errors
+  --verbose             one more line per removed or stayed item (paths
+                        written as with --dry-run)
+  --trash-dir DIR       read only this trash directory (~/.local/share/Trash,
+                        /media/usb/.Trash-1000, /media/usb/.Trash/1000);
+                        repeatable
+
+Exit status of a purge:
+  0 every qualifying item is gone (--dry-run: the analysis succeeded)
+  1 some items stayed
+  2 bad option, day count, date or size; nothing removed
+  3 another purge is running
+  4 a row&apos;s text could not be converted part-way; the items before it are
+    removed
+  5 the trash could not be read (nothing removed), or a volume did not answer
+    in time (its items are left)
+
+Qt&apos;s own options, such as -platform and -style, are accepted too.
+</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>%1 needs a value after it</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>%1 needs a value after it, such as %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 takes no value; expected %1 alone, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>unknown option &apos;%1&apos;; see velmora --help for the options</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>the command line could not be read; see velmora --help for its usage</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>unexpected argument &apos;%1&apos;; velmora takes options only (see velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>give one of --purge-days and --purge-before, and only once</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -160,6 +278,66 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>the trash directory &apos;%1&apos; could not be read: it is missing, not yours, a link, or fails the checks of its kind</translation>
     </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>&apos;%1&apos; is not a date; expected 2026-11-01, 20261101 or the local form %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>the year of &apos;%1&apos; is not between %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 is after today, and that removal would empty the whole trash; expected today or an earlier date</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>&apos;%1&apos; is not a day count; expected a whole number, 0 or more, such as 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>the day count &apos;%1&apos; is negative; expected a whole number, 0 or more, such as 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>the day count &apos;%1&apos; is too large; the cut-off date would be out of range</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>the volume &apos;%1&apos; did not answer in time; its trash was not read</translation>
+    </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Files or folders to remove: %1<byte value="xd"/>Space they take: %2MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Removed: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Could not remove: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>the volume &apos;%1&apos; still lacks %2 bytes of free space with every eligible item gone</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>an item of the list cannot be read; the purge stopped there, and the items before it are removed</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>an item of the list cannot be read; nothing was removed</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>the list&apos;s text &apos;%1&apos; is not a readable date or size; the purge stopped there, and the items before it are removed</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>the list&apos;s text &apos;%1&apos; is not a readable date or size; nothing was removed</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +405,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Could not read the Trash “%1”: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Files or folders to remove: %1<byte value="xd"/>Space they take: %2MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Removed: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Could not remove: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>the volume &apos;%1&apos; still lacks %2 bytes of free space with every eligible item gone</translation>
     </message>
 </context>
 <context>

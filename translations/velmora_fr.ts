@@ -71,6 +71,128 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 nécessite --purge-days, --purge-before, --max-size, --min-free ou --all</translation>
     </message>
+    <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>Utilisation&#xa0;: velmora [options]
+
+Vide la corbeille de façon sélective, selon la date de suppression ou l’espace
+occupé. Sans option, ouvre la fenêtre principale.
+
+Options&#xa0;:
+  -h, --help            afficher cette aide et quitter
+  -v, --version         afficher la version et quitter
+  --purge-days N        supprimer définitivement, sans fenêtre, les éléments
+                        mis à la corbeille il y a plus de N jours (N comme
+                        dans la fenêtre&#xa0;; pas négatif)
+  --purge-before DATE   supprimer définitivement, sans fenêtre, les éléments
+                        mis à la corbeille avant DATE (2026-11-01, 20261101
+                        ou la date courte locale&#xa0;; pas après aujourd’hui)
+  --dry-run             ne rien supprimer&#xa0;: afficher l’analyse, puis une
+                        ligne par élément qui serait supprimé&#xa0;: date de
+                        suppression, taille et emplacement d’origine, séparés
+                        par des tabulations (caractères de contrôle, octets
+                        non UTF-8 et % écrits %XX)
+  --all                 supprimer définitivement, sans fenêtre, tous les
+                        éléments, quelle que soit leur date
+  --max-size SIZE       réduire chaque corbeille (celle du dossier personnel,
+                        celle de chaque volume) jusqu’à ce que ses éléments
+                        occupent au plus SIZE, les plus anciens d’abord
+  --min-free SIZE       supprimer les éléments les plus anciens de la
+                        corbeille d’un volume jusqu’à ce que le volume ait au
+                        moins SIZE d’espace libre
+                        SIZE&#xa0;: un nombre suivi de K, M, G ou T (puissances
+                        de 1024), ou un pourcentage de la taille du volume
+                        (10%)
+  --json                écrire un document JSON sur la sortie standard&#xa0;; les
+                        textes vont sur la sortie d’erreur
+  --quiet               n’afficher que les erreurs
+  --verbose             une ligne de plus par élément supprimé ou resté
+                        (chemins écrits comme avec --dry-run)
+  --trash-dir DIR       ne lire que ce dossier de corbeille
+                        (~/.local/share/Trash, /media/usb/.Trash-1000,
+                        /media/usb/.Trash/1000)&#xa0;; peut être répété
+
+Code de sortie d’une suppression&#xa0;:
+  0 tous les éléments visés sont supprimés (--dry-run&#xa0;: l’analyse a réussi)
+  1 certains éléments sont restés
+  2 option, nombre de jours, date ou taille incorrects&#xa0;; rien n’est supprimé
+  3 une autre suppression est en cours
+  4 le texte d’une ligne n’a pu être converti en cours de route&#xa0;; les
+    éléments précédents sont supprimés
+  5 la corbeille n’a pu être lue (rien n’est supprimé), ou un volume n’a pas
+    répondu à temps (ses éléments restent)
+
+Les options propres à Qt, comme -platform et -style, sont aussi acceptées.
+</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>il manque la valeur après %1</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>il manque la valeur après %1, par exemple %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 ne prend pas de valeur&#xa0;; attendu&#xa0;: %1 seul, et non «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»&#xa0;; voir velmora --help pour les options</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>impossible de lire la ligne de commande&#xa0;; voir velmora --help pour l’utilisation</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»&#xa0;; velmora n’accepte que des options (voir velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>indiquez une seule des options --purge-days et --purge-before, une seule fois</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -160,6 +282,66 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>le dossier de corbeille «&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: il est absent, ne vous appartient pas, est un lien ou ne satisfait pas aux contrôles propres à son type</translation>
     </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date&#xa0;; attendu&#xa0;: 2026-11-01, 20261101 ou la forme locale %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>l’année de «&#xa0;%1&#xa0;» n’est pas comprise entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 est postérieur à aujourd’hui, et une telle suppression viderait toute la corbeille&#xa0;; attendu&#xa0;: aujourd’hui ou une date antérieure</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre de jours&#xa0;; attendu&#xa0;: un nombre entier positif ou nul, comme 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>le nombre de jours «&#xa0;%1&#xa0;» est négatif&#xa0;; attendu&#xa0;: un nombre entier positif ou nul, comme 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>le nombre de jours «&#xa0;%1&#xa0;» est trop grand&#xa0;; la date limite sortirait de la plage représentable</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>le volume «&#xa0;%1&#xa0;» n’a pas répondu à temps&#xa0;; sa corbeille n’a pas été lue</translation>
+    </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Fichiers ou dossiers à supprimer&#xa0;: %1<byte value="xd"/>Espace occupé&#xa0;: %2&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Supprimé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Échec de la suppression&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>il manque encore %2 octets d’espace libre au volume «&#xa0;%1&#xa0;», même une fois supprimés tous les éléments admissibles</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>un élément de la liste est illisible&#xa0;; la suppression s’est arrêtée là, les éléments précédents sont supprimés</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>un élément de la liste est illisible&#xa0;; rien n’a été supprimé</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>le texte «&#xa0;%1&#xa0;» de la liste n’est ni une date ni une taille lisible&#xa0;; la suppression s’est arrêtée là, les éléments précédents sont supprimés</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>le texte «&#xa0;%1&#xa0;» de la liste n’est ni une date ni une taille lisible&#xa0;; rien n’a été supprimé</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +409,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Impossible de lire la corbeille «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Fichiers ou dossiers à supprimer&#xa0;: %1<byte value="xd"/>Espace occupé&#xa0;: %2&#xa0;Mo</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Supprimé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Échec de la suppression&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>il manque encore %2 octets d’espace libre au volume «&#xa0;%1&#xa0;», même une fois supprimés tous les éléments admissibles</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,123 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 には --purge-days、--purge-before、--max-size、--min-free、--all のいずれかが必要です</translation>
     </message>
+    <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>使い方：velmora [オプション]
+
+削除日時または使用容量に応じて、ゴミ箱を選択的に空にします。オプションを
+付けずに起動すると、メインウィンドウを開きます。
+
+オプション：
+  -h, --help            このヘルプを表示して終了する
+  -v, --version         バージョンを表示して終了する
+  --purge-days N        ウィンドウを開かずに、N 日より前に削除した項目を
+                        完全に削除する（N の書き方はウィンドウと同じ。
+                        負の数は不可）
+  --purge-before DATE   ウィンドウを開かずに、DATE より前に削除した項目を
+                        完全に削除する（2026-11-01、20261101、または
+                        この地域の短い日付形式。今日より後は不可）
+  --dry-run             何も削除しない：分析結果を表示し、続けて削除される
+                        項目ごとに 1 行を表示する（削除日時、サイズ、
+                        元の場所をタブ区切りで。制御文字、UTF-8 でない
+                        バイト、% は %XX と書く）
+  --all                 ウィンドウを開かずに、日付にかかわらず
+                        すべての項目を完全に削除する
+  --max-size SIZE       各ゴミ箱（ホームのもの、各ボリュームのもの）から、
+                        項目の合計が SIZE 以下になるまで古い順に削除する
+  --min-free SIZE       ボリュームの空き容量が SIZE 以上になるまで、その
+                        ボリュームのゴミ箱から古い順に項目を削除する
+                        SIZE：数値に K、M、G、T（1024 のべき乗）を付けるか、
+                        ボリューム容量に対する割合（10%）
+  --json                標準出力に JSON 文書を 1 つ書き出す（文字による
+                        メッセージは標準エラー出力へ）
+  --quiet               エラー以外は何も出力しない
+  --verbose             削除した項目と削除できなかった項目を 1 行ずつ
+                        出力する（パスの書き方は --dry-run と同じ）
+  --trash-dir DIR       このゴミ箱ディレクトリだけを読み取る（複数指定可。
+                        ~/.local/share/Trash、/media/usb/.Trash-1000、
+                        /media/usb/.Trash/1000 など）
+
+消去の終了ステータス：
+  0 対象の項目をすべて削除した（--dry-run：分析に成功した）
+  1 削除できなかった項目がある
+  2 オプション、日数、日付またはサイズが正しくない。何も削除していない
+  3 別の消去処理が実行中
+  4 途中で項目の文字列を変換できなかった。それより前の項目は削除済み
+  5 ゴミ箱を読み取れなかった（何も削除していない）、またはボリュームが
+    時間内に応答しなかった（その項目は残る）
+
+-platform、-style などの Qt のオプションも使用できます。
+</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>%1 の後に値がありません</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>%1 の後に値がありません（例：%1 %2）</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 は値を取りません：「%2」ではなく %1 だけを指定してください</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>不明なオプション「%1」：使えるオプションは velmora --help を参照してください</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>コマンドラインを読み取れません：使い方は velmora --help を参照してください</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>余分な引数「%1」：velmora はオプションだけを受け付けます（velmora --help を参照）</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>--purge-days と --purge-before はどちらか一方を 1 回だけ指定してください</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -156,6 +273,66 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>ゴミ箱のディレクトリ「%1」を読み込めませんでした：存在しない、自分の所有でない、リンクである、またはその種類の条件を満たしていません</translation>
     </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>「%1」は日付ではありません：2026-11-01、20261101、またはこの地域の形式 %2 で指定してください</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>「%1」の年が %2～%3 の範囲にありません</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 は今日より後です：ゴミ箱全体が空になってしまうため、今日またはそれ以前の日付を指定してください</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>「%1」は日数ではありません：0 以上の整数を指定してください（例：30）</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>日数「%1」が負の数です：0 以上の整数を指定してください（例：30）</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>日数「%1」が大きすぎます：基準日が表せる範囲を超えます</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>ボリューム「%1」が時間内に応答しませんでした：そのゴミ箱は読み取っていません</translation>
+    </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>削除予定のファイル・フォルダー：%1 個<byte value="xd"/>合計使用容量：%2 MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>削除済み：%1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>削除できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>ボリューム「%1」は、削除できる項目をすべて削除しても空き容量が %2 バイト足りません</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>一覧の項目を読み取れません：消去はこの項目で止まり、それより前の項目は削除されました</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>一覧の項目を読み取れません：何も削除されていません</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>一覧の「%1」は読み取れる日付またはサイズではありません：消去はこの項目で止まり、それより前の項目は削除されました</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>一覧の「%1」は読み取れる日付またはサイズではありません：何も削除されていません</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -221,25 +398,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>ゴミ箱「%1」を読み込めません：%2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>削除予定のファイル・フォルダー：%1 個<byte value="xd"/>合計使用容量：%2 MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>削除済み：%1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>削除できませんでした：%1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>ボリューム「%1」は、削除できる項目をすべて削除しても空き容量が %2 バイト足りません</translation>
     </message>
 </context>
 <context>

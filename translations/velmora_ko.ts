@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>%1 的“%2”不是大小：请写数字加 K、M、G 或 T（如 500M、1.5G），或不超过 100% 的卷容量百分比（如 10%）</source>
-        <translation>%1의 &apos;%2&apos;은(는) 크기가 아닙니다. 숫자에 K, M, G 또는 T를 붙이거나(예: 500M, 1.5G), 볼륨 용량의 100% 이하 백분율(예: 10%)을 지정하십시오</translation>
+        <translation>%1의 &apos;%2&apos;은(는) 크기가 아니므로 숫자에 K, M, G 또는 T를 붙이거나(예: 500M, 1.5G) 볼륨 용량의 100% 이하 백분율(예: 10%)을 지정하십시오</translation>
     </message>
     <message>
         <source>--all 已包含所有项目，不能再与 --purge-days、--purge-before、--max-size 或 --min-free 一起使用</source>
@@ -68,6 +68,122 @@
     <message>
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1에는 --purge-days, --purge-before, --max-size, --min-free 또는 --all이 필요합니다</translation>
+    </message>
+    <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>사용법: velmora [옵션]
+
+삭제한 날짜나 차지하는 공간에 따라 휴지통을 선택적으로 비웁니다. 옵션
+없이 실행하면 기본 창을 엽니다.
+
+옵션:
+  -h, --help            이 도움말을 표시하고 끝냅니다
+  -v, --version         버전을 표시하고 끝냅니다
+  --purge-days N        창을 열지 않고, N일보다 전에 삭제한 항목을 완전히
+                        삭제합니다(N은 창에서와 같이 씀, 음수 불가)
+  --purge-before DATE   창을 열지 않고, DATE 이전에 삭제한 항목을 완전히
+                        삭제합니다(2026-11-01, 20261101 또는 지역의 짧은
+                        날짜 형식, 오늘 이후 불가)
+  --dry-run             아무것도 삭제하지 않습니다. 분석 결과를 출력한 뒤
+                        삭제될 항목마다 한 줄을 출력합니다(삭제한 날짜,
+                        크기, 원래 위치를 탭으로 구분, 제어 문자와 UTF-8이
+                        아닌 바이트와 %는 %XX로 씀)
+  --all                 창을 열지 않고, 날짜와 관계없이 모든 항목을 완전히
+                        삭제합니다
+  --max-size SIZE       각 휴지통(홈 휴지통, 각 볼륨의 휴지통)의 항목이
+                        SIZE 이하가 될 때까지 오래된 것부터 삭제합니다
+  --min-free SIZE       볼륨의 여유 공간이 SIZE 이상이 될 때까지 그 볼륨
+                        휴지통의 오래된 항목부터 삭제합니다
+                        SIZE: 숫자에 K, M, G 또는 T(1024의 거듭제곱)를
+                        붙이거나 볼륨 용량의 백분율(10%)
+  --json                표준 출력에 JSON 문서 하나를 씁니다(텍스트
+                        메시지는 표준 오류로)
+  --quiet               오류만 출력합니다
+  --verbose             삭제했거나 삭제하지 못한 항목마다 한 줄씩 더
+                        출력합니다(경로는 --dry-run과 같이 씀)
+  --trash-dir DIR       이 휴지통 디렉터리만 읽습니다(여러 번 지정 가능,
+                        ~/.local/share/Trash, /media/usb/.Trash-1000,
+                        /media/usb/.Trash/1000 등)
+
+삭제의 종료 상태:
+  0 대상 항목을 모두 삭제함(--dry-run: 분석 성공)
+  1 삭제하지 못한 항목이 있음
+  2 옵션, 일수, 날짜 또는 크기가 잘못됨. 아무것도 삭제하지 않음
+  3 다른 삭제 작업이 진행 중
+  4 중간에 항목의 텍스트를 변환하지 못함. 그 이전 항목은 삭제됨
+  5 휴지통을 읽지 못함(아무것도 삭제하지 않음). 또는 볼륨이 제때
+    응답하지 않음(그 항목은 남음)
+
+-platform, -style 같은 Qt 자체 옵션도 사용할 수 있습니다.
+</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>%1 뒤에 값이 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>%1 뒤에 값이 없습니다(예: %1 %2)</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1에는 값을 지정할 수 없으므로 &apos;%2&apos; 대신 %1만 지정하십시오</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>&apos;%1&apos;은(는) 알 수 없는 옵션입니다(사용할 수 있는 옵션은 velmora --help 참조)</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>명령줄을 읽을 수 없습니다(사용법은 velmora --help 참조)</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>&apos;%1&apos;은(는) 불필요한 인수입니다(velmora는 옵션만 받음, velmora --help 참조)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>--purge-days와 --purge-before 중 하나만 한 번 지정하십시오</translation>
     </message>
 </context>
 <context>
@@ -150,11 +266,71 @@
     <name>PurgeCommand</name>
     <message>
         <source>“%1”不是回收站目录：请写家目录的回收站（如 ~/.local/share/Trash，只能一个）、卷上的 .Trash-%2 或 .Trash/%2</source>
-        <translation>&apos;%1&apos;은(는) 휴지통 디렉터리가 아닙니다. 홈 디렉터리의 휴지통(예: ~/.local/share/Trash, 하나만) 또는 볼륨의 .Trash-%2나 .Trash/%2를 지정하십시오</translation>
+        <translation>&apos;%1&apos;은(는) 휴지통 디렉터리가 아니므로 홈 디렉터리의 휴지통(예: ~/.local/share/Trash, 하나만) 또는 볼륨의 .Trash-%2나 .Trash/%2를 지정하십시오</translation>
     </message>
     <message>
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
-        <translation>휴지통 디렉터리 &apos;%1&apos;을(를) 읽지 못했습니다. 존재하지 않거나, 현재 사용자의 것이 아니거나, 링크이거나, 해당 종류의 요건을 충족하지 않습니다</translation>
+        <translation>휴지통 디렉터리 &apos;%1&apos;은(는) 존재하지 않거나, 현재 사용자의 것이 아니거나, 링크이거나, 해당 종류의 요건을 충족하지 않아 읽지 못했습니다</translation>
+    </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>&apos;%1&apos;은(는) 날짜가 아니므로 2026-11-01, 20261101 또는 지역 형식 %2(으)로 지정하십시오</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>&apos;%1&apos;의 연도가 %2에서 %3 사이가 아닙니다</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1은(는) 오늘 이후의 날짜여서 휴지통 전체가 비워지므로 오늘 또는 그 이전 날짜를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>&apos;%1&apos;은(는) 일수가 아니므로 0 이상의 정수(예: 30)를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>일수 &apos;%1&apos;이(가) 음수이므로 0 이상의 정수(예: 30)를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>일수 &apos;%1&apos;이(가) 너무 커서 기준 날짜가 표현할 수 있는 범위를 벗어납니다</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>볼륨 &apos;%1&apos;이(가) 제때 응답하지 않아 그 휴지통을 읽지 않았습니다</translation>
+    </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>삭제할 파일 또는 폴더: 항목 %1개<byte value="xd"/>총 사용 공간: %2MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>삭제함: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>삭제하지 못함: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>볼륨 &apos;%1&apos;은(는) 삭제할 수 있는 항목을 모두 삭제해도 여유 공간이 %2바이트 부족합니다</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>목록의 항목을 읽을 수 없어 삭제가 이 항목에서 멈췄으며, 그 앞의 항목은 삭제되었습니다</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>목록의 항목을 읽을 수 없어 아무것도 삭제하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>목록의 &apos;%1&apos;은(는) 읽을 수 있는 날짜나 크기가 아니어서 삭제가 이 항목에서 멈췄으며, 그 앞의 항목은 삭제되었습니다</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>목록의 &apos;%1&apos;은(는) 읽을 수 있는 날짜나 크기가 아니어서 아무것도 삭제하지 않았습니다</translation>
     </message>
 </context>
 <context>
@@ -221,25 +397,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>휴지통 &apos;%1&apos;을(를) 읽을 수 없습니다: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>삭제할 파일 또는 폴더: 항목 %1개<byte value="xd"/>총 사용 공간: %2MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>삭제함: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>삭제하지 못함: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>볼륨 &apos;%1&apos;은(는) 삭제할 수 있는 항목을 모두 삭제해도 여유 공간이 %2바이트 부족합니다</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,125 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>%1 requer --purge-days, --purge-before, --max-size, --min-free ou --all</translation>
     </message>
+    <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>Uso: velmora [opções]
+
+Esvazia a lixeira de forma seletiva, por data de exclusão ou por espaço. Sem
+opções, abre a janela principal.
+
+Opções:
+  -h, --help            mostrar esta ajuda e sair
+  -v, --version         mostrar a versão e sair
+  --purge-days N        remover de vez, sem janela, os itens excluídos há mais
+                        de N dias (N como na janela; não negativo)
+  --purge-before DATE   remover de vez, sem janela, os itens excluídos antes
+                        de DATE (2026-11-01, 20261101 ou a data curta local;
+                        não depois de hoje)
+  --dry-run             não remover nada: mostrar a análise e depois uma linha
+                        por item que seria removido: data de exclusão, tamanho
+                        e localização original, separados por tabulações
+                        (caracteres de controle, bytes que não são UTF-8 e %
+                        escritos como %XX)
+  --all                 remover de vez, sem janela, todos os itens, qualquer
+                        que seja a data
+  --max-size SIZE       reduzir cada lixeira (a da pasta pessoal, a de cada
+                        volume) até que seus itens ocupem no máximo SIZE, os
+                        mais antigos primeiro
+  --min-free SIZE       remover os itens mais antigos da lixeira de um volume
+                        até que ele tenha pelo menos SIZE livres
+                        SIZE: um número com K, M, G ou T (potências de 1024)
+                        ou uma porcentagem do tamanho do volume (10%)
+  --json                escrever um documento JSON na saída padrão; os textos
+                        vão para a saída de erro padrão
+  --quiet               mostrar apenas os erros
+  --verbose             uma linha a mais por item removido ou que ficou
+                        (caminhos escritos como em --dry-run)
+  --trash-dir DIR       ler apenas este diretório de lixeira
+                        (~/.local/share/Trash, /media/usb/.Trash-1000,
+                        /media/usb/.Trash/1000); pode ser repetido
+
+Status de saída de uma remoção:
+  0 todos os itens elegíveis foram removidos (--dry-run: a análise deu certo)
+  1 alguns itens ficaram
+  2 opção, número de dias, data ou tamanho inválido; nada foi removido
+  3 outra remoção já está em andamento
+  4 o texto de uma linha não pôde ser convertido no meio do caminho; os itens
+    anteriores foram removidos
+  5 não foi possível ler a lixeira (nada foi removido) ou um volume não
+    respondeu a tempo (seus itens ficam)
+
+As opções próprias do Qt, como -platform e -style, também são aceitas.
+</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>falta o valor depois de %1</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>falta o valor depois de %1, como em %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 não aceita valor; esperava-se apenas %1, não “%2”</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>opção desconhecida “%1”; veja as opções em velmora --help</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>não foi possível ler a linha de comando; veja o uso em velmora --help</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>argumento inesperado “%1”; o velmora aceita apenas opções (veja velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>informe apenas uma de --purge-days e --purge-before, e uma única vez</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -160,6 +279,66 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>não foi possível ler o diretório de lixeira “%1”: ele não existe, não pertence a você, é um link ou não passa nas verificações do seu tipo</translation>
     </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>“%1” não é uma data; esperava-se 2026-11-01, 20261101 ou a forma local %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>o ano de “%1” não está entre %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 é depois de hoje, e essa remoção esvaziaria toda a lixeira; esperava-se hoje ou uma data anterior</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>“%1” não é um número de dias; esperava-se um número inteiro a partir de 0, como 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>o número de dias “%1” é negativo; esperava-se um número inteiro a partir de 0, como 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>o número de dias “%1” é grande demais; a data limite ficaria fora do intervalo representável</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>o volume “%1” não respondeu a tempo; sua lixeira não foi lida</translation>
+    </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Arquivos ou pastas a remover: %1<byte value="xd"/>Espaço ocupado: %2 MB</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Removido: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Não foi possível remover: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>ainda faltam %2 bytes de espaço livre no volume “%1”, mesmo removendo todos os itens elegíveis</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>um item da lista não pode ser lido; a remoção parou nele, e os itens anteriores foram excluídos</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>um item da lista não pode ser lido; nada foi excluído</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>o texto “%1” da lista não é uma data nem um tamanho legível; a remoção parou nele, e os itens anteriores foram excluídos</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>o texto “%1” da lista não é uma data nem um tamanho legível; nada foi excluído</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -227,25 +406,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Não foi possível ler a lixeira “%1”: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Arquivos ou pastas a remover: %1<byte value="xd"/>Espaço ocupado: %2 MB</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Removido: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Não foi possível remover: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>ainda faltam %2 bytes de espaço livre no volume “%1”, mesmo removendo todos os itens elegíveis</translation>
     </message>
 </context>
 <context>

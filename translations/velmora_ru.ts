@@ -73,6 +73,125 @@
         <source>%1 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all</source>
         <translation>для %1 нужен один из параметров --purge-days, --purge-before, --max-size, --min-free или --all</translation>
     </message>
+    <message>
+        <source>用法：velmora [选项]
+
+按删除日期或占用空间有选择地清空回收站。不带选项时打开主窗口。
+
+选项：
+  -h, --help            显示本帮助并退出
+  -v, --version         显示版本并退出
+  --purge-days N        不打开窗口，永久删除 N 天前删除的项目
+                        （N 的写法同天数框；不能是负数）
+  --purge-before DATE   不打开窗口，永久删除该日期之前删除的项目
+                        （2026-11-01、20261101 或本地的短日期；
+                        不能晚于今天）
+  --dry-run             不删除任何东西：输出分析结果，再为每个将被
+                        删除的项目输出一行：删除日期、大小、原位置，
+                        以制表符分隔（控制字符、不是 UTF-8 的字节和
+                        % 写作 %XX）
+  --all                 不打开窗口，永久删除回收站中的所有项目
+  --max-size SIZE       每个回收站（家目录的、各卷的）删到其项目不超过
+                        SIZE，最旧的先删
+  --min-free SIZE       从卷上的回收站删除最旧的项目，直到该卷至少有
+                        SIZE 可用空间
+                        SIZE：数字加 K、M、G 或 T（1024 的幂），
+                        或卷容量的百分比（10%）
+  --json                在标准输出写一个 JSON 文档；文字信息改写到标准错误
+  --quiet               只输出错误
+  --verbose             每个删除或未能删除的项目各输出一行（路径的
+                        写法同 --dry-run）
+  --trash-dir DIR       只读取这个回收站目录（~/.local/share/Trash、
+                        /media/usb/.Trash-1000、/media/usb/.Trash/1000）；
+                        可以给出多次
+
+清除的退出状态：
+  0 全部删除（--dry-run：分析成功）
+  1 有项目未能删除
+  2 选项、天数、日期或大小有误，未删除任何东西
+  3 另一个清除正在进行
+  4 某项的文字无法转换；之前的项目已删除
+  5 无法读取回收站，未删除任何东西；或某个卷未及时响应（其项目保留）
+
+也接受 Qt 的选项，如 -platform、-style。
+</source>
+        <translation>Использование: velmora [параметры]
+
+Выборочно очищает корзину — по дате удаления или по занимаемому месту. Без
+параметров открывает главное окно.
+
+Параметры:
+  -h, --help            показать эту справку и выйти
+  -v, --version         показать версию и выйти
+  --purge-days N        без окна безвозвратно удалить объекты, удалённые
+                        в корзину более N дней назад (N как в окне;
+                        не отрицательное)
+  --purge-before DATE   без окна безвозвратно удалить объекты, удалённые
+                        в корзину до DATE (2026-11-01, 20261101 или краткая
+                        местная дата; не позже сегодняшнего дня)
+  --dry-run             ничего не удалять: вывести анализ, затем по строке
+                        на каждый объект, который был бы удалён: дата
+                        удаления, размер и исходное расположение через
+                        табуляцию (управляющие символы, байты не в UTF-8
+                        и % записываются как %XX)
+  --all                 без окна безвозвратно удалить все объекты, независимо
+                        от даты
+  --max-size SIZE       сократить каждую корзину (домашнюю и корзину каждого
+                        тома), пока её объекты не займут не более SIZE,
+                        начиная с самых старых
+  --min-free SIZE       удалять самые старые объекты из корзины тома, пока
+                        на томе не станет свободно не менее SIZE
+                        SIZE: число с K, M, G или T (степени 1024) или доля
+                        размера тома в процентах (10%)
+  --json                вывести один документ JSON в стандартный вывод;
+                        тексты идут в стандартный поток ошибок
+  --quiet               выводить только ошибки
+  --verbose             по строке на каждый удалённый или оставшийся объект
+                        (пути записываются как при --dry-run)
+  --trash-dir DIR       читать только этот каталог корзины
+                        (~/.local/share/Trash, /media/usb/.Trash-1000,
+                        /media/usb/.Trash/1000); можно указать несколько раз
+
+Код возврата очистки:
+  0 все подходящие объекты удалены (--dry-run: анализ выполнен)
+  1 некоторые объекты удалить не удалось
+  2 неверный параметр, число дней, дата или размер; ничего не удалено
+  3 уже выполняется другое удаление
+  4 текст одной из строк не удалось преобразовать; объекты до неё удалены
+  5 не удалось прочитать корзину (ничего не удалено) или том не ответил
+    вовремя (его объекты остались)
+
+Параметры самой Qt, например -platform и -style, тоже принимаются.
+</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值</source>
+        <translation>после %1 не указано значение</translation>
+    </message>
+    <message>
+        <source>%1 后面缺少它的值，例如 %1 %2</source>
+        <translation>после %1 не указано значение, например %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 不带值：请只写 %1，而不是“%2”</source>
+        <translation>%1 не принимает значения; ожидается просто %1, а не «%2»</translation>
+    </message>
+    <message>
+        <source>未知选项“%1”：可用的选项见 velmora --help</source>
+        <translation>неизвестный параметр «%1»; список параметров выводит velmora --help</translation>
+    </message>
+    <message>
+        <source>无法读取命令行：用法见 velmora --help</source>
+        <translation>не удалось разобрать командную строку; справку выводит velmora --help</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”：velmora 只接受选项，见 velmora --help</source>
+        <translation>лишний аргумент «%1»; velmora принимает только параметры (см. velmora --help)</translation>
+    </message>
+    <message>
+        <source>--purge-days 和 --purge-before 只能给出一个，且只能一次</source>
+        <translation>укажите только один из параметров --purge-days и --purge-before, и только один раз</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -164,6 +283,66 @@
         <source>未能读取回收站目录“%1”：它不存在、不是本用户的、是链接，或不符合其种类的要求</source>
         <translation>не удалось прочитать каталог корзины «%1»: он отсутствует, принадлежит другому пользователю, является ссылкой или не проходит проверки своего вида</translation>
     </message>
+    <message>
+        <source>“%1” 不是日期：请写 2026-11-01、20261101 或 %2</source>
+        <translation>«%1» не является датой; ожидается 2026-11-01, 20261101 или местная запись %2</translation>
+    </message>
+    <message>
+        <source>“%1” 的年份不在 %2 到 %3 之间</source>
+        <translation>год в «%1» не входит в диапазон от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 在今天之后：这样的清除会清空整个回收站，请写今天或更早的日期</source>
+        <translation>%1 позже сегодняшнего дня, и такое удаление очистило бы всю корзину; ожидается сегодняшняя или более ранняя дата</translation>
+    </message>
+    <message>
+        <source>“%1”不是天数：请写 0 或更大的整数，如 30</source>
+        <translation>«%1» не является числом дней; ожидается целое число от 0, например 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”是负数：请写 0 或更大的整数，如 30</source>
+        <translation>число дней «%1» отрицательное; ожидается целое число от 0, например 30</translation>
+    </message>
+    <message>
+        <source>天数“%1”太大：截止日期超出了可以表示的范围</source>
+        <translation>число дней «%1» слишком велико; граничная дата вышла бы за допустимые пределы</translation>
+    </message>
+    <message>
+        <source>卷“%1”未及时响应，未读取其中的回收站</source>
+        <translation>том «%1» не ответил вовремя; его корзина не прочитана</translation>
+    </message>
+    <message>
+        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
+        <translation>Файлов и папок к удалению: %1<byte value="xd"/>Они занимают: %2 МБ</translation>
+    </message>
+    <message>
+        <source>已删除：%1</source>
+        <translation>Удалено: %1</translation>
+    </message>
+    <message>
+        <source>未能删除：%1</source>
+        <translation>Не удалось удалить: %1</translation>
+    </message>
+    <message>
+        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
+        <translation>на томе «%1» по-прежнему не хватает %2 байт свободного места, даже если удалить все подходящие объекты</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：清除在这一项停止，之前的项目已删除</source>
+        <translation>элемент списка не удаётся прочитать; удаление остановилось на нём, предыдущие элементы удалены</translation>
+    </message>
+    <message>
+        <source>列表中有一项无法读取：未删除任何项目</source>
+        <translation>элемент списка не удаётся прочитать; ничего не удалено</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：清除在这一项停止，之前的项目已删除</source>
+        <translation>текст «%1» в списке не является читаемой датой или размером; удаление остановилось на нём, предыдущие элементы удалены</translation>
+    </message>
+    <message>
+        <source>列表中的“%1”不是可读的日期或大小：未删除任何项目</source>
+        <translation>текст «%1» в списке не является читаемой датой или размером; ничего не удалено</translation>
+    </message>
 </context>
 <context>
     <name>PurgeProgress</name>
@@ -233,25 +412,6 @@
     <message>
         <source>无法读取回收站“%1”：%2</source>
         <translation>Не удалось прочитать корзину «%1»: %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora</name>
-    <message>
-        <source>计划删除文件或文件夹：%1项<byte value="xd"/>合计占用空间：%2MB</source>
-        <translation>Файлов и папок к удалению: %1<byte value="xd"/>Они занимают: %2 МБ</translation>
-    </message>
-    <message>
-        <source>已删除：%1</source>
-        <translation>Удалено: %1</translation>
-    </message>
-    <message>
-        <source>未能删除：%1</source>
-        <translation>Не удалось удалить: %1</translation>
-    </message>
-    <message>
-        <source>卷“%1”即使删除所有可删除的项目，可用空间仍少 %2 字节</source>
-        <translation>на томе «%1» по-прежнему не хватает %2 байт свободного места, даже если удалить все подходящие объекты</translation>
     </message>
 </context>
 <context>

@@ -2,9 +2,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -23,30 +26,54 @@ TEST(CommandLine, ReadsVelmorasOptionsAndLetsQtsThrough) {
         Action action;
         const char* textPart; // found in the text printed
     };
+    // Without an application object there is no catalog: the texts are the source texts.
     const Case cases[] = {
         {{}, Action::OpenWindow, ""},
         {{"--version"}, Action::Print, "Velmora 1.4\n"},
         {{"-v"}, Action::Print, "Velmora 1.4\n"},
-        {{"--help"}, Action::Print, "Usage: velmora [options]"},
+        {{"--help"}, Action::Print, "用法：velmora [选项]\n"},
         {{"-h"}, Action::Print, "用法"},
         {{"-platform", "offscreen"}, Action::OpenWindow, ""},
         {{"--platform=offscreen", "-style", "fusion", "-reverse"}, Action::OpenWindow, ""},
         {{"-style=fusion", "-qwindowtitle", "x", "-session", "s1"}, Action::OpenWindow, ""},
         {{"-platform", "offscreen", "--version"}, Action::Print, "Velmora 1.4\n"},
-        {{"--frobnicate"}, Action::Fail, "unknown option '--frobnicate'"},
-        {{"-frobnicate=1"}, Action::Fail, "unknown option '-frobnicate'"},
-        {{"-x"}, Action::Fail, "未知选项 “-x”"},
-        {{"--version=2"}, Action::Fail, "--version"},
-        {{"-platform"}, Action::Fail, "Missing value after '-platform'"},
-        {{"somefile"}, Action::Fail, "unexpected argument 'somefile'"},
-        {{"--purge-days", "30", "--purge-before", "2026-11-01"}, Action::Fail, "once"},
-        {{"--purge-days", "30", "--purge-days", "40"}, Action::Fail, "give one of"},
+        {{"--frobnicate"},
+         Action::Fail,
+         "velmora: 未知选项“--frobnicate”：可用的选项见 velmora --help"},
+        {{"-frobnicate=1"}, Action::Fail, "未知选项“-frobnicate”"},
+        {{"-x"}, Action::Fail, "未知选项“-x”"},
+        {{"--frob", "--purge-days"}, Action::Fail, "未知选项“--frob”"},
+        {{"--version=2"},
+         Action::Fail,
+         "velmora: --version 不带值：请只写 --version，而不是“--version=2”"},
+        {{"--all", "--dry-run=yes"},
+         Action::Fail,
+         "--dry-run 不带值：请只写 --dry-run，而不是“--dry-run=yes”"},
+        {{"-platform"}, Action::Fail, "velmora: -platform 后面缺少它的值\n"},
+        {{"somefile"},
+         Action::Fail,
+         "velmora: 多余的参数“somefile”：velmora 只接受选项，见 velmora --help"},
+        {{"--purge-days", "30", "--", "--all"}, Action::Fail, "多余的参数“--all”"},
+        {{"--purge-days", "30", "--purge-before", "2026-11-01"},
+         Action::Fail,
+         "velmora: --purge-days 和 --purge-before 只能给出一个，且只能一次"},
+        {{"--purge-days", "30", "--purge-days", "40"}, Action::Fail, "只能给出一个，且只能一次"},
         {{"--dry-run"},
          Action::Fail,
          "--dry-run 需要 --purge-days、--purge-before、--max-size、--min-free 或 --all"},
-        {{"--purge-days"}, Action::Fail, "Missing value after '--purge-days'"},
-        {{"--purge-before"}, Action::Fail, "Missing value after '--purge-before'"},
-        {{"--purge-days", "30", "extra"}, Action::Fail, "unexpected argument 'extra'"},
+        {{"--purge-days"},
+         Action::Fail,
+         "velmora: --purge-days 后面缺少它的值，例如 --purge-days 30\n"},
+        {{"--purge-before"},
+         Action::Fail,
+         "--purge-before 后面缺少它的值，例如 --purge-before 2026-11-01"},
+        {{"--all", "--max-size"}, Action::Fail, "--max-size 后面缺少它的值，例如 --max-size 1G"},
+        {{"--all", "--min-free"}, Action::Fail, "--min-free 后面缺少它的值，例如 --min-free 10%"},
+        {{"--all", "--trash-dir"}, Action::Fail, "例如 --trash-dir ~/.local/share/Trash"},
+        {{"--purge-days", "30", "extra"}, Action::Fail, "多余的参数“extra”"},
+        // What was typed keeps the message on one line: its control characters as %XX.
+        {{"--fr\nob"}, Action::Fail, "未知选项“--fr%0Aob”"},
+        {{"--purge-days", "30", "a\tb\x1b[2J"}, Action::Fail, "多余的参数“a%09b%1B[2J”"},
         {{"--purge-days", "30", "--help"}, Action::Print, "--purge-days N"},
     };
     for (const Case& c : cases) {
@@ -54,9 +81,13 @@ TEST(CommandLine, ReadsVelmorasOptionsAndLetsQtsThrough) {
             readCommandLine(QStringList{QStringLiteral("velmora")} + c.arguments);
         const std::string where = c.arguments.join(u' ').toStdString();
         EXPECT_EQ(request.action, c.action) << where;
-        EXPECT_TRUE(request.text.contains(QString::fromUtf8(c.textPart))) << where;
+        EXPECT_TRUE(request.text.contains(QString::fromUtf8(c.textPart)))
+            << where << ": " << request.text.toStdString();
         if (c.action == Action::Fail) {
-            EXPECT_TRUE(request.text.contains(QStringLiteral("velmora --help"))) << where;
+            // One line: "velmora: " and one sentence, nothing after it.
+            EXPECT_TRUE(request.text.startsWith(QStringLiteral("velmora: "))) << where;
+            EXPECT_TRUE(request.text.endsWith(u'\n')) << where;
+            EXPECT_EQ(request.text.count(u'\n'), 1) << where << ": " << request.text.toStdString();
         }
     }
 }
@@ -196,9 +227,13 @@ protected:
         ASSERT_EQ(::flock(lock_, LOCK_EX | LOCK_NB), 0);
     }
 
-    std::unique_ptr<QProcess> start(const QStringList& arguments, const QString& platform) {
+    // `language`: LANGUAGE for the program; the tests' own (zh_CN) when empty.
+    std::unique_ptr<QProcess> start(const QStringList& arguments, const QString& platform,
+                                    const QString& language = QString()) {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!language.isEmpty())
+            env.insert(QStringLiteral("LANGUAGE"), language);
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
@@ -212,9 +247,46 @@ protected:
         return p;
     }
 
+    // Runs the program to its end without a display; its exit status, output and errors.
+    struct Run {
+        int exitCode = -1;
+        QString out, err;
+    };
+    Run run(const QStringList& arguments, const QString& language) {
+        auto p = start(arguments, QStringLiteral("xcb"), language);
+        Run r;
+        if (!p->waitForFinished(15000) || p->exitStatus() != QProcess::NormalExit)
+            return r;
+        r.exitCode = p->exitCode();
+        r.out = QString::fromUtf8(p->readAllStandardOutput());
+        r.err = QString::fromUtf8(p->readAllStandardError());
+        return r;
+    }
+
     QTemporaryDir dir_;
     int lock_ = -1;
 };
+
+// Chinese, Japanese or Korean script, or their full-width punctuation.
+bool isCjk(uint c) {
+    return (c >= 0x1100 && c <= 0x11FF) || (c >= 0x2E80 && c <= 0x9FFF) ||
+           (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+bool hasCjk(const QString& text) {
+    const QList<uint> chars = text.toUcs4();
+    return std::any_of(chars.begin(), chars.end(), isCjk);
+}
+
+// The columns a terminal gives the line: two for each wide (CJK) character.
+qsizetype columns(const QString& line) {
+    qsizetype n = 0;
+    for (const uint c : line.toUcs4())
+        n += isCjk(c) ? 2 : 1;
+    return n;
+}
 
 TEST_F(CommandLineProcess, AnswersWithoutDisplayOrInstanceCheck) {
     holdInstanceLock();
@@ -227,9 +299,8 @@ TEST_F(CommandLineProcess, AnswersWithoutDisplayOrInstanceCheck) {
     };
     const Case cases[] = {
         {{"--version"}, 0, "Velmora 1.4\n", "", true},
-        {{"--help"}, 0, "Usage: velmora [options]", "", false},
         {{"--help"}, 0, "用法：velmora [选项]", "", false},
-        {{"--no-such-option"}, 2, "", "unknown option '--no-such-option'", true},
+        {{"--no-such-option"}, 2, "", "velmora: 未知选项“--no-such-option”", true},
     };
     for (const Case& c : cases) {
         // xcb without a display: creating the application object would abort the process.
@@ -247,6 +318,134 @@ TEST_F(CommandLineProcess, AnswersWithoutDisplayOrInstanceCheck) {
         }
         EXPECT_TRUE(err.contains(c.err)) << where << "\n" << err.toStdString();
     }
+}
+
+// Every mistake on the command line, in the source language and in two others: status 2,
+// nothing on standard output, and on standard error exactly one line, "velmora: " and one
+// sentence of the interface's language that names what was written. The program reads the
+// language before the command line, without a display.
+TEST_F(CommandLineProcess, EveryMistakeIsOneLineInTheInterfacesLanguage) {
+    struct Case {
+        QStringList arguments;
+        const char* named; // the text the sentence names
+    };
+    const Case cases[] = {
+        {{"--frobnicate"}, "--frobnicate"},
+        {{"-x"}, "-x"},
+        {{"--version=2"}, "--version=2"},
+        {{"--all", "--dry-run=yes"}, "--dry-run=yes"},
+        {{"-platform"}, "-platform"},
+        {{"--purge-days"}, "--purge-days 30"},
+        {{"--purge-before"}, "--purge-before 2026-11-01"},
+        {{"--all", "--max-size"}, "--max-size 1G"},
+        {{"--all", "--trash-dir"}, "--trash-dir"},
+        {{"somefile"}, "somefile"},
+        {{"--purge-days", "30", "extra"}, "extra"},
+        {{"--purge-days", "30", "--purge-before", "2026-01-01"}, "--purge-before"},
+        {{"--purge-days", "30", "--purge-days", "40"}, "--purge-days"},
+        {{"--dry-run"}, "--dry-run"},
+        {{"--json"}, "--json"},
+        {{"--max-size", "12Q"}, "12Q"},
+        {{"--min-free", "150%"}, "150%"},
+        {{"--max-size", "1G", "--max-size", "2G"}, "--max-size"},
+        {{"--all", "--purge-days", "30"}, "--all"},
+        {{"--all", "--quiet", "--verbose"}, "--verbose"},
+        {{"--purge-days", "abc"}, "abc"},
+        {{"--purge-days", "-5"}, "-5"},
+        {{"--purge-days", "2147483647"}, "2147483647"},
+        {{"--purge-before", "2026-13-01"}, "2026-13-01"},
+        {{"--purge-before", "10000-01-01"}, "10000-01-01"},
+        {{"--purge-before", "2999-11-01"}, "2999-11-01"},
+        {{"--all", "--trash-dir", "/no/such/place"}, "/no/such/place"},
+        {{"--purge-days", "3\n0"}, "3%0A0"},
+    };
+    for (const Case& c : cases) {
+        const std::string where = c.arguments.join(u' ').toStdString();
+        QHash<QString, QString> lines; // by language
+        for (const QString& language :
+             {QStringLiteral("zh_CN"), QStringLiteral("en"), QStringLiteral("de")}) {
+            const Run r = run(c.arguments, language);
+            const std::string in = where + " (" + language.toStdString() + ")";
+            EXPECT_EQ(r.exitCode, 2) << in;
+            EXPECT_EQ(r.out.toStdString(), "") << in;
+            ASSERT_TRUE(r.err.endsWith(u'\n')) << in << ": " << r.err.toStdString();
+            const QString line = r.err.chopped(1);
+            EXPECT_FALSE(line.contains(u'\n')) << in << ": " << r.err.toStdString();
+            EXPECT_TRUE(line.startsWith(QStringLiteral("velmora: "))) << in;
+            EXPECT_TRUE(line.contains(QString::fromUtf8(c.named)))
+                << in << ": " << line.toStdString();
+            EXPECT_EQ(hasCjk(line), language == u"zh_CN") << in << ": " << line.toStdString();
+            EXPECT_FALSE(line.contains(QStringLiteral("Try"))) << in;
+            lines.insert(language, line);
+        }
+        // German is a translation of its own, not the English fallback.
+        EXPECT_NE(lines.value(QStringLiteral("de")), lines.value(QStringLiteral("en"))) << where;
+    }
+    // The sentence the command line gives for a date that is not one, in English.
+    const Run date =
+        run({QStringLiteral("--purge-before"), QStringLiteral("2026-13-01")}, QStringLiteral("en"));
+    EXPECT_TRUE(date.err.startsWith(QStringLiteral(
+        "velmora: '2026-13-01' is not a date; expected 2026-11-01, 20261101 or the local form ")))
+        << date.err.toStdString();
+}
+
+// --help in every shipped language and in the source: the options and the exit statuses in
+// their columns, no line wider than 80 columns, and no line of another language.
+TEST_F(CommandLineProcess, HelpIsTranslatedWithinEightyColumns) {
+    const char* const options[] = {
+        "-h, --help", "-v, --version", "--purge-days N",  "--purge-before DATE",
+        "--dry-run",  "--all",         "--max-size SIZE", "--min-free SIZE",
+        "--json",     "--quiet",       "--verbose",       "--trash-dir DIR",
+    };
+    QHash<QString, QString> helps;
+    for (const QString& language :
+         {QStringLiteral("zh_CN"), QStringLiteral("en"), QStringLiteral("zh_TW"),
+          QStringLiteral("ja"), QStringLiteral("ko"), QStringLiteral("de"), QStringLiteral("fr"),
+          QStringLiteral("es"), QStringLiteral("pt_BR"), QStringLiteral("ru")}) {
+        const std::string in = language.toStdString();
+        const Run r = run({QStringLiteral("--help")}, language);
+        ASSERT_EQ(r.exitCode, 0) << in;
+        EXPECT_EQ(r.err.toStdString(), "") << in;
+        const QStringList lines = r.out.split(u'\n');
+        for (const QString& line : lines)
+            EXPECT_LE(columns(line), 80) << in << ": " << line.toStdString();
+        // Each option at the start of its line, its description from column 25 on.
+        for (const char* option : options) {
+            const QString start = QStringLiteral("  ") + QString::fromLatin1(option) + u' ';
+            const auto line = std::find_if(lines.begin(), lines.end(),
+                                           [&](const QString& l) { return l.startsWith(start); });
+            ASSERT_NE(line, lines.end()) << in << ": " << option;
+            EXPECT_EQ(line->indexOf(QRegularExpression(QStringLiteral("\\S")), start.size()), 24)
+                << in << ": " << line->toStdString();
+        }
+        for (const char status : {'0', '1', '2', '3', '4', '5'}) {
+            const QString start = QStringLiteral("  ") + QLatin1Char(status) + u' ';
+            EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                                    [&](const QString& l) { return l.startsWith(start); }))
+                << in << ": exit status " << status;
+        }
+        EXPECT_TRUE(r.out.contains(QStringLiteral("-platform"))) << in;
+        if (language == u"zh_CN") {
+            // No English sentence: once the option names, paths and value names are taken out,
+            // no two Latin words follow each other.
+            const QRegularExpression words(QStringLiteral("[A-Za-z]{2,}[ ,]+[A-Za-z]{2,}"));
+            for (QString line : lines) {
+                line.remove(QRegularExpression(QStringLiteral("-[-\\w]+|\\S*/\\S*")));
+                EXPECT_FALSE(line.contains(words)) << line.toStdString();
+            }
+        } else {
+            EXPECT_NE(r.out, helps.value(QStringLiteral("zh_CN"))) << in;
+        }
+        if (language != u"zh_CN" && language != u"zh_TW" && language != u"ja" &&
+            language != u"ko") {
+            EXPECT_FALSE(hasCjk(r.out)) << in;
+        }
+        helps.insert(language, r.out);
+    }
+    EXPECT_TRUE(
+        helps.value(QStringLiteral("en")).startsWith(QStringLiteral("Usage: velmora [options]\n")));
+    EXPECT_TRUE(helps.value(QStringLiteral("de"))
+                    .startsWith(QStringLiteral("Aufruf: velmora [Optionen]\n")));
 }
 
 TEST_F(CommandLineProcess, QtsOwnOptionsStillReachQt) {

@@ -30,10 +30,12 @@
 #include "ScopedFormatSettings.h"
 #include "TestHelpers.h"
 #include "TrashFixture.h"
+#include "app/PathText.h"
 #include "app/PurgeCommand.h"
 #include "core/Conversions.h"
 #include "core/DateTimeFormat.h"
 #include "core/NumberRules.h"
+#include "platform/FileNames.h"
 #include "platform/LocaleSettings.h"
 #include "platform/QtText.h"
 #include "platform/TrashLock.h"
@@ -135,9 +137,7 @@ TEST(PurgeCutOff, DatesReadInEveryLocale) {
         CutOffChoice choice;
         QString error;
         EXPECT_FALSE(readCutOff(byDate(QStringLiteral("soon")), expected, choice, error));
-        EXPECT_EQ(error, QStringLiteral("velmora: “soon” 不是日期：请写 2026-11-01、20261101 或 "
-                                        "%1\nvelmora: 'soon' is not a date: write 2026-11-01, "
-                                        "20261101 or %1")
+        EXPECT_EQ(error, QStringLiteral("velmora: “soon” 不是日期：请写 2026-11-01、20261101 或 %1")
                              .arg(shortDate))
             << locale.name().toStdString();
     }
@@ -160,19 +160,17 @@ TEST(PurgeCutOff, DatesAreCalendarDatesUpToToday) {
         {"2026/11/1", "", date(2026, 11, 1)},
         {"2026-12-10", "", today},
         {"1601-01-01", "", date(1601, 1, 1)},
-        {"3e5", "velmora: “3e5” 不是日期：请写 2026-11-01、20261101 或 2026/11/1\n"
-                "velmora: '3e5' is not a date"},
+        {"3e5", "velmora: “3e5” 不是日期：请写 2026-11-01、20261101 或 2026/11/1"},
         {"45000", "velmora: “45000” 不是日期"},
         {"1e309", "velmora: “1e309” 不是日期"},
         {"12:00", "velmora: “12:00” 不是日期"},
         {"2026-11-01 12:00", "velmora: “2026-11-01 12:00” 不是日期"},
         {"2026-02-30", "velmora: “2026-02-30” 不是日期"},
-        {"10000-01-01", "velmora: “10000-01-01” 的年份不在 1601 到 9999 之间\n"
-                        "velmora: the year of '10000-01-01' is not between 1601 and 9999"},
+        {"10000-01-01", "velmora: “10000-01-01” 的年份不在 1601 到 9999 之间"},
         {"0001-01-01", "velmora: “0001-01-01” 的年份不在 1601 到 9999 之间"},
-        {"2026-12-11", "velmora: 2026-12-11 在今天之后：这样的清除会清空整个回收站\n"
-                       "velmora: 2026-12-11 is after today: that purge would empty the whole "
-                       "trash"},
+        {"2026-12-11",
+         "velmora: 2026-12-11 在今天之后：这样的清除会清空整个回收站，请写今天或更早的"
+         "日期"},
         {"9999-12-31", "velmora: 9999-12-31 在今天之后"},
     };
     for (const Case& c : cases) {
@@ -182,6 +180,7 @@ TEST(PurgeCutOff, DatesAreCalendarDatesUpToToday) {
         EXPECT_EQ(ok, !*c.error) << c.text;
         EXPECT_TRUE(*c.error ? error.startsWith(QString::fromUtf8(c.error)) : error.isEmpty())
             << c.text << ": " << error.toStdString();
+        EXPECT_FALSE(error.contains(u'\n')) << c.text; // one line
         if (ok) {
             EXPECT_TRUE(choice.byDate);
             EXPECT_EQ(choice.pickerValue, c.cutOff) << c.text;
@@ -228,8 +227,8 @@ TEST(PurgeRun, DryRunPrintsTheAnalysisAndTheItems) {
                     .out.startsWith("回收站中有 2020/10/28 前删除文件或文件夹：3项\n"));
 }
 
-// A date no reader accepts ends the walk with its error text and status 4; nothing is printed
-// on standard output.
+// A date no reader accepts ends the walk with status 4 and one line naming the text, not the
+// window's conversion message; nothing is printed on standard output.
 TEST(PurgeRun, AnUnreadableRowEndsTheDryRunWithStatus4) {
     const test::ScopedFormatSettings settings(test::chineseSettings());
     FakeItemSource source({
@@ -245,7 +244,7 @@ TEST(PurgeRun, AnUnreadableRowEndsTheDryRunWithStatus4) {
     EXPECT_EQ(output.status, PurgeConvertError);
     EXPECT_EQ(output.out.toStdString(), "");
     EXPECT_EQ(output.err.toStdString(),
-              "Could not convert variant of type (UnicodeString) into type (Date)\n");
+              "velmora: 列表中的“someday”不是可读的日期或大小：未删除任何项目\n");
 }
 
 // A purge reports what the button reports: the items removed and the space they freed, their sum
@@ -292,8 +291,8 @@ TEST(PurgeRun, PurgeReportsLikeTheButton) {
     }
 }
 
-// A date no reader accepts ends the purge with status 4 and its error text; the items before
-// it are removed, as the button removes them, and nothing after it.
+// A date no reader accepts ends the purge with status 4 and one line naming the text; the items
+// before it are removed, as the button removes them, and nothing after it.
 TEST(PurgeRun, AnUnreadableRowEndsThePurgeWithStatus4) {
     const test::ScopedFormatSettings settings(test::chineseSettings());
     FakeItemSource source({
@@ -311,7 +310,8 @@ TEST(PurgeRun, AnUnreadableRowEndsThePurgeWithStatus4) {
     EXPECT_EQ(output.status, PurgeConvertError);
     EXPECT_EQ(output.out.toStdString(), "");
     EXPECT_EQ(output.err.toStdString(),
-              "Could not convert variant of type (UnicodeString) into type (Date)\n");
+              "velmora: 列表中的“someday”不是可读的日期或大小：清除在这一项停止，"
+              "之前的项目已删除\n");
     EXPECT_EQ(source.removedNames, QStringList{QStringLiteral("old.txt")});
 }
 
@@ -459,6 +459,52 @@ TEST(PurgeRun, AVolumeThatAnswersTooSlowlyIsNamed) {
     EXPECT_FALSE(test::lstatOf(home.filesEntry("old.txt")));
     EXPECT_TRUE(test::lstatOf(slow.filesEntry("far.txt")));
     answer.set_value();
+}
+
+// Names in the item lines and in the JSON document keep every byte. A line field holds no tab or
+// line break, and percent-decoding it gives back the name; JSON writes valid UTF-8 as it is.
+TEST(PathText, LineFieldsAndJsonTextsKeepEveryByte) {
+    struct Case {
+        QByteArray bytes;
+        const char* line; // lineField, UTF-8
+        const char* json; // jsonText, UTF-8
+    };
+    const Case cases[] = {
+        {"/home/u/caf\xc3\xa9 \xe4\xb8\xad.txt", "/home/u/caf\xc3\xa9 \xe4\xb8\xad.txt",
+         "/home/u/caf\xc3\xa9 \xe4\xb8\xad.txt"},
+        {"a\tb", "a%09b", "a\tb"},
+        {"two\nlines\r", "two%0Alines%0D", "two\nlines\r"},
+        {QByteArray("nul\0x", 5), "nul%00x", nullptr},
+        {"\x1b[2J\x7f", "%1B[2J%7F", "\x1b[2J\x7f"},
+        {"next\xc2\x85line", "next%C2%85line", "next\xc2\x85line"}, // U+0085, a C1 control
+        {"100%", "100%25", "100%"},
+        {"%41", "%2541", "%41"},
+        {"bad\xff\xe9", "bad%FF%E9", "bad%FF%E9"},
+        {"100%\xff", "100%25%FF", "100%25%FF"},
+        // U+10080, whose low surrogate lies among those that carry invalid bytes, stays itself.
+        {"\xf0\x90\x82\x80\xff", "\xf0\x90\x82\x80%FF", "\xf0\x90\x82\x80%FF"},
+        {"\xed\xa0\x80", "%ED%A0%80", "%ED%A0%80"}, // an encoded surrogate is not UTF-8
+    };
+    for (const Case& c : cases) {
+        const std::string where = c.bytes.toPercentEncoding().toStdString();
+        EXPECT_EQ(lineField(c.bytes).toStdString(), std::string(c.line)) << where;
+        EXPECT_EQ(percentDecode(lineField(c.bytes)), c.bytes) << where;
+        if (c.json) {
+            EXPECT_EQ(jsonText(c.bytes).toUtf8().toStdString(), std::string(c.json)) << where;
+        }
+    }
+    // Every byte string comes back from its field, which holds no control character.
+    std::uint32_t seed = 12345;
+    for (int k = 0; k < 2000; ++k) {
+        QByteArray bytes;
+        const int size = int((seed = seed * 1103515245u + 12345u) >> 16) % 12;
+        for (int i = 0; i < size; ++i)
+            bytes += char((seed = seed * 1103515245u + 12345u) >> 16);
+        const QByteArray field = lineField(bytes);
+        EXPECT_EQ(percentDecode(field), bytes) << bytes.toHex().toStdString();
+        for (const QChar c : QString::fromUtf8(field))
+            EXPECT_NE(c.category(), QChar::Other_Control) << bytes.toHex().toStdString();
+    }
 }
 
 // ---- The real program
@@ -695,7 +741,7 @@ TEST_F(PurgeProcess, DryRunChangesNothingAndPrintsTheAnalysis) {
         for (const QByteArray& line : lines.mid(2)) {
             const QList<QByteArray> fields = line.split('\t');
             ASSERT_EQ(fields.size(), 3) << line.toStdString();
-            printed.insert(fields[2], fields[1]);
+            printed.insert(percentDecode(fields[2]), fields[1]); // "100%25 notes"
         }
         EXPECT_EQ(printed, expected) << where;
     }
@@ -715,10 +761,10 @@ TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
         {{"--purge-days=-5"}, "velmora: 天数“-5”是负数：请写 0 或更大的整数，如 30\n"},
         {{"--purge-days", "-1", "--dry-run"}, "velmora: 天数“-1”是负数"},
         {{"--purge-days", "2147483647"}, "velmora: 天数“2147483647”太大"},
-        {{"--purge-before", "31/02/2026"}, "'31/02/2026' is not a date"},
-        {{"--purge-before", "20991101", "--dry-run"}, "is after today"},
-        {{"--purge-before", "3e5"}, "'3e5' is not a date"},
-        {{"--purge-days", "30", "--purge-before", "2026-01-01"}, "give one of"},
+        {{"--purge-before", "31/02/2026"}, "velmora: “31/02/2026” 不是日期"},
+        {{"--purge-before", "20991101", "--dry-run"}, "velmora: 2099-11-01 在今天之后"},
+        {{"--purge-before", "3e5"}, "velmora: “3e5” 不是日期"},
+        {{"--purge-days", "30", "--purge-before", "2026-01-01"}, "只能给出一个，且只能一次"},
         {{"--dry-run"}, "velmora: --dry-run 需要"},
         {{"--max-size", "12Q"}, "velmora: --max-size 的“12Q”不是大小"},
         {{"--max-size", "-1G", "--dry-run"}, "velmora: --max-size 的“-1G”不是大小"},
@@ -736,6 +782,7 @@ TEST_F(PurgeProcess, BadCutOffsEndWithStatus2) {
         EXPECT_EQ(r.exitCode, 2) << where;
         EXPECT_EQ(r.out.toStdString(), "") << where;
         EXPECT_TRUE(r.err.contains(c.err)) << where << ": " << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << where << ": " << r.err.toStdString(); // one line
     }
     EXPECT_EQ(treeState(), before);
 }
@@ -875,11 +922,11 @@ TEST_F(PurgeProcess, TheDryRunListsExactlyWhatThePurgeRemoves) {
     ASSERT_EQ(dry.exitCode, 0) << dry.err.toStdString();
     QList<QByteArray> itemLines = dry.out.split('\n').mid(2);
     itemLines.removeAll(QByteArray());
-    QMultiHash<QByteArray, int> listed; // printed path → how often
+    QMultiHash<QByteArray, int> listed; // printed path, decoded → how often
     for (const QByteArray& line : itemLines) {
         const QList<QByteArray> fields = line.split('\t');
         ASSERT_EQ(fields.size(), 3) << line.toStdString();
-        listed.insert(fields[2], 1);
+        listed.insert(percentDecode(fields[2]), 1);
     }
     ASSERT_GT(itemLines.size(), 10);
 
@@ -902,11 +949,10 @@ TEST_F(PurgeProcess, TheDryRunListsExactlyWhatThePurgeRemoves) {
         const QByteArray stored = storedName(e);
         if (v.notGone.contains(stored))
             continue;
-        // The dry run writes a name that is not UTF-8 as the list shows it, with U+FFFD.
+        // The dry run writes each byte of a name that is not UTF-8 as %XX: decoded, the path is
+        // the info file's, byte for byte.
         const QByteArray original =
-            QString::fromUtf8(QByteArray::fromPercentEncoding(
-                                  e[QStringLiteral("path_encoded")].toString().toUtf8()))
-                .toUtf8();
+            QByteArray::fromPercentEncoding(e[QStringLiteral("path_encoded")].toString().toUtf8());
         removed.insert(listed.contains(original) ? original : files + stored, 1);
     }
     EXPECT_EQ(removed.size(), itemLines.size());
@@ -1204,6 +1250,56 @@ TEST_F(PurgeProcess, AllQuietAndVerbose) {
     const Verified v = verifyTrash(dataHome(), manifest);
     EXPECT_TRUE(v.canaryIntact);
     EXPECT_EQ(v.counts[QStringLiteral("gone")].toInt(), known.size());
+}
+
+// A name with a tab, a line break, a control character, a '%' and a byte that is not UTF-8: its
+// item line in a dry run (both kinds), and its --verbose line, stays one line whose path field
+// decodes back to the name.
+TEST_F(PurgeProcess, ItemLinesKeepEveryNameOnOneLine) {
+    trash({QStringLiteral("--items"), QStringLiteral("6")});
+    const QByteArray name = "tab\there\nnew%line\x01\xff.txt";
+    const QByteArray trashDir = QFile::encodeName(dataHome()) + "/Trash";
+    ASSERT_TRUE(test::writeFile(trashDir + "/files/" + name, "odd"));
+    ASSERT_TRUE(test::writeFile(trashDir + "/info/" + name + ".trashinfo",
+                                "[Trash Info]\nPath=/home/user/" + percentEncode(name) +
+                                    "\nDeletionDate=2001-02-03T04:05:06\n"));
+    const QByteArray path = "/home/user/" + name;
+    const QByteArray field = "/home/user/tab%09here%0Anew%25line%01%FF.txt";
+    struct Case {
+        QStringList arguments;
+        const char* prefix; // of the item lines, before the path
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--purge-days"), QStringLiteral("30"), QStringLiteral("--dry-run")}, ""},
+        {{QStringLiteral("--all"), QStringLiteral("--dry-run")}, ""},
+        {{QStringLiteral("--all"), QStringLiteral("--verbose")}, "已删除："},
+    };
+    for (const Case& c : cases) {
+        const std::string where = c.arguments.join(u' ').toStdString();
+        const test::Run r = velmora(c.arguments);
+        ASSERT_EQ(r.exitCode, 0) << where << ": " << r.err.toStdString();
+        QList<QByteArray> lines = r.out.split('\n');
+        ASSERT_EQ(lines.takeLast(), QByteArray()) << where;
+        // Two lines of summary, then one per item.
+        const QList<QByteArray> items = lines.mid(2);
+        qsizetype found = 0;
+        for (const QByteArray& line : items) {
+            QByteArray text = line;
+            if (*c.prefix) {
+                ASSERT_TRUE(line.startsWith(c.prefix)) << where << ": " << line.toStdString();
+                text = line.mid(qsizetype(std::strlen(c.prefix)));
+            } else {
+                const QList<QByteArray> fields = line.split('\t');
+                ASSERT_EQ(fields.size(), 3) << where << ": " << line.toStdString();
+                text = fields[2];
+            }
+            if (percentDecode(text) == path) {
+                ++found;
+                EXPECT_EQ(text.toStdString(), field.toStdString()) << where;
+            }
+        }
+        EXPECT_EQ(found, 1) << where << ":\n" << r.out.toStdString();
+    }
 }
 
 // A tmpfs mounted for the test, unmounted when it ends.
