@@ -8,8 +8,8 @@
 
 #include "core/DetailColumns.h"
 #include "core/ListRows.h"
-#include "platform/win32/RecycleBinFolder.h"
 #include "ui/win32/AnalyzeDialog.h"
+#include "ui/win32/ShellListView.h"
 
 namespace velmora::win32 {
 
@@ -25,30 +25,25 @@ enum ControlId : int {
     IdGroupClean = 1008,
 };
 
-class TForm1 : public ListRows {
+class TForm1 {
 public:
     TForm1();
     HWND handle() const { return hwnd_; }
-
-    int rowCount() const override;
-    Text subItemText(int row, int subItem) const override;
-    void setItemIndex(int row) override;
+    TShellListView& ShellListView1() { return *list_; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
-    void Refresh();
     void RefreshSum();
     void BtnAnalyseClick();
     void BtnDeleteClick();
 
     HWND hwnd_ = nullptr;
-    HWND list_ = nullptr, total_ = nullptr, totalSpace_ = nullptr, days_ = nullptr;
-    std::unique_ptr<RecycleBinFolder> folder_;
+    HWND total_ = nullptr, totalSpace_ = nullptr, days_ = nullptr;
+    std::unique_ptr<TShellListView> list_;
     std::unique_ptr<TfrmAnalyze> frmAnalyze_;
     DetailColumns columns_;
-    std::wstring textBuffer_;
 };
 
 } // namespace velmora::win32
