@@ -1,11 +1,12 @@
 // The Windows main window in the test's own process, over a Recycle Bin of its own (make-trash,
 // with the items' original folders inside the build folder): the shell's item menu and the rename
-// of an item.
+// of an item, and Find.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <objbase.h>
 
 #include <algorithm>
@@ -26,12 +27,16 @@ using namespace velmora::win32;
 namespace fs = std::filesystem;
 
 namespace {
-// Handles the messages waiting, for a while.
+TForm1* pumped = nullptr; // the window whose loop pump() stands in for
+
+// Handles the messages waiting, for a while, as the program's loop does.
 void pump(int milliseconds = 100) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     do {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (pumped && pumped->preTranslateMessage(msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -110,8 +115,9 @@ public:
                     GetClassNameW(w, name, 15);
                     DWORD process = 0;
                     GetWindowThreadProcessId(w, &process);
+                    // Dialogs of this process; not the Find dialog (its text box is edt1).
                     if (process != GetCurrentProcessId() || std::wstring(name) != L"#32770" ||
-                        !IsWindowVisible(w) || w == answered_)
+                        !IsWindowVisible(w) || w == answered_ || GetDlgItem(w, edt1))
                         continue;
                     wchar_t text[1024] = {};
                     GetDlgItemTextW(w, 0xFFFF, text, 1023);
@@ -162,11 +168,13 @@ protected:
     static void TearDownTestSuite() { OleUninitialize(); }
     void SetUp() override {
         form = std::make_unique<TForm1>();
+        pumped = form.get();
         ShowWindow(form->handle(), SW_SHOWNORMAL);
         pump();
     }
     void TearDown() override {
         DestroyWindow(form->handle());
+        pumped = nullptr;
         form.reset();
         pump(50);
     }
@@ -332,4 +340,173 @@ TEST_F(MainWindowTest, ACancelledEditRenamesNothing) {
     pump();
     EXPECT_FALSE(ListView_GetEditControl(listWindow()));
     EXPECT_EQ(list().displayName(0), name);
+}
+
+namespace {
+// The Find dialog's controls (dlgs.h) and its Find Next.
+void setFindText(HWND dialog, const Text& text) {
+    SetDlgItemTextW(dialog, edt1, toWide(text).c_str());
+}
+void setChecked(HWND dialog, int id, bool checked) {
+    SendDlgItemMessageW(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+void setDown(HWND dialog, bool down) {
+    setChecked(dialog, rad1, !down);
+    setChecked(dialog, rad2, down);
+}
+void findNext(HWND dialog) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 LPARAM(GetDlgItem(dialog, IDOK)));
+}
+int topRow(HWND list) {
+    return int(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+}
+
+} // namespace
+
+// 搜索 opens the system's Find dialog; Find Next searches the names down and up from the row
+// after (or before) the last match, selects the match without moving the focus mark, and scrolls
+// the list by the rows travelled; the end of the list is reported in a box. The two check boxes
+// change nothing.
+TEST_F(MainWindowTest, FindNextSearchesTheNamesAndScrollsByTheRowsTravelled) {
+    const int count = list().rowCount();
+    ASSERT_GE(count, 30);
+    // A text that several rows contain: the commonest letter of the names.
+    std::vector<Text> names;
+    int frequency[128] = {};
+    for (int i = 0; i < count; ++i) {
+        names.push_back(list().displayName(i));
+        for (const char16_t c : names.back())
+            if ((c >= u'a' && c <= u'z'))
+                ++frequency[c];
+    }
+    Text text(1, char16_t(std::max_element(frequency, frequency + 128) - frequency));
+    const Text upper(1, char16_t(text[0] - u'a' + u'A'));
+    const int perPage = int(SendMessageW(listWindow(), LVM_GETCOUNTPERPAGE, 0, 0));
+    ASSERT_LT(perPage, count);
+    const int focused = int(ListView_GetNextItem(listWindow(), -1, LVNI_FOCUSED));
+
+    SendDlgItemMessageW(form->handle(), IdSeek, BM_CLICK, 0, 0);
+    pump();
+    HWND dialog = form->FindDialog1().handle();
+    ASSERT_TRUE(dialog && IsWindowVisible(dialog));
+    EXPECT_EQ(form->SearchPos(), 0);
+    EXPECT_EQ(topRow(listWindow()), 0);
+    setFindText(dialog, text);
+
+    // Where the list should stand: the matches as the names give them, the scrolling as a list
+    // of `perPage` rows does it.
+    int pos = 0, top = 0;
+    auto expectStep = [&](bool down, const char* what) {
+        std::vector<std::wstring> expectedBoxes;
+        int match = -1;
+        if ((down && pos > count - 1) || (!down && pos < 0)) {
+            // Nothing to test on that side.
+        } else if ((down && pos < 0) || (!down && pos >= count)) {
+            expectedBoxes = {L"List index out of bounds (" + std::to_wstring(pos) + L")"};
+        } else {
+            for (int i = pos; i >= 0 && i < count && match < 0; i += down ? 1 : -1)
+                if (names[std::size_t(i)].find(text) != Text::npos)
+                    match = i;
+            if (match < 0)
+                expectedBoxes = {L"搜索结束！"};
+        }
+        const int selectedBefore = list().ItemIndex();
+        BoxAnswerer answerer({IDOK});
+        setDown(dialog, down);
+        findNext(dialog);
+        pump(50);
+        EXPECT_EQ(answerer.texts(), expectedBoxes) << what;
+        if (match >= 0) {
+            top = std::clamp(top + match - pos, 0, count - perPage);
+            pos = down ? match + 1 : match - 1;
+            EXPECT_EQ(list().ItemIndex(), match) << what;
+        } else {
+            EXPECT_EQ(list().ItemIndex(), selectedBefore) << what;
+        }
+        EXPECT_EQ(form->SearchPos(), pos) << what;
+        EXPECT_EQ(topRow(listWindow()), top) << what;
+        EXPECT_EQ(ListView_GetNextItem(listWindow(), -1, LVNI_FOCUSED), focused) << what;
+        return match;
+    };
+    int found = 0;
+    while (expectStep(true, "down") >= 0 && found < count)
+        ++found;
+    EXPECT_GT(found, 2);
+    expectStep(true, "down again at the end");
+    expectStep(false, "up");
+    expectStep(false, "up");
+
+    // Whole word and match case ticked: still a substring, still case-sensitive.
+    setChecked(dialog, chx1, true);
+    setChecked(dialog, chx2, true);
+    expectStep(false, "up, both boxes ticked");
+    // The letter in capitals matches only the rows that hold the capital.
+    setFindText(dialog, upper);
+    text = upper;
+    expectStep(false, "up, the capital");
+    expectStep(true, "down, the capital");
+
+    // 搜索 again while the dialog is open: the same dialog comes to the top with its state, the
+    // search starts again from the first row and the list is at its top.
+    SendDlgItemMessageW(form->handle(), IdSeek, BM_CLICK, 0, 0);
+    pump();
+    EXPECT_EQ(form->FindDialog1().handle(), dialog);
+    EXPECT_EQ(form->SearchPos(), 0);
+    EXPECT_EQ(topRow(listWindow()), 0);
+    wchar_t kept[64] = {};
+    GetDlgItemTextW(dialog, edt1, kept, 63);
+    EXPECT_EQ(fromWide(kept), upper);
+
+    // Closed and opened again: a new dialog with the same text, direction and boxes, also when
+    // they were changed without a Find Next.
+    setDown(dialog, false);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    pump();
+    EXPECT_EQ(form->FindDialog1().handle(), nullptr);
+    SendDlgItemMessageW(form->handle(), IdSeek, BM_CLICK, 0, 0);
+    pump();
+    dialog = form->FindDialog1().handle();
+    ASSERT_TRUE(dialog && IsWindowVisible(dialog));
+    GetDlgItemTextW(dialog, edt1, kept, 63);
+    EXPECT_EQ(fromWide(kept), upper);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, rad1), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, chx1), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, chx2), BST_CHECKED);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    pump();
+}
+
+// A downward match on the last row leaves the next start beyond the list: upwards the list then
+// refuses that row, and the box says so; downwards nothing happens.
+TEST_F(MainWindowTest, AnUpwardSearchFromBeyondTheListIsRefused) {
+    const int count = list().rowCount();
+    const Text last = list().displayName(count - 1);
+    SendDlgItemMessageW(form->handle(), IdSeek, BM_CLICK, 0, 0);
+    pump();
+    HWND dialog = form->FindDialog1().handle();
+    ASSERT_TRUE(dialog);
+    setFindText(dialog, last);
+    setDown(dialog, true);
+    for (int i = 0; i < count && form->SearchPos() != count; ++i) {
+        findNext(dialog);
+        pump(20);
+    }
+    ASSERT_EQ(form->SearchPos(), count);
+    EXPECT_EQ(list().ItemIndex(), count - 1);
+    {
+        BoxAnswerer answerer({IDOK});
+        findNext(dialog); // down: nothing
+        pump(50);
+        EXPECT_TRUE(answerer.texts().empty());
+        setDown(dialog, false);
+        findNext(dialog);
+        pump(50);
+        // A text ending in ")" gets no ".".
+        EXPECT_EQ(answerer.texts(), std::vector<std::wstring>{L"List index out of bounds (" +
+                                                              std::to_wstring(count) + L")"});
+    }
+    EXPECT_EQ(form->SearchPos(), count);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    pump();
 }

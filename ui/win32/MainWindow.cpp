@@ -11,6 +11,7 @@
 #include "core/DateTime.h"
 #include "core/Purge.h"
 #include "core/PurgeQuestion.h"
+#include "core/Search.h"
 #include "core/Totals.h"
 #include "platform/win32/FolderTree.h"
 #include "platform/win32/ShellText.h"
@@ -54,6 +55,7 @@ TForm1::TForm1() {
     // FormCreate: the size and date columns by the shell's headings.
     columns_ = findDetailColumns(list_->folder().headings());
     frmAnalyze_ = std::make_unique<TfrmAnalyze>(hwnd_);
+    findDialog_ = std::make_unique<TFindDialog>(hwnd_);
 }
 
 void TForm1::createControls() {
@@ -79,6 +81,8 @@ void TForm1::createControls() {
     makeControl(hwnd_, L"BUTTON", L"分析", BS_PUSHBUTTON | WS_TABSTOP, IdAnalyse, 389, h - 105 + 22,
                 65, 25);
     makeControl(hwnd_, L"BUTTON", L"清除", BS_PUSHBUTTON | WS_TABSTOP, IdDelete, 473, h - 105 + 22,
+                65, 25);
+    makeControl(hwnd_, L"BUTTON", L"搜索", BS_PUSHBUTTON | WS_TABSTOP, IdSeek, 556, h - 105 + 22,
                 65, 25);
 }
 
@@ -126,6 +130,33 @@ void TForm1::BtnDeleteClick() {
         std::rethrow_exception(plan.error);
 }
 
+void TForm1::BtnSeekClick() {
+    startSearch(*list_, searchPos_);
+    findDialog_->Execute();
+}
+
+void TForm1::FindDialog1Find() {
+    if (findNext(*list_, findDialog_->findText(), findDialog_->down(), searchPos_) ==
+        FindOutcome::EndOfList)
+        showInformation(hwnd_, searchEndedText());
+}
+
+bool TForm1::preTranslateMessage(MSG& msg) {
+    if (HWND find = findDialog_->handle(); find && IsDialogMessageW(find, &msg))
+        return true;
+    return IsDialogMessageW(hwnd_, &msg) != FALSE;
+}
+
+void TForm1::runMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (preTranslateMessage(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
 LRESULT CALLBACK TForm1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
@@ -136,6 +167,11 @@ LRESULT CALLBACK TForm1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 LRESULT TForm1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (LRESULT result = 0; TShellListView::handleMenuMessage(message, wParam, lParam, result))
         return result;
+    if (message == TFindDialog::FindMessage()) {
+        if (findDialog_ && findDialog_->findNextPressed(lParam))
+            guarded([this] { FindDialog1Find(); });
+        return 0;
+    }
     switch (message) {
     case WM_SHOWWINDOW:
         if (wParam)
@@ -146,6 +182,8 @@ LRESULT TForm1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             guarded([this] { BtnAnalyseClick(); });
         else if (LOWORD(wParam) == IdDelete && HIWORD(wParam) == BN_CLICKED)
             guarded([this] { BtnDeleteClick(); });
+        else if (LOWORD(wParam) == IdSeek && HIWORD(wParam) == BN_CLICKED)
+            guarded([this] { BtnSeekClick(); });
         return 0;
     case WM_NOTIFY: {
         LRESULT result = 0;

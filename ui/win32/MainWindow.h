@@ -9,6 +9,7 @@
 #include "core/DetailColumns.h"
 #include "core/ListRows.h"
 #include "ui/win32/AnalyzeDialog.h"
+#include "ui/win32/FindDialog.h"
 #include "ui/win32/ShellListView.h"
 
 namespace velmora::win32 {
@@ -23,6 +24,7 @@ enum ControlId : int {
     IdDays = 1006,    // CmbDays
     IdGroupList = 1007,
     IdGroupClean = 1008,
+    IdSeek = 1009, // BtnSeek
 };
 
 class TForm1 {
@@ -30,6 +32,15 @@ public:
     TForm1();
     HWND handle() const { return hwnd_; }
     TShellListView& ShellListView1() { return *list_; }
+    TFindDialog& FindDialog1() { return *findDialog_; }
+    // The row at which the next search starts.
+    int SearchPos() const { return searchPos_; }
+
+    // Hands a message of the loop to the modeless Find dialog or to the window's keyboard
+    // navigation; true when one of them took it.
+    bool preTranslateMessage(MSG& msg);
+    // Runs the message loop until the window is closed.
+    void runMessageLoop();
 
 private:
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
@@ -38,12 +49,16 @@ private:
     void RefreshSum();
     void BtnAnalyseClick();
     void BtnDeleteClick();
+    void BtnSeekClick();
+    void FindDialog1Find();
 
     HWND hwnd_ = nullptr;
     HWND total_ = nullptr, totalSpace_ = nullptr, days_ = nullptr;
     std::unique_ptr<TShellListView> list_;
     std::unique_ptr<TfrmAnalyze> frmAnalyze_;
+    std::unique_ptr<TFindDialog> findDialog_;
     DetailColumns columns_;
+    int searchPos_ = 0;
 };
 
 } // namespace velmora::win32

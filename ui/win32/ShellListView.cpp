@@ -132,6 +132,9 @@ void TShellListView::setSelected(int row) {
 
 void TShellListView::scrollToTop() {
     SendMessageW(hwnd_, WM_VSCROLL, SB_TOP, 0);
+    // A list that does not know SB_TOP (Wine's) is scrolled there by the rows above.
+    if (const int top = topRow(); top > 0)
+        scrollRows(-top);
 }
 
 void TShellListView::scrollLines(int lines) {
