@@ -11,6 +11,10 @@ ListIndexError::ListIndexError(std::int64_t index)
     : VelmoraError(withArguments(coreTranslate("Errors", "List index out of bounds (%1)"),
                                  {decimalText(index)})) {}
 
+RenameError::RenameError(TextView name)
+    : VelmoraError(
+          withArguments(coreTranslate("velmora::ItemCommands", "Rename to %1 failed"), {name})) {}
+
 Text withClosingPeriod(TextView message) {
     Text out(message);
     if (!out.empty() && out.back() > u'.')

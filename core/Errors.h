@@ -39,6 +39,13 @@ public:
     explicit ListIndexError(std::int64_t index);
 };
 
+// A rename that the item's storage or the shell refused: "Rename to %1 failed", with the name
+// asked for.
+class RenameError : public VelmoraError {
+public:
+    explicit RenameError(TextView name);
+};
+
 // Appends "." to an error text whose last character's code is above that of ".".
 Text withClosingPeriod(TextView message);
 

@@ -1,10 +1,16 @@
 // The search of the list by name, downwards or upwards from a remembered row.
 #include "Search.h"
 
+#include "Translate.h"
+
 namespace velmora {
 
 bool nameContains(TextView name, TextView text) {
     return !text.empty() && name.find(text) != TextView::npos;
+}
+
+Text searchEndedText() {
+    return coreTranslate("velmora::TForm1", "搜索结束！");
 }
 
 void startSearch(FindRows& rows, int& searchPos) {

@@ -15,6 +15,10 @@ enum class FindOutcome {
 // text matches nothing.
 bool nameContains(TextView name, TextView text);
 
+// The message shown when a search has tested the last row (down) or the first (up) without a
+// match, in the user's language.
+Text searchEndedText();
+
 // A new search: the position goes back to the first row and the list to its top.
 void startSearch(FindRows& rows, int& searchPos);
 

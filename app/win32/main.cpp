@@ -44,11 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TForm1 form;
         markMainWindow(form.handle());
         ShowWindow(form.handle(), startShowCommand());
-        MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        form.runMessageLoop();
         status = 0;
     });
     OleUninitialize();

@@ -191,6 +191,23 @@ Text RecycleBinFolder::detailText(int index, int listColumn) const {
     return entry.details[std::size_t(listColumn - 1)];
 }
 
+RenameOutcome RecycleBinFolder::rename(int index, TextView name, HWND owner) {
+    Item& entry = const_cast<Item&>(item(index));
+    PITEMID_CHILD renamed = nullptr;
+    const RenameOutcome outcome = renameItem(folder_, entry.relative, name, owner, &renamed);
+    if (outcome == RenameOutcome::Renamed && renamed) {
+        PIDLIST_ABSOLUTE absolute = rootId_
+                                        ? ILCombine(rootId_, renamed)
+                                        : ILCloneFull(reinterpret_cast<PCIDLIST_ABSOLUTE>(renamed));
+        CoTaskMemFree(entry.relative);
+        CoTaskMemFree(entry.absolute);
+        entry.relative = renamed;
+        entry.absolute = absolute;
+        entry.detailsLoaded = false;
+    }
+    return outcome;
+}
+
 PCIDLIST_ABSOLUTE RecycleBinFolder::absoluteId(int index) const {
     return item(index).absolute;
 }

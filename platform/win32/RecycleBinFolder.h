@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "ShellItemMenu.h"
 #include "core/Text.h"
 
 namespace velmora::win32 {
@@ -59,6 +60,9 @@ public:
     PCIDLIST_ABSOLUTE absoluteId(int item) const;
     // The item's identifier relative to the Recycle Bin, owned by this object.
     PCUITEMID_CHILD relativeId(int item) const;
+    // Renames the item through the folder (renameItem); after Renamed the item holds the
+    // identifiers the shell gave it and reads its texts again.
+    RenameOutcome rename(int item, TextView name, HWND owner);
     // The bound folder (not owned by the caller: AddRef to keep it).
     IShellFolder* folder() const;
 

@@ -245,7 +245,7 @@ void ItemCommands::rename(int row, const QString& text) {
     const bool renamed = !source.hasOriginalPath(row) || source.rename(row, text);
     list_.viewport()->update();
     if (!renamed)
-        throw VelmoraError(toText(tr("Rename to %1 failed").arg(text)));
+        throw RenameError(toText(text));
 }
 
 void ItemCommands::ShowProperties(int row) {

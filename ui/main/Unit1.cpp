@@ -353,7 +353,7 @@ void TForm1::FindDialog1Find() {
     const bool down = FindDialog1->Options().testFlag(TFindDialog::frDown);
     if (findNext(rows, toText(FindDialog1->FindText->text()), down, SearchPos) ==
         FindOutcome::EndOfList)
-        showInformation(this, tr("搜索结束！"));
+        showInformation(this, toQString(searchEndedText()));
 }
 
 TDateTime TForm1::DtCeilDateTime() const {

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/DateTime.h"
 #include "core/Purge.h"
 #include "core/PurgeQuestion.h"
+#include "core/Search.h"
 #include "core/Totals.h"
 #include "platform/win32/FolderTree.h"
 #include "platform/win32/ShellText.h"
@@ -23,11 +25,13 @@ constexpr int kWidth = 715, kHeight = 491;
 // Removes a row's item through its parsing name (KillItem refuses what is no storage path).
 class ShellItemRemover final : public ItemRemover {
 public:
-    explicit ShellItemRemover(const RecycleBinFolder& folder) : folder_(folder) {}
-    RemoveOutcome KillItem(int row) override { return win32::KillItem(folder_.pathName(row)); }
+    explicit ShellItemRemover(const TShellListView& list) : list_(list) {}
+    RemoveOutcome KillItem(int row) override {
+        return win32::KillItem(list_.folder().pathName(row));
+    }
 
 private:
-    const RecycleBinFolder& folder_;
+    const TShellListView& list_;
 };
 } // namespace
 
@@ -47,12 +51,11 @@ TForm1::TForm1() {
                             CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                             GetModuleHandleW(nullptr), this);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, LONG_PTR(this));
-    folder_ = std::make_unique<RecycleBinFolder>();
     createControls();
-    Refresh();
     // FormCreate: the size and date columns by the shell's headings.
-    columns_ = findDetailColumns(folder_->headings());
+    columns_ = findDetailColumns(list_->folder().headings());
     frmAnalyze_ = std::make_unique<TfrmAnalyze>(hwnd_);
+    findDialog_ = std::make_unique<TFindDialog>(hwnd_);
 }
 
 void TForm1::createControls() {
@@ -62,11 +65,8 @@ void TForm1::createControls() {
     total_ = makeControl(hwnd_, L"STATIC", L"", SS_LEFT, IdTotal, 28, 105, 88, 13);
     makeControl(hwnd_, L"STATIC", L"合计占用空间：", SS_LEFT, 0, 10, 153, 105, 13);
     totalSpace_ = makeControl(hwnd_, L"STATIC", L"", SS_LEFT, IdTotalSpace, 18, 171, 100, 13);
-    list_ = makeControl(hwnd_, WC_LISTVIEWW, L"",
-                        LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER |
-                            WS_TABSTOP,
-                        IdListView, 123, 15, kWidth - 125, h - 122);
-    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT);
+    list_ = std::make_unique<TShellListView>(hwnd_, IdListView);
+    list_->setBounds(123, 15, kWidth - 125, h - 122);
     makeControl(hwnd_, L"BUTTON", L"安全清理回收站", BS_GROUPBOX, IdGroupClean, 0, h - 105, kWidth,
                 105);
     makeControl(hwnd_, L"BUTTON", L"按天数：清除", BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 24,
@@ -82,46 +82,12 @@ void TForm1::createControls() {
                 65, 25);
     makeControl(hwnd_, L"BUTTON", L"清除", BS_PUSHBUTTON | WS_TABSTOP, IdDelete, 473, h - 105 + 22,
                 65, 25);
-}
-
-void TForm1::Refresh() {
-    folder_->enumerate(hwnd_);
-    while (ListView_DeleteColumn(list_, 0)) {
-    }
-    HDC dc = GetDC(list_);
-    HGDIOBJ old = SelectObject(dc, windowFont());
-    SIZE x{};
-    GetTextExtentPoint32W(dc, L"X", 1, &x);
-    SelectObject(dc, old);
-    ReleaseDC(list_, dc);
-    int index = 0;
-    for (const ShellColumn& c : folder_->columns()) {
-        std::wstring heading = toWide(c.heading);
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.fmt = c.format;
-        column.cx = c.widthInChars * x.cx;
-        column.pszText = heading.data();
-        ListView_InsertColumn(list_, index++, &column);
-    }
-    ListView_SetItemCountEx(list_, folder_->itemCount(), 0);
-}
-
-int TForm1::rowCount() const {
-    return folder_->itemCount();
-}
-
-Text TForm1::subItemText(int row, int subItem) const {
-    return folder_->detailText(row, subItem + 1);
-}
-
-void TForm1::setItemIndex(int row) {
-    ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    makeControl(hwnd_, L"BUTTON", L"搜索", BS_PUSHBUTTON | WS_TABSTOP, IdSeek, 556, h - 105 + 22,
+                65, 25);
 }
 
 void TForm1::RefreshSum() {
-    const Totals totals = computeTotals(*this, columns_.size);
+    const Totals totals = computeTotals(*list_, columns_.size);
     SetWindowTextW(total_, toWide(totals.countText).c_str());
     SetWindowTextW(totalSpace_, toWide(totals.spaceText).c_str());
 }
@@ -139,28 +105,56 @@ CutOffChoice daysChoice(HWND days) {
 } // namespace
 
 void TForm1::BtnAnalyseClick() {
-    const Totals totals = computeTotals(*this, columns_.size);
-    const AgeAnalysis analysis = analyseAge(*this, daysChoice(days_), columns_.date, columns_.size);
+    const Totals totals = computeTotals(*list_, columns_.size);
+    const AgeAnalysis analysis =
+        analyseAge(*list_, daysChoice(days_), columns_.date, columns_.size);
     frmAnalyze_->ShowModal(analysis.message, totals.megabytes, analysis.megabytes);
 }
 
 void TForm1::BtnDeleteClick() {
-    const PurgePlan plan = planPurge(*this, daysChoice(days_), columns_.date, columns_.size);
+    const PurgePlan plan = planPurge(*list_, daysChoice(days_), columns_.date, columns_.size);
     if (plan.rows.empty() && plan.error)
         std::rethrow_exception(plan.error);
     if (!plan.rows.empty() && MessageBoxW(hwnd_, toWide(purgeQuestion(plan)).c_str(),
                                           ApplicationTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    ShellItemRemover remover(*folder_);
+    ShellItemRemover remover(*list_);
     const RemovalOutcomes outcomes =
         plan.rows.empty() ? RemovalOutcomes{} : removeRows(plan.rows, remover);
     const PurgeReport report = purgeReport(plan, outcomes);
     showInformation(hwnd_, report.removedMessage);
     showInformation(hwnd_, report.freedMessage);
-    Refresh();
+    list_->Refresh();
     RefreshSum();
     if (plan.error)
         std::rethrow_exception(plan.error);
+}
+
+void TForm1::BtnSeekClick() {
+    startSearch(*list_, searchPos_);
+    findDialog_->Execute();
+}
+
+void TForm1::FindDialog1Find() {
+    if (findNext(*list_, findDialog_->findText(), findDialog_->down(), searchPos_) ==
+        FindOutcome::EndOfList)
+        showInformation(hwnd_, searchEndedText());
+}
+
+bool TForm1::preTranslateMessage(MSG& msg) {
+    if (HWND find = findDialog_->handle(); find && IsDialogMessageW(find, &msg))
+        return true;
+    return IsDialogMessageW(hwnd_, &msg) != FALSE;
+}
+
+void TForm1::runMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (preTranslateMessage(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
 }
 
 LRESULT CALLBACK TForm1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -171,6 +165,13 @@ LRESULT CALLBACK TForm1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT TForm1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; TShellListView::handleMenuMessage(message, wParam, lParam, result))
+        return result;
+    if (message == TFindDialog::FindMessage()) {
+        if (findDialog_ && findDialog_->findNextPressed(lParam))
+            guarded([this] { FindDialog1Find(); });
+        return 0;
+    }
     switch (message) {
     case WM_SHOWWINDOW:
         if (wParam)
@@ -181,24 +182,21 @@ LRESULT TForm1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             guarded([this] { BtnAnalyseClick(); });
         else if (LOWORD(wParam) == IdDelete && HIWORD(wParam) == BN_CLICKED)
             guarded([this] { BtnDeleteClick(); });
+        else if (LOWORD(wParam) == IdSeek && HIWORD(wParam) == BN_CLICKED)
+            guarded([this] { BtnSeekClick(); });
         return 0;
     case WM_NOTIFY: {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->hwndFrom == list_ && header->code == LVN_GETDISPINFOW) {
-            auto* info = reinterpret_cast<NMLVDISPINFOW*>(lParam);
-            if ((info->item.mask & LVIF_TEXT) && info->item.cchTextMax > 0) {
-                textBuffer_.clear();
-                guarded([&] {
-                    const int row = info->item.iItem, column = info->item.iSubItem;
-                    textBuffer_ = toWide(column == 0 ? folder_->displayName(row)
-                                                     : folder_->detailText(row, column));
-                });
-                lstrcpynW(info->item.pszText, textBuffer_.c_str(), info->item.cchTextMax);
-            }
+        LRESULT result = 0;
+        if (list_ && list_->handleNotify(reinterpret_cast<NMHDR*>(lParam), result))
+            return result;
+        break;
+    }
+    case WM_CONTEXTMENU:
+        if (list_ && HWND(wParam) == list_->handle()) {
+            guarded([&] { list_->popupMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); });
             return 0;
         }
         break;
-    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -8,8 +8,9 @@
 
 #include "core/DetailColumns.h"
 #include "core/ListRows.h"
-#include "platform/win32/RecycleBinFolder.h"
 #include "ui/win32/AnalyzeDialog.h"
+#include "ui/win32/FindDialog.h"
+#include "ui/win32/ShellListView.h"
 
 namespace velmora::win32 {
 
@@ -23,32 +24,41 @@ enum ControlId : int {
     IdDays = 1006,    // CmbDays
     IdGroupList = 1007,
     IdGroupClean = 1008,
+    IdSeek = 1009, // BtnSeek
 };
 
-class TForm1 : public ListRows {
+class TForm1 {
 public:
     TForm1();
     HWND handle() const { return hwnd_; }
+    TShellListView& ShellListView1() { return *list_; }
+    TFindDialog& FindDialog1() { return *findDialog_; }
+    // The row at which the next search starts.
+    int SearchPos() const { return searchPos_; }
 
-    int rowCount() const override;
-    Text subItemText(int row, int subItem) const override;
-    void setItemIndex(int row) override;
+    // Hands a message of the loop to the modeless Find dialog or to the window's keyboard
+    // navigation; true when one of them took it.
+    bool preTranslateMessage(MSG& msg);
+    // Runs the message loop until the window is closed.
+    void runMessageLoop();
 
 private:
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
-    void Refresh();
     void RefreshSum();
     void BtnAnalyseClick();
     void BtnDeleteClick();
+    void BtnSeekClick();
+    void FindDialog1Find();
 
     HWND hwnd_ = nullptr;
-    HWND list_ = nullptr, total_ = nullptr, totalSpace_ = nullptr, days_ = nullptr;
-    std::unique_ptr<RecycleBinFolder> folder_;
+    HWND total_ = nullptr, totalSpace_ = nullptr, days_ = nullptr;
+    std::unique_ptr<TShellListView> list_;
     std::unique_ptr<TfrmAnalyze> frmAnalyze_;
+    std::unique_ptr<TFindDialog> findDialog_;
     DetailColumns columns_;
-    std::wstring textBuffer_;
+    int searchPos_ = 0;
 };
 
 } // namespace velmora::win32
