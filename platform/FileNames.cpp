@@ -83,22 +83,41 @@ QString fileNameFromBytes(QByteArrayView bytes) {
 }
 
 QByteArray fileNameToBytes(QStringView name) {
-    QByteArray out;
-    out.reserve(name.size() * 3);
+    QByteArray out(name.size() * 3, Qt::Uninitialized);
+    char* o = out.data();
+    // UTF-8 written in place: a name is converted for every row a walk reads.
+    const auto put = [&o](char32_t c) {
+        if (c < 0x80) {
+            *o++ = char(c);
+        } else if (c < 0x800) {
+            *o++ = char(0xC0 | (c >> 6));
+            *o++ = char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            *o++ = char(0xE0 | (c >> 12));
+            *o++ = char(0x80 | ((c >> 6) & 0x3F));
+            *o++ = char(0x80 | (c & 0x3F));
+        } else {
+            *o++ = char(0xF0 | (c >> 18));
+            *o++ = char(0x80 | ((c >> 12) & 0x3F));
+            *o++ = char(0x80 | ((c >> 6) & 0x3F));
+            *o++ = char(0x80 | (c & 0x3F));
+        }
+    };
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < name.size() &&
             QChar::isLowSurrogate(name[i + 1].unicode())) {
-            out += name.sliced(i, 2).toUtf8();
+            put(QChar::surrogateToUcs4(c, name[i + 1].unicode()));
             ++i;
         } else if (c >= 0xDC80 && c <= 0xDCFF) {
-            out += char(c - 0xDC00); // an escaped byte
+            *o++ = char(c - 0xDC00); // an escaped byte
         } else if (QChar::isSurrogate(c)) {
-            out += "\xEF\xBF\xBD"; // a lone surrogate that no name decodes to
+            put(0xFFFD); // a lone surrogate that no name decodes to
         } else {
-            out += name.sliced(i, 1).toUtf8();
+            put(c);
         }
     }
+    out.truncate(o - out.constData());
     return out;
 }
 

@@ -24,11 +24,11 @@ void SourceRows::setItemIndex(int row) {
 }
 
 int SourceRows::subItemOf(const QString& heading, int fallback) const {
-    return subItemOfHeading(headingsOf(source_.columns()), toText(heading), fallback);
+    return subItemOfHeading(headings_, toText(heading), fallback);
 }
 
 DetailColumns SourceRows::detailColumns() const {
-    return findDetailColumns(headingsOf(source_.columns()));
+    return findDetailColumns(headings_);
 }
 
 std::vector<Text> headingsOf(const QList<ColumnInfo>& columns) {

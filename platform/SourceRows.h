@@ -12,9 +12,13 @@
 
 namespace velmora {
 
+// The headings of the columns, in order, for subItemOfHeading and findDetailColumns.
+std::vector<Text> headingsOf(const QList<ColumnInfo>& columns);
+
 class SourceRows final : public ListRows {
 public:
-    explicit SourceRows(ItemSource& source) : source_(source) {}
+    explicit SourceRows(ItemSource& source)
+        : source_(source), headings_(headingsOf(source.columns())) {}
 
     int rowCount() const override;
     // ListIndexError for a row or a sub-item outside the list.
@@ -25,18 +29,16 @@ public:
     const std::vector<int>& selectedRows() const { return selected_; }
 
     // The sub-item index of the last column whose heading contains `heading`, or `fallback`
-    // (subItemOfHeading over the source's columns).
+    // (subItemOfHeading over the source's columns, as they were when these rows were made).
     int subItemOf(const QString& heading, int fallback) const;
     // The date and size columns (findDetailColumns over the source's columns).
     DetailColumns detailColumns() const;
 
 private:
     ItemSource& source_;
+    std::vector<Text> headings_;
     std::vector<int> selected_;
 };
-
-// The headings of the columns, in order, for subItemOfHeading and findDetailColumns.
-std::vector<Text> headingsOf(const QList<ColumnInfo>& columns);
 
 // Removes the item of a row through ItemSource::remove: the remover of 清除, 删除 and the command
 // line. Safe on several threads as far as the source's remove() is.

@@ -449,38 +449,56 @@ QString TrashSource::joinedTexts(const Item& item) const {
 void TrashSource::loadTexts(Item& item) {
     if (!item.texts.isNull())
         return;
-    loadSizes(); // writes every item's texts
-    if (item.texts.isNull())
-        item.texts = joinedTexts(item);
+    loadSizes();
+    item.texts = joinedTexts(item);
 }
+
+namespace {
+
+// One of the kept texts, which hold 删除日期, 大小 and 修改日期 in that order.
+QString keptText(const QString& texts, int part) {
+    qsizetype from = 0;
+    for (; part > 0; --part) {
+        const qsizetype line = texts.indexOf(u'\n', from);
+        if (line < 0)
+            return {};
+        from = line + 1;
+    }
+    const qsizetype end = texts.indexOf(u'\n', from);
+    return texts.mid(from, end < 0 ? -1 : end - from);
+}
+
+} // namespace
 
 QStringList TrashSource::details(int index) {
     Item& item = items_[index];
     loadTexts(item);
-    const QList<QStringView> parts = QStringView(item.texts).split(u'\n');
-    return {folders_[item.folder], parts.value(0).toString(), parts.value(1).toString(),
-            types_[typeOf(item)].description, parts.value(2).toString()};
+    return {folders_[item.folder], keptText(item.texts, 0), keptText(item.texts, 1),
+            types_[typeOf(item)].description, keptText(item.texts, 2)};
 }
 
 QString TrashSource::detail(int index, TrashColumn column) {
     Item& item = items_[index];
-    // The kept texts hold 删除日期, 大小 and 修改日期 in that order.
-    const auto kept = [&item](int part) {
-        return QStringView(item.texts).split(u'\n').value(part).toString();
-    };
+    // Once the sizes are known, the dates' texts are written when a row is first asked for and
+    // kept; the size text alone (the totals read only that) is not worth keeping.
     switch (column) {
     case TrashColumn::Folder:
         return folders_[item.folder];
     case TrashColumn::Deleted:
-        return item.texts.isNull() ? deletedText(item) : kept(0);
+        if (item.texts.isNull() && sizesLoaded_)
+            loadTexts(item);
+        return item.texts.isNull() ? deletedText(item) : keptText(item.texts, 0);
     case TrashColumn::Size:
         if (item.texts.isNull() && item.bytes < 0)
             loadSizes();
-        return item.texts.isNull() ? toQString(kilobyteSizeText(item.bytes)) : kept(1);
+        return item.texts.isNull() ? toQString(kilobyteSizeText(item.bytes))
+                                   : keptText(item.texts, 1);
     case TrashColumn::Type:
         return types_[typeOf(item)].description;
     case TrashColumn::Modified:
-        return item.texts.isNull() ? modifiedText(item) : kept(2);
+        if (item.texts.isNull() && sizesLoaded_)
+            loadTexts(item);
+        return item.texts.isNull() ? modifiedText(item) : keptText(item.texts, 2);
     default:
         return {};
     }
@@ -493,7 +511,7 @@ std::optional<QString> TrashSource::detailText(int index, int subItem) {
 }
 
 // The sizes and modification times of every item not known yet (those of the home trash; the
-// volumes' come with their listing), then the texts of every item.
+// volumes' come with their listing). The texts wait until a row is read.
 void TrashSource::loadSizes() {
     if (sizesLoaded_)
         return;
@@ -513,19 +531,6 @@ void TrashSource::loadSizes() {
         item.statted = true;
         if (item.bytes < 0)
             item.bytes = 0;
-    }
-    // Now that every figure is known, the texts of every item: the walks over the rows read
-    // their dates and sizes. The types wait until a row is shown.
-    try {
-        Item* const items = items_.data();
-        runParallel(std::size_t(items_.size()), 256, [&] {
-            return [&](std::size_t k) {
-                if (items[k].texts.isNull())
-                    items[k].texts = joinedTexts(items[k]);
-            };
-        });
-    } catch (...) {
-        // Out of memory: each text is written when it is asked for.
     }
 }
 

@@ -72,10 +72,10 @@ enum class TrashColumn { Name, Folder, Deleted, Size, Type, Modified, Count };
 // Each trash directory is opened once per enumeration and held by its descriptors until the
 // next. The home trash is read on the calling thread, names, dates and kinds only; the first
 // request for a size (or for details()) measures every folder that directorysizes does not
-// know, on one thread per core, rewrites that cache, and writes every item's texts, which are
-// kept until the next enumeration. Volumes are probed and read off the calling thread, sizes
-// included, under deadlines: one that misses them is left out and named by
-// unavailableVolumes().
+// know, on one thread per core, and rewrites that cache; an item's date and size texts are
+// written when its row is first read after that, and kept until the next enumeration. Volumes are
+// probed and read off the calling thread, sizes included, under deadlines: one that misses them is
+// left out and named by unavailableVolumes().
 class TrashSource final : public ItemSource {
 public:
     explicit TrashSource(TrashSourceOptions options = {});

@@ -10,6 +10,7 @@ TEST(FileNamesTest, NamesThatAreNotUtf8SurviveTheTripThroughText) {
     const QByteArray names[] = {
         "plain.txt",
         "中文 名字.txt",
+        "caf\xC3\xA9 \xD0\x96 \xF0\x9F\x98\x80.txt", // two, three and four UTF-8 bytes
         "caf\xE9 latin-1 \xFF.txt",
         "\xC3",             // a sequence cut short
         "\xC0\xAF",         // an overlong '/'
@@ -22,6 +23,8 @@ TEST(FileNamesTest, NamesThatAreNotUtf8SurviveTheTripThroughText) {
         EXPECT_EQ(fileNameToBytes(text), bytes) << bytes.toHex().constData();
     }
     EXPECT_EQ(fileNameFromBytes("中文"), QStringLiteral("中文"));
+    // A lone surrogate, which no name decodes to, is written as U+FFFD.
+    EXPECT_EQ(fileNameToBytes(QString(QChar(0xD800)) + u'x'), "\xEF\xBF\xBDx");
     // Two different byte names never give the same text.
     EXPECT_NE(fileNameFromBytes("caf\xE9"), fileNameFromBytes("caf\xEF\xBF\xBD"));
     EXPECT_EQ(displayTextFromBytes("caf\xE9"), QStringLiteral("caf\uFFFD"));
