@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <limits>
 #include <memory>
 #include <mutex>
 
@@ -130,8 +131,13 @@ bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name, 
     const TrashInfo& parsed = read.info;
     const bool haveInfoStat = read.haveStat;
     const struct stat& infoStat = read.st;
-    if (haveInfoStat)
+    if (haveInfoStat) {
         item.infoIno = infoStat.st_ino;
+        // A folder's size cache entry is checked against this time: no second stat for it.
+        if (item.kind == ItemKind::Folder && !item.statted && infoStat.st_mtim.tv_sec > 0 &&
+            infoStat.st_mtim.tv_sec < std::numeric_limits<qint64>::max() / 1000000000 - 1)
+            item.modified = qint64(infoStat.st_mtim.tv_sec) * 1000000000 + infoStat.st_mtim.tv_nsec;
+    }
     QByteArrayView originalName;
     if (parsed.hasPath && splitOriginalPath(parsed.path, top, originalName, folder))
         item.name = compact(displayTextFromBytes(originalName));
@@ -147,6 +153,14 @@ bool readItem(int filesFd, int infoFd, const QByteArray& top, const char* name, 
 }
 
 } // namespace
+
+void settleMeasured(TrashItem& item) {
+    if (!item.statted && item.kind == ItemKind::Folder)
+        item.modified = 0; // an info file's time, not the item's
+    item.statted = true;
+    if (item.bytes < 0)
+        item.bytes = 0;
+}
 
 TDateTime localTimeOr(const struct timespec& t, TDateTime fallback) {
     TDateTime local = 0;
@@ -353,13 +367,25 @@ void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& 
                 item.statted = true;
                 return;
             }
-            if (item.hasInfo) {
+            // The info file's time as the listing read it, or read now.
+            std::optional<struct timespec> infoMtime;
+            if (!item.statted) {
+                if (item.modified > 0)
+                    infoMtime = timespec{time_t(item.modified / 1000000000),
+                                         long(item.modified % 1000000000)};
+                item.modified = 0;
+            }
+            if (item.hasInfo && !infoMtime) {
                 struct stat info {};
                 const QByteArray infoName = item.stored + TrashInfoSuffix;
-                if (o.info.valid() && ::fstatat(o.info.get(), infoName.constData(), &info,
-                                                AT_SYMLINK_NOFOLLOW) == 0) {
-                    infoMtimes[k] = info.st_mtim;
-                    if (const auto cached = cache.lookUp(item.stored, info.st_mtim)) {
+                if (o.info.valid() &&
+                    ::fstatat(o.info.get(), infoName.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+                    infoMtime = info.st_mtim;
+            }
+            if (item.hasInfo) {
+                if (infoMtime) {
+                    infoMtimes[k] = infoMtime;
+                    if (const auto cached = cache.lookUp(item.stored, *infoMtime)) {
                         item.bytes = *cached;
                         if (!item.statted &&
                             ::fstatat(o.files.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0) {

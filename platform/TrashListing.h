@@ -40,13 +40,16 @@ struct TrashItem {
     QString name;      // the original name; null: the stored name is shown
     QString texts;     // 删除日期, 大小 and 修改日期 joined by '\n', once loaded
     TDateTime deleted = 0;
-    mutable qint64 modified = 0; // of files/NAME, seconds since the epoch, once statted
-    qint64 bytes = -1;           // on disk; -1 until known
-    ino_t ino = 0;               // of files/NAME: d_ino as listed, st_ino once statted
-    ino_t infoIno = 0;           // of info/NAME.trashinfo as read; 0 when it could not be told
-    quint32 folder = 0;          // index in the folder texts; 0 is the empty text
-    quint16 trash = 0;           // index of its HeldTrash
-    mutable quint16 type = 0;    // index in the file types; 0 for folders, and until looked up
+    // Of files/NAME, seconds since the epoch, once statted. Before that, for a folder, the
+    // modification time of its info file as the listing read it, in nanoseconds (0: not known),
+    // which the size cache's entries are checked against.
+    qint64 modified = 0;
+    qint64 bytes = -1;        // on disk; -1 until known
+    ino_t ino = 0;            // of files/NAME: d_ino as listed, st_ino once statted
+    ino_t infoIno = 0;        // of info/NAME.trashinfo as read; 0 when it could not be told
+    quint32 folder = 0;       // index in the folder texts; 0 is the empty text
+    quint16 trash = 0;        // index of its HeldTrash
+    mutable quint16 type = 0; // index in the file types; 0 for folders, and until looked up
     ItemKind kind = ItemKind::File;
     bool hasInfo = false;
     bool statted = false; // modified (and bytes of a non-folder) are known
@@ -91,6 +94,9 @@ bool listTrash(TrashListing& listing, const QLocale& locale);
 // cache may cost to read.
 void measureSizes(QList<TrashItem>& items, const std::vector<const HeldTrash*>& trashes,
                   const std::vector<qsizetype>& itemsPerTrash, bool updateCache = true);
+
+// The item as the list keeps it once the sizes are in: statted, a size not found taken as 0.
+void settleMeasured(TrashItem& item);
 
 // Never an unreadable date that counts as old: a time that cannot be written is taken as now.
 TDateTime localTimeOr(const struct timespec& t, TDateTime fallback);

@@ -21,7 +21,6 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <numeric>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -218,36 +217,49 @@ void TrashSource::adopt(TrashListing&& listing, SortKeys& keys) {
 }
 
 void TrashSource::sortItems(const SortKeys& keys) {
-    std::vector<int> order(static_cast<std::size_t>(items_.size()));
-    std::iota(order.begin(), order.end(), 0);
-    const auto before = [&](int a, int b) {
-        const Item& x = items_[a];
-        const Item& y = items_[b];
-        if ((x.kind == ItemKind::Folder) != (y.kind == ItemKind::Folder))
-            return x.kind == ItemKind::Folder;
-        if (const int c = keys[std::size_t(a)]->compare(*keys[std::size_t(b)]))
+    // What the order reads first sits in the sorted entries themselves: a comparison then reaches
+    // into memory for the two collation keys alone, and for the items only on a tie.
+    struct Entry {
+        const QCollatorSortKey* key;
+        int index;
+        quint16 trash;
+        bool folder;
+    };
+    std::vector<Entry> entries(static_cast<std::size_t>(items_.size()));
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const Item& item = items_[qsizetype(k)];
+        entries[k] = {&*keys[k], int(k), item.trash, item.kind == ItemKind::Folder};
+    }
+    const auto before = [&](const Entry& x, const Entry& y) {
+        if (x.folder != y.folder)
+            return x.folder;
+        if (const int c = x.key->compare(*y.key))
             return c < 0;
         if (x.trash != y.trash)
             return x.trash < y.trash;
-        return x.stored < y.stored;
+        return items_[x.index].stored < items_[y.index].stored;
     };
     // Two halves sorted side by side, then merged, when there are enough items to gain.
-    const auto middle = order.begin() + std::ptrdiff_t(order.size() / 2);
+    const auto middle = entries.begin() + std::ptrdiff_t(entries.size() / 2);
     std::optional<std::thread> helper;
-    if (order.size() >= 4096 && std::thread::hardware_concurrency() > 1) {
+    if (entries.size() >= 4096 && std::thread::hardware_concurrency() > 1) {
         try {
-            helper.emplace([&] { std::sort(order.begin(), middle, before); });
+            helper.emplace([&] { std::sort(entries.begin(), middle, before); });
         } catch (...) {
             helper.reset();
         }
     }
     if (helper) {
-        std::sort(middle, order.end(), before);
+        std::sort(middle, entries.end(), before);
         helper->join();
-        std::inplace_merge(order.begin(), middle, order.end(), before);
+        std::inplace_merge(entries.begin(), middle, entries.end(), before);
     } else {
-        std::sort(order.begin(), order.end(), before);
+        std::sort(entries.begin(), entries.end(), before);
     }
+    std::vector<int> order(entries.size());
+    for (std::size_t k = 0; k < entries.size(); ++k)
+        order[k] = entries[k].index;
+    entries = {};
     // Puts the items in that order in place, cycle by cycle: no second list.
     std::vector<bool> placed(order.size(), false);
     for (std::size_t start = 0; start < order.size(); ++start) {
@@ -422,15 +434,17 @@ QString TrashSource::deletedText(const Item& item) const {
 }
 
 QString TrashSource::modifiedText(const Item& item) const {
+    // Until the item is statted, its modified field is not its own time (see TrashItem).
+    qint64 modified = item.modified;
     if (!item.statted) {
         struct stat st {};
         if (::fstatat(trashes_[item.trash].files.get(), item.stored.constData(), &st,
                       AT_SYMLINK_NOFOLLOW) != 0)
             return {};
-        item.modified = st.st_mtim.tv_sec;
+        modified = st.st_mtim.tv_sec;
     }
     TDateTime local = 0;
-    if (!localDateTimeOf(item.modified, 0, local))
+    if (!localDateTimeOf(modified, 0, local))
         return {};
     return toQString(listDateTimeText(local));
 }
@@ -527,11 +541,8 @@ void TrashSource::loadSizes() {
     } catch (...) {
         // Out of memory: the sizes not found stay unknown and are shown as 0.
     }
-    for (Item& item : items_) {
-        item.statted = true;
-        if (item.bytes < 0)
-            item.bytes = 0;
-    }
+    for (Item& item : items_)
+        settleMeasured(item);
 }
 
 bool TrashSource::rename(int index, const QString& newName) {

@@ -37,11 +37,8 @@ void readVolumeTrash(const std::shared_ptr<VolumeReads::Shared>& reads, std::siz
                 options.stepHook("listed", location.trashDir);
             measureSizes(listing.items, {&listing.trash}, {listing.items.size()},
                          options.updateSizeCache);
-            for (TrashItem& item : listing.items) {
-                item.statted = true;
-                if (item.bytes < 0)
-                    item.bytes = 0;
-            }
+            for (TrashItem& item : listing.items)
+                settleMeasured(item);
             result = std::move(listing);
         } else {
             result.emplace(); // no trash there after all: nothing to list, nothing unavailable
