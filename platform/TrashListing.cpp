@@ -6,7 +6,6 @@
 #include <limits.h>
 #include <sys/stat.h>
 
-#include <QCollator>
 #include <QHash>
 
 #include <cerrno>
@@ -19,6 +18,7 @@
 #include "platform/DiskUsage.h"
 #include "platform/FileNames.h"
 #include "platform/ItemRemoval.h"
+#include "platform/NameKeys.h"
 #include "platform/Parallel.h"
 #include "platform/RemovalStaging.h"
 #include "platform/SizeCache.h"
@@ -278,21 +278,27 @@ bool listTrash(TrashListing& listing, const QLocale& locale) {
     }
 
     // Reading the info files is most of the work, and independent per item: threads fill the
-    // items in place, and make their sort keys too, each with a collator of its own.
+    // items in place, and make their sort keys too, each with a collator and a run of its own.
     const qsizetype base = items.size();
     const std::size_t count = entries.size();
     items.reserve(base + qsizetype(count)); // exactly: resize alone may double the block
     items.resize(base + qsizetype(count));
-    keys.resize(std::size_t(base) + count);
+    keys.refs.resize(std::size_t(base) + count);
     std::vector<char> valid(count, 0);
     TrashItem* const filled = items.data() + base;
     const QByteArray& top = listing.trash.top;
     QHash<QByteArray, quint32> folderIndex;
-    std::mutex folderMutex;
+    std::mutex folderMutex, runMutex;
     runParallel(count, 256, [&] {
-        auto collator = std::make_shared<QCollator>(locale);
-        collator->setNumericMode(true);
-        return [&, collator](std::size_t k) {
+        auto maker = std::make_shared<NameKeyMaker>(locale);
+        std::string* run = nullptr;
+        std::uint32_t runIndex = 0;
+        {
+            const std::lock_guard lock(runMutex);
+            runIndex = std::uint32_t(keys.runs.size());
+            run = &keys.runs.emplace_back();
+        }
+        return [&, maker, run, runIndex](std::size_t k) {
             TrashItem& item = filled[k];
             QByteArray folder;
             item.ino = entries[k].ino;
@@ -308,8 +314,10 @@ bool listTrash(TrashListing& listing, const QLocale& locale) {
                 }
                 item.folder = *found;
             }
-            keys[std::size_t(base) + k] = collator->sortKey(
-                item.name.isNull() ? displayTextFromBytes(item.stored) : item.name);
+            const std::size_t offset = run->size();
+            maker->append(item.name.isNull() ? displayTextFromBytes(item.stored) : item.name, *run);
+            keys.refs[std::size_t(base) + k] = {runIndex, std::uint32_t(offset),
+                                                std::uint32_t(run->size() - offset)};
             valid[k] = 1;
         };
     });
@@ -320,12 +328,12 @@ bool listTrash(TrashListing& listing, const QLocale& locale) {
             continue;
         if (kept != base + qsizetype(k)) {
             items[kept] = std::move(filled[k]);
-            keys[std::size_t(kept)] = std::move(keys[std::size_t(base) + k]);
+            keys.refs[std::size_t(kept)] = keys.refs[std::size_t(base) + k];
         }
         ++kept;
     }
     items.resize(kept);
-    keys.resize(std::size_t(kept));
+    keys.refs.resize(std::size_t(kept));
     return true;
 }
 

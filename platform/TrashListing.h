@@ -6,13 +6,15 @@
 #include <sys/types.h>
 
 #include <QByteArray>
-#include <QCollatorSortKey>
 #include <QList>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <deque>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/DateTime.h"
@@ -55,7 +57,15 @@ struct TrashItem {
     bool statted = false; // modified (and bytes of a non-folder) are known
 };
 
-using SortKeys = std::vector<std::optional<QCollatorSortKey>>;
+// The items' sort keys (NameKeys.h): the bytes in runs, one per thread that made them, and
+// where each item's key is.
+struct SortKeys {
+    struct Ref {
+        std::uint32_t run = 0, offset = 0, size = 0;
+    };
+    std::deque<std::string> runs; // a deque: a run made on one thread never moves another
+    std::vector<Ref> refs;        // one per item
+};
 
 // One trash directory read: its handles, its items (trash index 0) with their sort keys, and
 // the texts of their original folders (index 0 the empty text).

@@ -9,7 +9,6 @@
 #include <pwd.h>
 #include <sys/stat.h>
 
-#include <QCollator>
 #include <QHash>
 #include <QSet>
 
@@ -32,6 +31,7 @@
 #include "platform/ItemRemoval.h"
 #include "platform/ItemRename.h"
 #include "platform/ItemRestore.h"
+#include "platform/NameKeys.h"
 #include "platform/Parallel.h"
 #include "platform/PosixFiles.h"
 #include "platform/QtText.h"
@@ -203,8 +203,13 @@ void TrashSource::adopt(TrashListing&& listing, SortKeys& keys) {
         items_.reserve(items_.size() + listing.items.size());
         for (TrashItem& item : listing.items)
             items_.append(std::move(item));
-        keys.insert(keys.end(), std::make_move_iterator(listing.keys.begin()),
-                    std::make_move_iterator(listing.keys.end()));
+        const auto runBase = std::uint32_t(keys.runs.size());
+        for (std::string& run : listing.keys.runs)
+            keys.runs.push_back(std::move(run));
+        for (SortKeys::Ref ref : listing.keys.refs) {
+            ref.run += runBase;
+            keys.refs.push_back(ref);
+        }
     }
     if (trashIndex == 0 && folderBase == 0)
         return;
@@ -217,10 +222,11 @@ void TrashSource::adopt(TrashListing&& listing, SortKeys& keys) {
 }
 
 void TrashSource::sortItems(const SortKeys& keys) {
-    // What the order reads first sits in the sorted entries themselves: a comparison then reaches
-    // into memory for the two collation keys alone, and for the items only on a tie.
+    // What the order reads first sits in the sorted entries themselves, the keys' first eight
+    // bytes included: a comparison reaches into memory for the rest of the keys only when those
+    // are equal, and for the items only on a tie.
     struct Entry {
-        const QCollatorSortKey* key;
+        NameKey key;
         int index;
         quint16 trash;
         bool folder;
@@ -228,12 +234,14 @@ void TrashSource::sortItems(const SortKeys& keys) {
     std::vector<Entry> entries(static_cast<std::size_t>(items_.size()));
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const Item& item = items_[qsizetype(k)];
-        entries[k] = {&*keys[k], int(k), item.trash, item.kind == ItemKind::Folder};
+        const SortKeys::Ref& ref = keys.refs[k];
+        entries[k] = {nameKey(keys.runs[ref.run].data() + ref.offset, ref.size), int(k), item.trash,
+                      item.kind == ItemKind::Folder};
     }
     const auto before = [&](const Entry& x, const Entry& y) {
         if (x.folder != y.folder)
             return x.folder;
-        if (const int c = x.key->compare(*y.key))
+        if (const int c = compareNameKeys(x.key, y.key))
             return c < 0;
         if (x.trash != y.trash)
             return x.trash < y.trash;

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QByteArray>
-#include <QCollatorSortKey>
 #include <QHash>
 #include <QList>
 #include <QLocale>

@@ -12,6 +12,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-wayland libgl-dev libgtest-dev
+    libicu-dev # the collator the list sorts with (platform/NameKeys)
     qt6-translations-l10n # Qt's own texts (standard buttons, menus, the calendar) in Chinese
     qt6-tools-dev qt6-l10n-tools # lupdate and lrelease: the catalogs in translations/
     fonts-wqy-microhei
