@@ -34,10 +34,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         OleUninitialize();
         return 0;
     }
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&controls);
+    initialiseCommonControls();
     loadUserFormatSettings();
     int status = 0;
     guarded([&] {

@@ -1,6 +1,6 @@
 // The Windows main window in the test's own process, over a Recycle Bin of its own (make-trash,
 // with the items' original folders inside the build folder): the shell's item menu and the rename
-// of an item, and Find.
+// of an item, Find, the layout and the about dialog.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -21,6 +21,7 @@
 #include "platform/win32/ShellText.h"
 #include "platform/win32/WindowsLocale.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/Win32Ui.h"
 
 using namespace velmora;
 using namespace velmora::win32;
@@ -223,7 +224,7 @@ TEST_F(MainWindowTest, TheShellsMenuOpensOnlyForTheSelectedRow) {
         MenuChooser chooser({VK_ESCAPE});
         SendMessageW(form->handle(), WM_CONTEXTMENU, WPARAM(listWindow()), where);
         EXPECT_TRUE(chooser.opened());
-        // Wine's menu of a Recycle Bin item: 还原 and 删除 (restore and erase).
+        // Wine's menu of a Recycle Bin item: 还原(&R) and 擦除(&E).
         EXPECT_EQ(chooser.entries().size(), 2u);
         EXPECT_EQ(list().rowCount(), rows);
         EXPECT_EQ(list().ItemIndex(), 1);
@@ -510,3 +511,285 @@ TEST_F(MainWindowTest, AnUpwardSearchFromBeyondTheListIsRefused) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     pump();
 }
+
+namespace {
+RECT placeIn(HWND parent, HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top}; // left, top, width, height
+}
+
+bool samePlace(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// A window's client area drawn by WM_PRINTCLIENT into a bitmap of its own.
+class Rendering {
+public:
+    explicit Rendering(HWND window) {
+        RECT r;
+        GetClientRect(window, &r);
+        width_ = r.right;
+        height_ = r.bottom;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_; // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        old_ = SelectObject(dc_, bitmap_);
+        SendMessageW(window, WM_PRINTCLIENT, WPARAM(dc_), PRF_CLIENT | PRF_ERASEBKGND);
+        GdiFlush();
+    }
+    ~Rendering() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    COLORREF at(int x, int y) const {
+        const DWORD pixel = static_cast<const DWORD*>(bits_)[y * width_ + x];
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+
+private:
+    int width_ = 0, height_ = 0;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    void* bits_ = nullptr;
+};
+} // namespace
+
+// The window at its first size and enlarged and narrowed: the bottom group keeps its height and
+// its controls their places in it; the list's group, the panel and the list take the rest; the
+// about link stays whole inside a narrow window.
+TEST_F(MainWindowTest, TheBottomGroupKeepsItsHeightWhenTheWindowIsResized) {
+    HWND window = form->handle();
+    auto resizeClient = [&](int width, int height) {
+        RECT frame{0, 0, width, height};
+        AdjustWindowRect(&frame, DWORD(GetWindowLongW(window, GWL_STYLE)), FALSE);
+        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        pump(50);
+        RECT client;
+        GetClientRect(window, &client);
+        return std::pair{int(client.right), int(client.bottom)};
+    };
+    std::vector<RECT> inGroup;
+    for (const int id : {IdAnalyse, IdDelete, IdSeek, IdRbDate, IdRbDays, IdDtCeil, IdDays})
+        inGroup.push_back(placeIn(GetDlgItem(window, IdGroupClean), GetDlgItem(window, id)));
+    for (const auto& [w, h] : {std::pair{715, 491}, std::pair{900, 640}, std::pair{400, 300}}) {
+        const auto [width, height] = resizeClient(w, h);
+        ASSERT_EQ(width, w);
+        ASSERT_EQ(height, h);
+        const std::string what = std::to_string(w) + "x" + std::to_string(h);
+        EXPECT_TRUE(
+            samePlace(placeIn(window, GetDlgItem(window, IdGroupClean)), {0, h - 105, w, 105}))
+            << what;
+        EXPECT_TRUE(samePlace(placeIn(window, GetDlgItem(window, IdGroupList)), {0, 0, w, h - 105}))
+            << what;
+        EXPECT_TRUE(samePlace(placeIn(window, GetDlgItem(window, IdPanel)), {2, 15, 119, h - 122}))
+            << what;
+        EXPECT_TRUE(samePlace(placeIn(window, listWindow()), {121, 15, w - 123, h - 122})) << what;
+        std::size_t i = 0;
+        for (const int id : {IdAnalyse, IdDelete, IdSeek, IdRbDate, IdRbDays, IdDtCeil, IdDays})
+            EXPECT_TRUE(samePlace(placeIn(GetDlgItem(window, IdGroupClean), GetDlgItem(window, id)),
+                                  inGroup[i++]))
+                << what << " " << id;
+        EXPECT_TRUE(samePlace(placeIn(window, GetDlgItem(window, IdAbout)),
+                              {std::min(519, w - 2 - 169), h - 105 + 64, 169, 13}))
+            << what;
+    }
+}
+
+// FormCreate sets the date picker 60 days back and the caption; the days box holds "60" and its
+// list; 按日期 is chosen. Typing in the days box, or picking from its list, chooses 按天数.
+TEST_F(MainWindowTest, TheDatePickerStartsSixtyDaysBackAndTheDaysBoxChoosesClearingByDays) {
+    TDateTime march1 = 0;
+    ASSERT_TRUE(tryEncodeDate(2020, 3, 1, march1));
+    TForm1 other([march1] { return march1; });
+    HWND window = other.handle();
+    TDateTime january1 = 0;
+    ASSERT_TRUE(tryEncodeDate(2020, 1, 1, january1));
+    EXPECT_EQ(other.DtCeilDateTime(), january1);
+    SYSTEMTIME shown{};
+    ASSERT_EQ(SendDlgItemMessageW(window, IdDtCeil, DTM_GETSYSTEMTIME, 0, LPARAM(&shown)),
+              GDT_VALID);
+    EXPECT_EQ(shown.wYear, 2020);
+    EXPECT_EQ(shown.wMonth, 1);
+    EXPECT_EQ(shown.wDay, 1);
+    wchar_t caption[32] = {};
+    GetWindowTextW(window, caption, 31);
+    EXPECT_STREQ(caption, L"Velmora");
+
+    auto checked = [&](int id) { return IsDlgButtonChecked(window, id) == BST_CHECKED; };
+    HWND days = GetDlgItem(window, IdDays);
+    wchar_t text[16] = {};
+    GetWindowTextW(days, text, 15);
+    EXPECT_STREQ(text, L"60");
+    EXPECT_EQ(SendMessageW(days, CB_GETCOUNT, 0, 0), 5);
+    EXPECT_TRUE(checked(IdRbDate));
+    EXPECT_FALSE(checked(IdRbDays));
+    // The date picker changes nothing of the choice.
+    SYSTEMTIME later = shown;
+    later.wDay = 2;
+    SendDlgItemMessageW(window, IdDtCeil, DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&later));
+    EXPECT_TRUE(checked(IdRbDate));
+
+    HWND edit = GetWindow(days, GW_CHILD);
+    ASSERT_TRUE(edit);
+    SendMessageW(edit, WM_CHAR, L'1', 1); // the first key stroke
+    EXPECT_TRUE(checked(IdRbDays));
+    EXPECT_FALSE(checked(IdRbDate));
+
+    SendDlgItemMessageW(window, IdRbDate, BM_CLICK, 0, 0);
+    ASSERT_TRUE(checked(IdRbDate));
+    SendMessageW(days, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(days, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(days, WM_KEYDOWN, VK_RETURN, 0);
+    pump(50);
+    EXPECT_TRUE(checked(IdRbDays));
+    EXPECT_FALSE(checked(IdRbDate));
+    DestroyWindow(window);
+    pump(50);
+}
+
+// A double-click on a row opens nothing, reads nothing again and changes no total.
+TEST_F(MainWindowTest, ADoubleClickOnARowChangesNothing) {
+    HWND panel = GetDlgItem(form->handle(), IdPanel);
+    wchar_t total[32] = {}, space[32] = {};
+    GetDlgItemTextW(panel, IdTotal, total, 31);
+    GetDlgItemTextW(panel, IdTotalSpace, space, 31);
+    const int rows = list().rowCount();
+    RECT r{};
+    r.left = LVIR_LABEL;
+    SendMessageW(listWindow(), LVM_GETITEMRECT, 1, LPARAM(&r));
+    const LPARAM at = MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2);
+    SendMessageW(listWindow(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(listWindow(), WM_LBUTTONUP, 0, at);
+    SendMessageW(listWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(listWindow(), WM_LBUTTONUP, 0, at);
+    pump(100);
+    EXPECT_EQ(list().rowCount(), rows);
+    EXPECT_EQ(list().ItemIndex(), 1);
+    wchar_t totalAfter[32] = {}, spaceAfter[32] = {};
+    GetDlgItemTextW(panel, IdTotal, totalAfter, 31);
+    GetDlgItemTextW(panel, IdTotalSpace, spaceAfter, 31);
+    EXPECT_STREQ(totalAfter, total);
+    EXPECT_STREQ(spaceAfter, space);
+}
+
+// The about link shows the about dialog modally, centred over the window: the caption, the name
+// and version, the support link; every click on the link asks the shell to open the address
+// without the trailing blank, the dialog staying open; 确定 closes it with 1.
+TEST_F(MainWindowTest, TheAboutLinkShowsTheAboutDialog) {
+    TfrmAbout& about = form->frmAbout();
+    static std::vector<std::wstring> opened;
+    static std::vector<bool> openWhileClicked;
+    static std::vector<std::wstring> texts;
+    static bool ownerDisabled = false;
+    opened.clear();
+    openWhileClicked.clear();
+    texts.clear();
+    about.openUrl = [&about](HWND owner, const std::wstring& address) {
+        EXPECT_EQ(owner, about.handle());
+        opened.push_back(address);
+        openWhileClicked.push_back(IsWindowVisible(about.handle()) != FALSE);
+    };
+    static HWND dialog = nullptr;
+    static HWND owner = nullptr;
+    dialog = about.handle();
+    owner = form->handle();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        if (!IsWindowVisible(dialog))
+            return;
+        KillTimer(nullptr, id);
+        ownerDisabled = !IsWindowEnabled(owner);
+        for (const int control :
+             {0, TfrmAbout::IdVersion, TfrmAbout::IdLink, TfrmAbout::IdSupport, TfrmAbout::IdOk}) {
+            wchar_t text[512] = {};
+            GetWindowTextW(control ? GetDlgItem(dialog, control) : dialog, text, 511);
+            texts.push_back(text);
+        }
+        HWND link = GetDlgItem(dialog, TfrmAbout::IdLink);
+        for (int i = 0; i < 2; ++i) {
+            SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        }
+        SendDlgItemMessageW(dialog, TfrmAbout::IdOk, BM_CLICK, 0, 0);
+    });
+    SendMessageW(form->handle(), WM_COMMAND, MAKEWPARAM(IdAbout, STN_CLICKED),
+                 LPARAM(GetDlgItem(form->handle(), IdAbout)));
+    KillTimer(nullptr, timer);
+    pump(50);
+
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(form->handle()));
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    const std::wstring address = supportAddress();
+    EXPECT_EQ(address.rfind(L"file:///", 0), 0u) << address;
+    EXPECT_EQ(address.substr(address.size() - 10), L"/help.html");
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_EQ(texts[0], L"Velmora");
+    EXPECT_EQ(texts[1], L"Velmora1.4");
+    EXPECT_EQ(texts[2], address + L" ");
+    EXPECT_EQ(texts[3], L"技术支持：");
+    EXPECT_EQ(texts[4], L"确定");
+    EXPECT_EQ(opened, (std::vector<std::wstring>{address, address}));
+    EXPECT_EQ(openWhileClicked, (std::vector<bool>{true, true}));
+
+    // Centred over the main window the first time.
+    RECT d, o;
+    GetWindowRect(dialog, &d);
+    GetWindowRect(form->handle(), &o);
+    EXPECT_EQ(d.left, std::max(0L, o.left + ((o.right - o.left) - (d.right - d.left)) / 2));
+    EXPECT_EQ(d.top, std::max(0L, o.top + ((o.bottom - o.top) - (d.bottom - d.top)) / 2));
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, 355 + 2 * TfrmAbout::Margin);
+    EXPECT_EQ(client.bottom, 326 + 2 * TfrmAbout::Margin);
+}
+
+// The banner without its white: where the picture is white the dialog's colour shows, its green
+// stays; the icon over the corner keeps its transparency; the rule is black around white.
+TEST_F(MainWindowTest, TheAboutDialogDrawsTheBannerWithoutItsWhite) {
+    HWND dialog = form->frmAbout().handle();
+    const Rendering shown(dialog);
+    HBITMAP banner =
+        HBITMAP(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2), IMAGE_BITMAP, 0, 0, 0));
+    ASSERT_TRUE(banner);
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(source, banner);
+    const int m = TfrmAbout::Margin;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    ASSERT_NE(face, RGB(255, 255, 255));
+    int white = 0, green = 0;
+    for (int y = 40; y < TfrmAbout::BannerHeight; y += 3)
+        for (int x = 40; x < TfrmAbout::BannerWidth; x += 3) {
+            const COLORREF pixel = GetPixel(source, x, y);
+            if (pixel == RGB(255, 255, 255)) {
+                EXPECT_EQ(shown.at(m + x, m + y), face) << x << "," << y;
+                ++white;
+            } else if (pixel == RGB(0, 128, 0)) {
+                EXPECT_EQ(shown.at(m + x, m + y), RGB(0, 128, 0)) << x << "," << y;
+                ++green;
+            }
+        }
+    SelectObject(source, old);
+    DeleteDC(source);
+    DeleteObject(banner);
+    EXPECT_GT(white, 100);
+    EXPECT_GT(green, 100);
+    // The icon's corner is transparent; its middle is drawn.
+    EXPECT_EQ(shown.at(m, m), face);
+    EXPECT_NE(shown.at(m + 16, m + 16), face);
+    // Shape1: a black outline around a white fill, 3 pixels high, under the banner.
+    EXPECT_EQ(shown.at(m + 100, m + 220), RGB(0, 0, 0));
+    EXPECT_EQ(shown.at(m + 100, m + 221), RGB(255, 255, 255));
+    EXPECT_EQ(shown.at(m + 100, m + 222), RGB(0, 0, 0));
+    EXPECT_EQ(shown.at(m + 100, m + 223), face);
+}
+

@@ -14,10 +14,7 @@ namespace velmora::win32 {
 
 namespace {
 constexpr wchar_t kClass[] = L"TfrmAnalyze";
-constexpr int kOk = 1;
-constexpr int kLabel = 100; // Label1
-constexpr int kChartLeft = 8, kChartTop = 56, kChartSize = 180;
-const COLORREF kColors[] = {RGB(255, 0, 0), RGB(0, 128, 0)};
+constexpr COLORREF kColors[] = {TfrmAnalyze::PartColour, TfrmAnalyze::RestColour};
 
 POINT onCircle(int cx, int cy, int r, double degrees) {
     const double a = degrees * std::numbers::pi / 180.0;
@@ -42,12 +39,21 @@ TfrmAnalyze::TfrmAnalyze(HWND owner) : owner_(owner) {
                             CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner,
                             nullptr, GetModuleHandleW(nullptr), this);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, LONG_PTR(this));
-    label_ = makeControl(hwnd_, L"STATIC", L"", SS_LEFT, kLabel, 8, 8, 404, 40);
+    label_ = makeControl(hwnd_, L"STATIC", L"", SS_LEFT, IdLabel, 8, 8, 404, 40);
     ok_ = makeControl(hwnd_, L"BUTTON", toWide(AnalysisOkText).c_str(),
-                      BS_DEFPUSHBUTTON | WS_TABSTOP, kOk, 172, 256, 75, 25);
+                      BS_DEFPUSHBUTTON | WS_TABSTOP, IdOk, 172, 256, 75, 25);
 }
 
-void TfrmAnalyze::ShowModal(TextView StrMsg, double ISpaceTotal, double ISpacePart) {
+void TfrmAnalyze::ShowModal() {
+    FormShow();
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        centreOver(hwnd_, owner_);
+    }
+    runModal(hwnd_, owner_, ok_);
+}
+
+void TfrmAnalyze::FormShow() {
     // A carriage return, alone or before a line feed, starts a new line.
     std::wstring text;
     const std::wstring message = toWide(StrMsg);
@@ -63,28 +69,15 @@ void TfrmAnalyze::ShowModal(TextView StrMsg, double ISpaceTotal, double ISpacePa
         }
     }
     SetWindowTextW(label_, text.c_str());
-    total_ = ISpaceTotal;
+    // The sizes as doubles, the difference worked out first in extended precision.
     part_ = ISpacePart;
-    done_ = false;
+    rest_ = double(static_cast<long double>(ISpaceTotal) - ISpacePart);
     InvalidateRect(hwnd_, nullptr, TRUE);
-    EnableWindow(owner_, FALSE);
-    ShowWindow(hwnd_, SW_SHOW);
-    SetFocus(ok_);
-    MSG msg;
-    while (!done_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageW(hwnd_, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    EnableWindow(owner_, TRUE);
-    ShowWindow(hwnd_, SW_HIDE);
-    SetActiveWindow(owner_);
 }
 
-void TfrmAnalyze::paint(HDC dc) {
-    const std::vector<PieShare> shares = computePieShares({part_, total_ - part_});
-    const int r = kChartSize / 2, cx = kChartLeft + r, cy = kChartTop + r;
+void TfrmAnalyze::paint(HDC dc) const {
+    const std::vector<PieShare> shares = computePieShares({part_, rest_});
+    const int r = ChartSize / 2, cx = ChartLeft + r, cy = ChartTop + r;
     HGDIOBJ oldFont = SelectObject(dc, windowFont());
     SetBkMode(dc, TRANSPARENT);
     for (std::size_t i = 0; i < shares.size(); ++i) {
@@ -101,15 +94,15 @@ void TfrmAnalyze::paint(HDC dc) {
         SelectObject(dc, old);
         DeleteObject(brush);
         // The legend: a colour box, the value and the label.
-        const int y = kChartTop + 20 + int(i) * 24;
+        const int y = ChartTop + 20 + int(i) * 24;
         HBRUSH box = CreateSolidBrush(kColors[i % 2]);
-        RECT boxRect{kChartLeft + kChartSize + 16, y, kChartLeft + kChartSize + 28, y + 12};
+        RECT boxRect{ChartLeft + ChartSize + 16, y, ChartLeft + ChartSize + 28, y + 12};
         FillRect(dc, &boxRect, box);
         DeleteObject(box);
         const std::wstring legend = toWide(s.LegendValue) +
                                     toWide(i == 0 ? AnalysisPartLabel : AnalysisRestLabel) + L" (" +
                                     toWide(s.Mark) + L")";
-        TextOutW(dc, kChartLeft + kChartSize + 32, y, legend.c_str(), int(legend.size()));
+        TextOutW(dc, ChartLeft + ChartSize + 32, y, legend.c_str(), int(legend.size()));
     }
     SelectObject(dc, oldFont);
 }
@@ -126,12 +119,11 @@ LRESULT CALLBACK TfrmAnalyze::windowProc(HWND hwnd, UINT message, WPARAM wParam,
         return 0;
     }
     case WM_COMMAND:
-        if (self && (LOWORD(wParam) == kOk || LOWORD(wParam) == IDCANCEL))
-            self->done_ = true;
+        if (LOWORD(wParam) == IdOk || LOWORD(wParam) == IDCANCEL)
+            endModal(hwnd);
         return 0;
     case WM_CLOSE:
-        if (self)
-            self->done_ = true;
+        endModal(hwnd);
         return 0;
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
