@@ -1,6 +1,6 @@
 // The Windows main window in the test's own process, over a Recycle Bin of its own (make-trash,
 // with the items' original folders inside the build folder): the shell's item menu and the rename
-// of an item, Find, the layout and the about dialog.
+// of an item, Find, the layout, the about dialog and the analysis dialog's pie.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,12 +12,15 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <functional>
+#include <numbers>
 #include <set>
 #include <thread>
 #include <vector>
 
+#include "core/PieGeometry.h"
 #include "platform/win32/ShellText.h"
 #include "platform/win32/WindowsLocale.h"
 #include "ui/win32/MainWindow.h"
@@ -793,3 +796,44 @@ TEST_F(MainWindowTest, TheAboutDialogDrawsTheBannerWithoutItsWhite) {
     EXPECT_EQ(shown.at(m + 100, m + 223), face);
 }
 
+// The analysis dialog's pie, drawn from the core's geometry: at the middle of each slice's angle,
+// halfway out, the slice's colour; a slice of no angle has no such point. The legend's swatches
+// in the slices' colours.
+TEST_F(MainWindowTest, ThePieIsDrawnFromTheCoresGeometry) {
+    TfrmAnalyze& dialog = form->frmAnalyze();
+    const struct {
+        double total, part;
+    } cases[] = {{0, 0}, {10, 0}, {10, 10}, {10, 12}, {100, 25}, {100, 62.5}, {3, 1}};
+    const int r = TfrmAnalyze::ChartSize / 2;
+    const int cx = TfrmAnalyze::ChartLeft + r, cy = TfrmAnalyze::ChartTop + r;
+    const COLORREF colours[] = {TfrmAnalyze::PartColour, TfrmAnalyze::RestColour};
+    for (const auto& c : cases) {
+        dialog.ISpaceTotal = c.total;
+        dialog.ISpacePart = c.part;
+        dialog.StrMsg = u"message";
+        dialog.FormShow();
+        const Rendering shown(dialog.handle());
+        const std::vector<PieShare> shares = computePieShares({c.part, c.total - c.part});
+        ASSERT_EQ(shares.size(), 2u);
+        const std::string what = std::to_string(c.part) + " of " + std::to_string(c.total);
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (shares[i].SpanAngle < 2)
+                continue;
+            // Counter-clockwise from three o'clock, y growing downwards.
+            const double middle =
+                (shares[i].StartAngle + shares[i].SpanAngle / 2) * std::numbers::pi / 180;
+            for (const double out : {0.3, 0.6, 0.9}) {
+                const int x = cx + int(std::lround(out * r * std::cos(middle)));
+                const int y = cy - int(std::lround(out * r * std::sin(middle)));
+                EXPECT_EQ(shown.at(x, y), colours[i]) << what << " slice " << i << " at " << out;
+            }
+        }
+        // Outside the circle, the dialog's colour.
+        EXPECT_EQ(shown.at(cx + r + 3, cy + r), GetSysColor(COLOR_BTNFACE)) << what;
+        for (std::size_t i = 0; i < 2; ++i)
+            EXPECT_EQ(shown.at(TfrmAnalyze::ChartLeft + TfrmAnalyze::ChartSize + 20,
+                               TfrmAnalyze::ChartTop + 26 + int(i) * 24),
+                      colours[i])
+                << what << " swatch " << i;
+    }
+}

@@ -1,6 +1,7 @@
 // Drives velmora.exe under Wine as a user would: finds its main window by the property, checks
 // the caption, the controls and the list against the Recycle Bin, starts a second copy, opens
-// the analysis and runs the purge by days, which under Wine (no storage paths) removes nothing.
+// the analysis and runs the purge by days, which under Wine (no storage paths) removes nothing;
+// starts it with each kind of start-up show command.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -68,9 +69,14 @@ std::wstring textOf(HWND w) {
     return text;
 }
 
-PROCESS_INFORMATION start() {
+// Starts the program; with a show command (>= 0), its start-up information carries it.
+PROCESS_INFORMATION start(int showCommand = -1) {
     STARTUPINFOW info{};
     info.cb = sizeof info;
+    if (showCommand >= 0) {
+        info.dwFlags = STARTF_USESHOWWINDOW;
+        info.wShowWindow = WORD(showCommand);
+    }
     PROCESS_INFORMATION process{};
     std::wstring command = L"\"" + exePath + L"\"";
     EXPECT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -258,6 +264,40 @@ TEST(WindowDriverTest, TheProgramUnderWine) {
     CloseHandle(first.hProcess);
     CloseHandle(first.hThread);
     CoUninitialize();
+}
+
+// The start-up show command decides how the window opens: maximised for SW_SHOWMAXIMIZED,
+// minimised for SW_SHOWMINNOACTIVE, normally for every other command and without one.
+TEST(WindowDriverTest, TheStartUpShowCommand) {
+    const struct {
+        int command; // -1: the start-up information carries none
+        bool maximised, minimised;
+    } cases[] = {
+        {-1, false, false},
+        {SW_SHOWMAXIMIZED, true, false},
+        {SW_SHOWMINNOACTIVE, false, true},
+        {SW_MINIMIZE, false, false},
+        {SW_SHOWMINIMIZED, false, false},
+        {SW_HIDE, false, false},
+        {SW_SHOWNORMAL, false, false},
+    };
+    for (const auto& c : cases) {
+        PROCESS_INFORMATION process = start(c.command);
+        HWND form = waitFor(markedWindow);
+        ASSERT_TRUE(form) << c.command;
+        // Shown once the loop runs: the totals are written when the window is shown.
+        waitFor([form] { return IsWindowVisible(form) ? form : nullptr; }, 30);
+        EXPECT_TRUE(IsWindowVisible(form)) << c.command;
+        EXPECT_EQ(IsZoomed(form) != FALSE, c.maximised) << c.command;
+        EXPECT_EQ(IsIconic(form) != FALSE, c.minimised) << c.command;
+        PostMessageW(form, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0) << c.command;
+        DWORD code = 1;
+        GetExitCodeProcess(process.hProcess, &code);
+        EXPECT_EQ(code, 0u) << c.command;
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
 }
 
 int main(int argc, char** argv) {

@@ -118,6 +118,11 @@ LRESULT CALLBACK TfrmAnalyze::windowProc(HWND hwnd, UINT message, WPARAM wParam,
         EndPaint(hwnd, &ps);
         return 0;
     }
+    case WM_PRINTCLIENT:
+        DefWindowProcW(hwnd, WM_ERASEBKGND, wParam, 0);
+        if (self)
+            guarded([&] { self->paint(HDC(wParam)); });
+        return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == IdOk || LOWORD(wParam) == IDCANCEL)
             endModal(hwnd);
