@@ -24,6 +24,30 @@ std::wstring longPath(std::wstring_view path) {
     return L"\\\\?\\" + std::wstring(path);
 }
 
+// Whether the object a handle holds is the one at `target` ("\\?\X:\…"): by its final path;
+// where that cannot be had (Wine gives none beyond MAX_PATH), by its name on its volume and that
+// volume being the drive's (the same serial number).
+bool isObjectAt(HANDLE handle, const std::wstring& target) {
+    std::wstring opened(32768, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(handle, opened.data(), DWORD(opened.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length > 0 && length < opened.size())
+        return equalIgnoringCase(std::wstring_view(opened.data(), length), target);
+    std::vector<char> buffer(sizeof(FILE_NAME_INFO) + 65536);
+    if (!GetFileInformationByHandleEx(handle, FileNameInfo, buffer.data(), DWORD(buffer.size())))
+        return false;
+    const auto* info = reinterpret_cast<const FILE_NAME_INFO*>(buffer.data());
+    const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(wchar_t));
+    const std::wstring root = target.substr(4, 2) + L"\\";
+    DWORD handleSerial = 0, driveSerial = 0;
+    return GetVolumeInformationByHandleW(handle, nullptr, 0, &handleSerial, nullptr, nullptr,
+                                         nullptr, 0) &&
+           GetVolumeInformationW(root.c_str(), nullptr, 0, &driveSerial, nullptr, nullptr, nullptr,
+                                 0) &&
+           handleSerial == driveSerial &&
+           equalIgnoringCase(name, std::wstring_view(target).substr(6));
+}
+
 // Opens the entry itself (a link is not followed) and checks that the object opened is the one
 // at `path`, reached through no link: under Wine, and on Windows for a folder swapped for a
 // junction, a path can lead elsewhere. Then clears read-only when asked and marks the object
@@ -37,11 +61,7 @@ bool removeEntry(const std::wstring& path, bool clearReadOnly) {
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     bool removed = false;
-    std::wstring opened(32768, L'\0');
-    const DWORD length = GetFinalPathNameByHandleW(handle, opened.data(), DWORD(opened.size()),
-                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length > 0 && length < opened.size() &&
-        equalIgnoringCase(std::wstring_view(opened.data(), length), target)) {
+    if (isObjectAt(handle, target)) {
         FILE_BASIC_INFO basic{};
         if (clearReadOnly &&
             GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic) &&

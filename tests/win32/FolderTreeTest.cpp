@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/FolderTree.h"
 #include "platform/win32/ShellText.h"
@@ -162,6 +163,21 @@ TEST_F(FolderTreeTest, LinksAreNeverFollowed) {
     EXPECT_TRUE(exists(L"C:\\link-targets\\folder\\canary"));
     EXPECT_TRUE(exists(L"C:\\link-targets\\file-canary"));
 
+    // The same beyond MAX_PATH.
+    const std::wstring longItem = kStorage + L"\\$RLONGLINK";
+    const std::wstring deep = longItem + L"\\" + std::wstring(100, L'd') + L"\\" +
+                              std::wstring(100, L'd') + L"\\" + std::wstring(100, L'd');
+    ASSERT_GT(deep.size(), std::size_t(MAX_PATH));
+    const auto longExists = [](const std::wstring& path) {
+        return GetFileAttributesW((L"\\\\?\\" + path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    ASSERT_TRUE(longExists(deep + L"\\data"));
+    const RemoveOutcome longOutcome = KillItem(text(longItem));
+    EXPECT_EQ(longOutcome, longExists(longItem) ? RemoveOutcome::Stayed : RemoveOutcome::Removed);
+    EXPECT_FALSE(longExists(deep + L"\\data"));
+    EXPECT_TRUE(exists(L"C:\\link-targets\\folder\\canary"));
+    EXPECT_TRUE(exists(L"C:\\link-targets\\file-canary"));
+
     const std::wstring linkItem = kStorage + L"\\$RDLINK";
     const RemoveOutcome linkOutcome = KillItem(text(linkItem));
     EXPECT_EQ(linkOutcome, exists(linkItem) ? RemoveOutcome::Stayed : RemoveOutcome::Removed);
@@ -183,4 +199,63 @@ TEST_F(FolderTreeTest, EntriesWithHigherAttributesStay) {
     EXPECT_EQ(KillItem(text(item)), RemoveOutcome::Stayed);
     EXPECT_TRUE(exists(item + L"\\sub\\kept.txt"));
     EXPECT_FALSE(exists(item + L"\\gone.txt"));
+}
+
+// Paths longer than MAX_PATH: a folder item whose nested folders and files lie beyond 260 and
+// beyond 1,000 characters is removed whole, and so is an item whose own path is that long; the
+// canaries stay.
+TEST_F(FolderTreeTest, PathsLongerThanMaxPath) {
+    const std::wstring prefix = L"\\\\?\\";
+    auto makeLongFolder = [&](const std::wstring& path) {
+        ASSERT_TRUE(CreateDirectoryW((prefix + path).c_str(), nullptr) ||
+                    GetLastError() == ERROR_ALREADY_EXISTS)
+            << path.size();
+    };
+    auto makeLongFile = [&](const std::wstring& path, DWORD attributes) {
+        HANDLE h = CreateFileW((prefix + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE) << path.size() << " " << GetLastError();
+        CloseHandle(h);
+        ASSERT_TRUE(SetFileAttributesW((prefix + path).c_str(), attributes));
+    };
+    auto longExists = [&](const std::wstring& path) {
+        return GetFileAttributesW((prefix + path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    const std::wstring segment(100, L'd');
+
+    const std::wstring item = kStorage + L"\\$RLONG01";
+    makeLongFolder(item);
+    std::wstring folder = item;
+    std::vector<std::wstring> files;
+    for (int level = 0; level < 11; ++level) {
+        folder += L"\\" + segment + std::to_wstring(level);
+        makeLongFolder(folder);
+        files.push_back(folder + L"\\file.txt");
+        makeLongFile(files.back(), level % 2 ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+    }
+    ASSERT_GT(files.back().size(), 1000u);
+    ASSERT_TRUE(longExists(files.back()));
+    EXPECT_EQ(KillItem(text(item)), RemoveOutcome::Removed);
+    EXPECT_FALSE(longExists(item));
+
+    // The item's own path beyond MAX_PATH: a folder nested in a folder item that was left, and
+    // a file.
+    const std::wstring outer = kStorage + L"\\$RLONG02";
+    makeLongFolder(outer);
+    std::wstring deepItem = outer;
+    for (int level = 0; level < 3; ++level) {
+        deepItem += L"\\" + segment;
+        makeLongFolder(deepItem);
+    }
+    ASSERT_GT(deepItem.size(), std::size_t(MAX_PATH));
+    makeLongFile(deepItem + L"\\inside.txt", FILE_ATTRIBUTE_HIDDEN);
+    const std::wstring deepFile = deepItem + L"\\item.txt";
+    makeLongFile(deepFile, FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(KillItem(text(deepFile)), RemoveOutcome::Removed);
+    EXPECT_FALSE(longExists(deepFile));
+    EXPECT_EQ(KillItem(text(deepItem)), RemoveOutcome::Removed);
+    EXPECT_FALSE(longExists(deepItem));
+    EXPECT_TRUE(longExists(outer));
+    EXPECT_EQ(KillItem(text(outer)), RemoveOutcome::Removed);
+    EXPECT_EQ(KillItem(text(outer)), RemoveOutcome::NotThere);
 }
