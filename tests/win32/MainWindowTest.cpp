@@ -837,3 +837,18 @@ TEST_F(MainWindowTest, ThePieIsDrawnFromTheCoresGeometry) {
                 << what << " swatch " << i;
     }
 }
+
+// Each row shows its item's small icon from the system's image list, which the list shares;
+// Wine's Recycle Bin gives its items none (-1).
+TEST_F(MainWindowTest, RowsShowTheItemsSystemIcons) {
+    EXPECT_EQ(HIMAGELIST(SendMessageW(listWindow(), LVM_GETIMAGELIST, LVSIL_SMALL, 0)),
+              RecycleBinFolder::systemImageList(true));
+    for (int row = 0; row < std::min(5, list().rowCount()); ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        ASSERT_TRUE(SendMessageW(listWindow(), LVM_GETITEMW, 0, LPARAM(&item)));
+        EXPECT_EQ(item.iImage, list().folder().iconIndex(row)) << row;
+        EXPECT_GE(item.iImage, -1) << row;
+    }
+}
