@@ -209,9 +209,23 @@ TEST(WindowDriverTest, TheProgramUnderWine) {
     EXPECT_EQ(textOf(GetDlgItem(panel, IdTotal)), toWide(totals.countText));
     EXPECT_EQ(textOf(GetDlgItem(panel, IdTotalSpace)), toWide(totals.spaceText));
 
-    // A second start while the first is minimised: it exits 0 and the first is restored.
-    ShowWindow(form, SW_MINIMIZE);
-    EXPECT_TRUE(IsIconic(form));
+    // The main window is owned by the program's own window, which has no size and carries the
+    // title. Minimising the main window (its minimise button) minimises that owner and hides the
+    // main window; a second start exits 0, restores the owner, and the main window is back and in
+    // the foreground.
+    HWND owner = GetWindow(form, GW_OWNER);
+    ASSERT_TRUE(owner);
+    EXPECT_EQ(textOf(owner), L"Velmora");
+    EXPECT_FALSE(GetPropW(owner, InstancePropertyName));
+    RECT ownerRect{};
+    GetWindowRect(owner, &ownerRect);
+    EXPECT_EQ(ownerRect.right - ownerRect.left, 0);
+    EXPECT_EQ(ownerRect.bottom - ownerRect.top, 0);
+    PostMessageW(form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    waitFor([owner] { return IsIconic(owner) ? owner : nullptr; }, 10);
+    EXPECT_TRUE(IsIconic(owner));
+    EXPECT_FALSE(IsWindowVisible(form));
+    EXPECT_FALSE(IsIconic(form));
     PROCESS_INFORMATION second = start();
     EXPECT_EQ(WaitForSingleObject(second.hProcess, 60000), WAIT_OBJECT_0);
     DWORD code = 1;
@@ -219,7 +233,11 @@ TEST(WindowDriverTest, TheProgramUnderWine) {
     EXPECT_EQ(code, 0u);
     CloseHandle(second.hProcess);
     CloseHandle(second.hThread);
+    waitFor([form] { return IsWindowVisible(form) ? form : nullptr; }, 10);
+    EXPECT_FALSE(IsIconic(owner));
+    EXPECT_TRUE(IsWindowVisible(form));
     EXPECT_FALSE(IsIconic(form));
+    EXPECT_EQ(GetForegroundWindow(), form);
 
     // Typing 30 into the days box chooses clearing by days.
     HWND daysEdit = GetWindow(days, GW_CHILD);
@@ -266,8 +284,9 @@ TEST(WindowDriverTest, TheProgramUnderWine) {
     CoUninitialize();
 }
 
-// The start-up show command decides how the window opens: maximised for SW_SHOWMAXIMIZED,
-// minimised for SW_SHOWMINNOACTIVE, normally for every other command and without one.
+// The start-up show command decides how the program opens: the window maximised for
+// SW_SHOWMAXIMIZED, the program minimised for SW_SHOWMINNOACTIVE, normally for every other
+// command and without one.
 TEST(WindowDriverTest, TheStartUpShowCommand) {
     const struct {
         int command; // -1: the start-up information carries none
@@ -285,11 +304,21 @@ TEST(WindowDriverTest, TheStartUpShowCommand) {
         PROCESS_INFORMATION process = start(c.command);
         HWND form = waitFor(markedWindow);
         ASSERT_TRUE(form) << c.command;
-        // Shown once the loop runs: the totals are written when the window is shown.
-        waitFor([form] { return IsWindowVisible(form) ? form : nullptr; }, 30);
+        // Minimised, the program is its owner window minimised, the main window hidden until the
+        // owner is restored.
+        HWND owner = GetWindow(form, GW_OWNER);
+        ASSERT_TRUE(owner) << c.command;
+        waitFor([&] { return IsWindowVisible(form) || IsIconic(owner) ? form : nullptr; }, 30);
+        EXPECT_EQ(IsIconic(owner) != FALSE, c.minimised) << c.command;
+        EXPECT_EQ(IsWindowVisible(form) != FALSE, !c.minimised) << c.command;
+        if (c.minimised) {
+            ShowWindow(owner, SW_RESTORE);
+            waitFor([form] { return IsWindowVisible(form) ? form : nullptr; }, 10);
+        }
+        EXPECT_TRUE(IsWindowVisible(owner)) << c.command;
         EXPECT_TRUE(IsWindowVisible(form)) << c.command;
         EXPECT_EQ(IsZoomed(form) != FALSE, c.maximised) << c.command;
-        EXPECT_EQ(IsIconic(form) != FALSE, c.minimised) << c.command;
+        EXPECT_FALSE(IsIconic(form)) << c.command;
         PostMessageW(form, WM_CLOSE, 0, 0);
         EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0) << c.command;
         DWORD code = 1;

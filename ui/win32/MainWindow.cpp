@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ApplicationWindow.h"
 #include "Resources.h"
 #include "Win32Ui.h"
 #include "core/AgeAnalysis.h"
@@ -92,7 +93,7 @@ RECT centredFrame(int width, int height, DWORD style) {
 }
 } // namespace
 
-TForm1::TForm1(TodayFunction today) : today_(std::move(today)) {
+TForm1::TForm1(TodayFunction today, HWND owner) : today_(std::move(today)) {
     registerClasses();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
@@ -106,7 +107,7 @@ TForm1::TForm1(TodayFunction today) : today_(std::move(today)) {
     RegisterClassExW(&wc);
     const RECT frame = centredFrame(kWidth, kHeight, WS_OVERLAPPEDWINDOW);
     hwnd_ = CreateWindowExW(0, kClass, L"Form1", WS_OVERLAPPEDWINDOW, frame.left, frame.top,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                            frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
                             instance, this);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, LONG_PTR(this));
     createControls();
@@ -356,6 +357,10 @@ LRESULT TForm1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             guarded([&] { list_->popupMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); });
             return 0;
         }
+        break;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && minimiseProgram(hwnd_))
+            return 0;
         break;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -50,8 +50,9 @@ public:
     using TodayFunction = std::function<TDateTime()>;
 
     // Builds the window, its list (which reads the Recycle Bin) and its dialogs; then runs
-    // FormCreate. The window is centred on the desktop's work area and hidden.
-    explicit TForm1(TodayFunction today = velmora::today);
+    // FormCreate. The window is centred on the desktop's work area and hidden. With an owner
+    // standing for the program (ApplicationWindow), minimising the window minimises the program.
+    explicit TForm1(TodayFunction today = velmora::today, HWND owner = nullptr);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
     HWND handle() const { return hwnd_; }
