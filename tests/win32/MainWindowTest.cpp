@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/PieChartLayout.h"
 #include "core/PieGeometry.h"
 #include "platform/win32/ShellText.h"
 #include "platform/win32/WindowsLocale.h"
@@ -796,45 +797,212 @@ TEST_F(MainWindowTest, TheAboutDialogDrawsTheBannerWithoutItsWhite) {
     EXPECT_EQ(shown.at(m + 100, m + 223), face);
 }
 
-// The analysis dialog's pie, drawn from the core's geometry: at the middle of each slice's angle,
-// halfway out, the slice's colour; a slice of no angle has no such point. The legend's swatches
-// in the slices' colours.
+// The analysis dialog: a fixed frame with a close button only, its client area 296 x 258 inside
+// a margin of 10 on every side; Label1 across the top, 13 pixels a line, Chart1 right below it and
+// 209 high, BitBtn1 in its place whatever the message.
+TEST_F(MainWindowTest, TheAnalysisDialogsLayoutFollowsItsMessage) {
+    TfrmAnalyze& frm = form->frmAnalyze();
+    HWND dialog = frm.handle();
+    wchar_t caption[64] = {};
+    GetWindowTextW(dialog, caption, 63);
+    EXPECT_EQ(std::wstring(caption), L"Velmora - 分析");
+    const DWORD style = DWORD(GetWindowLongW(dialog, GWL_STYLE));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, 296 + 2 * 10);
+    EXPECT_EQ(client.bottom, 258 + 2 * 10);
+
+    HWND ok = GetDlgItem(dialog, TfrmAnalyze::IdOk);
+    ASSERT_TRUE(ok);
+    wchar_t okText[16] = {};
+    GetWindowTextW(ok, okText, 15);
+    EXPECT_EQ(std::wstring(okText), L"确定");
+    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON); // not the default
+    // Chart1 first in the keyboard order, then BitBtn1.
+    std::vector<int> order;
+    for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        order.push_back(GetDlgCtrlID(w));
+    EXPECT_EQ(order,
+              (std::vector<int>{TfrmAnalyze::IdLabel, TfrmAnalyze::IdChart, TfrmAnalyze::IdOk}));
+
+    // Places in the client area proper, 10 in from the window's.
+    auto place = [dialog](int id) {
+        RECT r{};
+        GetWindowRect(GetDlgItem(dialog, id), &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        return std::vector<LONG>{r.left - 10, r.top - 10, r.right - r.left, r.bottom - r.top};
+    };
+    const std::wstring words = L"one two three four five six seven eight nine ten eleven twelve "
+                               L"thirteen fourteen fifteen sixteen seventeen eighteen nineteen";
+    const struct {
+        Text message;
+        std::wstring shown;
+        int lines; // 0: more than one, as the label wraps it
+    } cases[] = {
+        {u"", L"", 1},
+        {u"回收站中有 60 天前删除文件或文件夹：3项", L"回收站中有 60 天前删除文件或文件夹：3项", 1},
+        {u"回收站中有 60 天前删除文件或文件夹：3项\r合计占用空间：12MB",
+         L"回收站中有 60 天前删除文件或文件夹：3项\r\n合计占用空间：12MB", 2},
+        {fromWide(words.c_str()), words, 0},
+    };
+    for (const auto& c : cases) {
+        frm.StrMsg = c.message;
+        frm.FormShow();
+        HWND label = GetDlgItem(dialog, TfrmAnalyze::IdLabel);
+        wchar_t text[512] = {};
+        GetWindowTextW(label, text, 511);
+        EXPECT_EQ(std::wstring(text), c.shown);
+        const std::vector<LONG> labelPlace = place(TfrmAnalyze::IdLabel);
+        const LONG height = labelPlace[3];
+        if (c.lines) {
+            EXPECT_EQ(height, 13 * c.lines) << c.lines;
+        } else {
+            EXPECT_GE(height, 26);
+            EXPECT_EQ(height % 13, 0);
+        }
+        EXPECT_EQ(labelPlace, (std::vector<LONG>{0, 0, 296, height}));
+        EXPECT_EQ(place(TfrmAnalyze::IdChart), (std::vector<LONG>{0, height, 296, 209}));
+        EXPECT_EQ(place(TfrmAnalyze::IdOk), (std::vector<LONG>{115, 233, 75, 25}));
+    }
+}
+
+// Shown modally: BitBtn1 closes it with 1, the close button with 2, Escape not at all; centred
+// over the main window the first time, afterwards where it was closed.
+TEST_F(MainWindowTest, TheAnalysisDialogClosesWithItsResultAndKeepsItsPlace) {
+    TfrmAnalyze& frm = form->frmAnalyze();
+    static HWND dialog = nullptr;
+    dialog = frm.handle();
+    static bool escape = false;
+    static bool stillOpen = false;
+    // Once the dialog shows: Escape, then either BitBtn1 or the close button.
+    auto close = [](bool withButton) {
+        escape = withButton;
+        stillOpen = false;
+        return SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+            if (!IsWindowVisible(dialog))
+                return;
+            KillTimer(nullptr, id);
+            HWND ok = GetDlgItem(dialog, TfrmAnalyze::IdOk);
+            MSG msg{ok, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}}; // as the modal loop hands it over
+            IsDialogMessageW(dialog, &msg);
+            stillOpen = IsWindowVisible(dialog) != FALSE;
+            if (escape)
+                SendMessageW(ok, BM_CLICK, 0, 0);
+            else
+                PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        });
+    };
+    UINT_PTR timer = close(true);
+    EXPECT_EQ(frm.ShowModal(), 1);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    RECT d, o;
+    GetWindowRect(dialog, &d);
+    GetWindowRect(form->handle(), &o);
+    EXPECT_EQ(d.left, std::max(0L, o.left + ((o.right - o.left) - (d.right - d.left)) / 2));
+    EXPECT_EQ(d.top, std::max(0L, o.top + ((o.bottom - o.top) - (d.bottom - d.top)) / 2));
+
+    SetWindowPos(dialog, nullptr, 37, 41, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    timer = close(false);
+    EXPECT_EQ(frm.ShowModal(), 2);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(stillOpen);
+    GetWindowRect(dialog, &d);
+    EXPECT_EQ(d.left, 37);
+    EXPECT_EQ(d.top, 41);
+}
+
+// The chart drawn with GDI from the core's geometry: inside each slice's angle on the tilted
+// face, the slice's colour; on the rim facing the viewer, the slice's colour darkened; a slice
+// of no angle has neither. The legend above the pie with each slice's swatch, value and label;
+// each mark outside the pie in its box, with its share. Showing again draws two slices, not four.
 TEST_F(MainWindowTest, ThePieIsDrawnFromTheCoresGeometry) {
     TfrmAnalyze& dialog = form->frmAnalyze();
     const struct {
-        double total, part;
-    } cases[] = {{0, 0}, {10, 0}, {10, 10}, {10, 12}, {100, 25}, {100, 62.5}, {3, 1}};
-    const int r = TfrmAnalyze::ChartSize / 2;
-    const int cx = TfrmAnalyze::ChartLeft + r, cy = TfrmAnalyze::ChartTop + r;
+        long double total, part;
+        std::vector<std::wstring> marks, legend;
+    } cases[] = {
+        {0, 0, {L"0 %", L"0 %"}, {L"0MB", L"0MB"}},
+        {10, 0, {L"0 %", L"100 %"}, {L"0MB", L"10MB"}},
+        {10, 10, {L"100 %", L"0 %"}, {L"10MB", L"0MB"}},
+        {10, 12, {L"85.71 %", L"14.29 %"}, {L"12MB", L"-2MB"}},
+        {100, 62.5, {L"62.5 %", L"37.5 %"}, {L"63MB", L"38MB"}},
+        {1234.4L, 370.32L, {L"30 %", L"70 %"}, {L"370MB", L"864MB"}},
+        {3, 1, {L"33.33 %", L"66.67 %"}, {L"1MB", L"2MB"}},
+    };
     const COLORREF colours[] = {TfrmAnalyze::PartColour, TfrmAnalyze::RestColour};
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     for (const auto& c : cases) {
         dialog.ISpaceTotal = c.total;
         dialog.ISpacePart = c.part;
         dialog.StrMsg = u"message";
         dialog.FormShow();
-        const Rendering shown(dialog.handle());
-        const std::vector<PieShare> shares = computePieShares({c.part, c.total - c.part});
-        ASSERT_EQ(shares.size(), 2u);
-        const std::string what = std::to_string(c.part) + " of " + std::to_string(c.total);
+        dialog.FormShow();
+        const Rendering shown(dialog.chart());
+        const std::string what =
+            std::to_string(double(c.part)) + " of " + std::to_string(double(c.total));
+        const auto& slices = dialog.drawnSlices();
+        ASSERT_EQ(slices.size(), 2u) << what;
+        const std::vector<PieShare> shares =
+            computePieShares({double(c.part), double(c.total - c.part)});
+        const PieFrame f = dialog.drawnFace();
+        EXPECT_GT(f.Width, 100) << what;
+        EXPECT_GT(f.Depth, 10) << what;
+        const auto inPie = [&f](double x, double y) {
+            const double a = f.Width / 2, b = f.Height / 2, cx = f.Left + a, cy = f.Top + b;
+            const auto inside = [&](double yc) {
+                return (x - cx) * (x - cx) / (a * a) + (y - yc) * (y - yc) / (b * b) <= 1;
+            };
+            return inside(cy) || inside(cy + f.Depth) ||
+                   (std::abs(x - cx) <= a && y >= cy && y <= cy + f.Depth);
+        };
         for (std::size_t i = 0; i < 2; ++i) {
-            if (shares[i].SpanAngle < 2)
-                continue;
-            // Counter-clockwise from three o'clock, y growing downwards.
-            const double middle =
-                (shares[i].StartAngle + shares[i].SpanAngle / 2) * std::numbers::pi / 180;
-            for (const double out : {0.3, 0.6, 0.9}) {
-                const int x = cx + int(std::lround(out * r * std::cos(middle)));
-                const int y = cy - int(std::lround(out * r * std::sin(middle)));
-                EXPECT_EQ(shown.at(x, y), colours[i]) << what << " slice " << i << " at " << out;
-            }
-        }
-        // Outside the circle, the dialog's colour.
-        EXPECT_EQ(shown.at(cx + r + 3, cy + r), GetSysColor(COLOR_BTNFACE)) << what;
-        for (std::size_t i = 0; i < 2; ++i)
-            EXPECT_EQ(shown.at(TfrmAnalyze::ChartLeft + TfrmAnalyze::ChartSize + 20,
-                               TfrmAnalyze::ChartTop + 26 + int(i) * 24),
+            const auto& s = slices[i];
+            EXPECT_EQ(s.mark, c.marks[i]) << what << " slice " << i;
+            EXPECT_EQ(s.legendValue, c.legend[i]) << what << " slice " << i;
+            EXPECT_EQ(s.legendLabel,
+                      i == 0 ? L" 指定时间前删除文件占用空间" : L" 其它时间删除文件占用空间");
+            EXPECT_DOUBLE_EQ(s.startAngle, shares[i].StartAngle) << what;
+            EXPECT_DOUBLE_EQ(s.spanAngle, shares[i].SpanAngle) << what;
+            // The swatch in the legend, above the pie.
+            EXPECT_EQ(shown.at((s.swatch.left + s.swatch.right) / 2,
+                               (s.swatch.top + s.swatch.bottom) / 2),
                       colours[i])
                 << what << " swatch " << i;
+            EXPECT_LT(s.swatch.bottom, f.Top) << what;
+            // The mark's box outside the pie, in the mark's colours.
+            const RECT& m = s.markBox;
+            EXPECT_EQ(shown.at(m.left, m.top), RGB(0, 0, 0)) << what << " mark " << i;
+            EXPECT_EQ(shown.at(m.left + 1, m.top + 1), TfrmAnalyze::MarkBackground)
+                << what << " mark " << i;
+            for (const LONG x : {m.left, m.right - 1})
+                for (const LONG y : {m.top, m.bottom - 1})
+                    EXPECT_FALSE(inPie(x, y)) << what << " mark " << i;
+
+            if (shares[i].SpanAngle < 2)
+                continue;
+            const double middle = shares[i].StartAngle + shares[i].SpanAngle / 2;
+            for (const double out : {0.3, 0.6, 0.9}) {
+                const PiePoint p = pieFacePoint(f, middle, out);
+                EXPECT_EQ(shown.at(int(std::lround(p.X)), int(std::lround(p.Y))), colours[i])
+                    << what << " slice " << i << " at " << out;
+            }
+            for (const auto& [from, to] :
+                 pieFrontRimSpans(shares[i].StartAngle, shares[i].SpanAngle)) {
+                if (to - from < 4)
+                    continue;
+                const PiePoint edge = pieFacePoint(f, (from + to) / 2);
+                EXPECT_EQ(
+                    shown.at(int(std::lround(edge.X)), int(std::lround(edge.Y + f.Depth / 2))),
+                    TfrmAnalyze::RimColour(colours[i]))
+                    << what << " rim " << i;
+            }
+        }
+        // Beside the pie, the dialog's colour.
+        EXPECT_EQ(shown.at(int(f.Left) - 3, int(f.Top + f.Height / 2)), face) << what;
     }
 }
 
