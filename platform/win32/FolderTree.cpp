@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cwctype>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,19 @@ namespace velmora::win32 {
 
 namespace {
 constexpr DWORD kKnownAttributes = 0x1FF;
+
+#ifdef VELMORA_TEST_HOOKS
+std::function<void(const std::wstring&)>& removalOpenedHook() {
+    static std::function<void(const std::wstring&)> hook;
+    return hook;
+}
+void runRemovalOpenedHook(const std::wstring& path) {
+    if (removalOpenedHook())
+        removalOpenedHook()(path);
+}
+#else
+void runRemovalOpenedHook(const std::wstring&) {}
+#endif
 
 bool equalIgnoringCase(std::wstring_view a, std::wstring_view b) {
     return CompareStringOrdinal(a.data(), int(a.size()), b.data(), int(b.size()), TRUE) ==
@@ -24,6 +38,15 @@ std::wstring longPath(std::wstring_view path) {
     return L"\\\\?\\" + std::wstring(path);
 }
 
+} // namespace
+
+bool isNamedOnVolume(std::wstring_view nameOnVolume, unsigned long handleSerial,
+                     unsigned long driveSerial, std::wstring_view target) {
+    return target.size() > 6 && handleSerial == driveSerial &&
+           equalIgnoringCase(nameOnVolume, target.substr(6));
+}
+
+namespace {
 // Whether the object a handle holds is the one at `target` ("\\?\X:\…"): by its final path;
 // where that cannot be had (Wine gives none beyond MAX_PATH), by its name on its volume and that
 // volume being the drive's (the same serial number).
@@ -44,8 +67,7 @@ bool isObjectAt(HANDLE handle, const std::wstring& target) {
                                          nullptr, 0) &&
            GetVolumeInformationW(root.c_str(), nullptr, 0, &driveSerial, nullptr, nullptr, nullptr,
                                  0) &&
-           handleSerial == driveSerial &&
-           equalIgnoringCase(name, std::wstring_view(target).substr(6));
+           isNamedOnVolume(name, handleSerial, driveSerial, target);
 }
 
 // Opens the entry itself (a link is not followed) and checks that the object opened is the one
@@ -60,6 +82,7 @@ bool removeEntry(const std::wstring& path, bool clearReadOnly) {
                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
+    runRemovalOpenedHook(path);
     bool removed = false;
     if (isObjectAt(handle, target)) {
         FILE_BASIC_INFO basic{};
@@ -156,6 +179,12 @@ bool isRecycleBinStoragePath(TextView text) {
     }
     return true;
 }
+
+#ifdef VELMORA_TEST_HOOKS
+void setRemovalOpenedHook(std::function<void(const std::wstring& path)> hook) {
+    removalOpenedHook() = std::move(hook);
+}
+#endif
 
 bool DeleteFolderTree(TextView path) {
     return deleteFolderTree(toWide(path));

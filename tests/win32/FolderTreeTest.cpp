@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -258,4 +259,81 @@ TEST_F(FolderTreeTest, PathsLongerThanMaxPath) {
     EXPECT_TRUE(longExists(outer));
     EXPECT_EQ(KillItem(text(outer)), RemoveOutcome::Removed);
     EXPECT_EQ(KillItem(text(outer)), RemoveOutcome::NotThere);
+}
+
+// An entry beyond MAX_PATH (where Wine gives no final path and the identity check falls back to
+// the name on the volume) swapped for another between its opening and its removal: neither the
+// object opened nor the one now at the path is removed, and the item counts as stayed.
+TEST_F(FolderTreeTest, AnEntryBeyondMaxPathSwappedWhileOpenStays) {
+    const std::wstring prefix = L"\\\\?\\";
+    std::wstring folder = kStorage + L"\\$RSWAP01";
+    ASSERT_TRUE(CreateDirectoryW((prefix + folder).c_str(), nullptr));
+    for (int level = 0; level < 3; ++level) {
+        folder += L"\\" + std::wstring(100, L's');
+        ASSERT_TRUE(CreateDirectoryW((prefix + folder).c_str(), nullptr));
+    }
+    auto write = [&](const std::wstring& path, const char* content) {
+        HANDLE h = CreateFileW((prefix + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE) << GetLastError();
+        DWORD written = 0;
+        WriteFile(h, content, DWORD(strlen(content)), &written, nullptr);
+        CloseHandle(h);
+    };
+    auto read = [&](const std::wstring& path) {
+        HANDLE h = CreateFileW((prefix + path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return std::string("(none)");
+        char buffer[64] = {};
+        DWORD got = 0;
+        ReadFile(h, buffer, sizeof buffer - 1, &got, nullptr);
+        CloseHandle(h);
+        return std::string(buffer, got);
+    };
+    const std::wstring item = folder + L"\\item.txt", moved = folder + L"\\moved.txt";
+    ASSERT_GT(item.size(), std::size_t(MAX_PATH));
+    write(item, "listed");
+    int swaps = 0;
+    setRemovalOpenedHook([&](const std::wstring& path) {
+        if (path != item)
+            return;
+        ++swaps;
+        ASSERT_TRUE(MoveFileW((prefix + item).c_str(), (prefix + moved).c_str())) << GetLastError();
+        write(item, "another");
+    });
+    const RemoveOutcome outcome = KillItem(text(item));
+    setRemovalOpenedHook({});
+    EXPECT_EQ(swaps, 1);
+    EXPECT_EQ(outcome, RemoveOutcome::Stayed);
+    EXPECT_EQ(read(item), "another");
+    EXPECT_EQ(read(moved), "listed");
+    // Unhindered, the same entry goes.
+    EXPECT_EQ(KillItem(text(item)), RemoveOutcome::Removed);
+    EXPECT_EQ(read(item), "(none)");
+}
+
+// The identity check's fallback, where a handle gives no final path (Wine beyond MAX_PATH): the
+// name on the volume must be the target's, whatever the case, and the volume the drive's. A
+// handle on an entry swapped in under another name or on another volume is refused.
+TEST(IdentityFallbackTest, TheNameOnTheVolumeAndTheVolumeMustBeTheTargets) {
+    const std::wstring target = L"\\\\?\\C:\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt";
+    const struct {
+        const wchar_t* name;
+        unsigned long handleSerial, driveSerial;
+        bool same;
+    } cases[] = {
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt", 7, 7, true},
+        {L"\\$RECYCLE.BIN\\s-1-5-21-1-2-3-1001\\$r1\\ITEM.TXT", 7, 7, true},
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt", 7, 8, false},  // another volume
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\moved.txt", 7, 7, false}, // moved away
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1", 7, 7, false},            // the folder
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt\\x", 7, 7, false},
+        {L"\\elsewhere\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt", 7, 7, false},
+        {L"", 7, 7, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isNamedOnVolume(c.name, c.handleSerial, c.driveSerial, target), c.same)
+            << "case " << (&c - cases);
+    EXPECT_FALSE(isNamedOnVolume(L"", 7, 7, L"\\\\?\\C:"));
 }
