@@ -26,7 +26,7 @@ if [ "${1:-}" = sanitize ]; then
 fi
 if [ "${1:-}" = windows ]; then
     packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest ccache
-               wine wine64 fonts-wine xvfb xauth nsis locales)
+               wine wine64 xvfb xauth nsis locales)
 fi
 
 missing=()
