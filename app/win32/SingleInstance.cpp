@@ -19,9 +19,6 @@ bool ActivatePreviousInstance() {
             continue;
         if (HWND owner = GetWindow(window, GW_OWNER); owner && IsIconic(owner))
             ShowWindow(GetWindow(window, GW_OWNER), SW_RESTORE);
-        // The main window here has no owner of its own and is minimised itself.
-        if (IsIconic(window))
-            ShowWindow(window, SW_RESTORE);
         SetForegroundWindow(window);
         return true;
     }

@@ -14,7 +14,8 @@ inline constexpr wchar_t InstancePropertyName[] = L"velmoraInstance";
 bool IsAlreadyRunning();
 
 // Walks the top-level windows from the top of the Z-order for the first one carrying the
-// property; restores its owner (and itself) when minimised and brings it to the foreground.
+// property; restores its owner, the window standing for that program, when minimised, and
+// brings the marked window to the foreground.
 // Returns whether it found one.
 bool ActivatePreviousInstance();
 

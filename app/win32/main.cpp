@@ -6,6 +6,7 @@
 
 #include "app/win32/SingleInstance.h"
 #include "platform/win32/WindowsLocale.h"
+#include "ui/win32/ApplicationWindow.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/Win32Ui.h"
 
@@ -34,16 +35,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         OleUninitialize();
         return 0;
     }
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&controls);
+    initialiseCommonControls();
     loadUserFormatSettings();
     int status = 0;
     guarded([&] {
-        TForm1 form;
+        ApplicationWindow application;
+        TForm1 form(velmora::today, application.handle());
         markMainWindow(form.handle());
-        ShowWindow(form.handle(), startShowCommand());
+        application.showMainWindow(form.handle(), startShowCommand());
         form.runMessageLoop();
         status = 0;
     });

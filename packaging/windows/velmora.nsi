@@ -1,5 +1,6 @@
-; The Windows installer: velmora.exe in Program Files, a Start-menu entry and an uninstaller,
-; in Simplified Chinese. makensis -DEXE=path\to\velmora.exe -DOUT=velmora-1.4-setup.exe
+; The Windows installer: velmora.exe and its help page in Program Files, a Start-menu entry and
+; an uninstaller, in Simplified Chinese.
+; makensis -DEXE=path\to\velmora.exe -DHELP=path\to\help.html -DOUT=velmora-1.4-setup.exe
 Unicode true
 Target amd64-unicode ; a 64-bit installer, like the program it installs
 !include "MUI2.nsh"
@@ -21,6 +22,7 @@ SetCompressor /SOLID lzma
 Section "Velmora"
   SetOutPath "$INSTDIR"
   File "${EXE}"
+  File "${HELP}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   SetShellVarContext all
   CreateDirectory "$SMPROGRAMS\Velmora"
@@ -35,6 +37,7 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\Velmora\Velmora.lnk"
   RMDir "$SMPROGRAMS\Velmora"
   Delete "$INSTDIR\velmora.exe"
+  Delete "$INSTDIR\help.html"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cwctype>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,19 @@ namespace velmora::win32 {
 namespace {
 constexpr DWORD kKnownAttributes = 0x1FF;
 
+#ifdef VELMORA_TEST_HOOKS
+std::function<void(const std::wstring&)>& removalOpenedHook() {
+    static std::function<void(const std::wstring&)> hook;
+    return hook;
+}
+void runRemovalOpenedHook(const std::wstring& path) {
+    if (removalOpenedHook())
+        removalOpenedHook()(path);
+}
+#else
+void runRemovalOpenedHook(const std::wstring&) {}
+#endif
+
 bool equalIgnoringCase(std::wstring_view a, std::wstring_view b) {
     return CompareStringOrdinal(a.data(), int(a.size()), b.data(), int(b.size()), TRUE) ==
            CSTR_EQUAL;
@@ -22,6 +36,38 @@ bool equalIgnoringCase(std::wstring_view a, std::wstring_view b) {
 // The path with the prefix that lifts MAX_PATH and turns off the name rewriting of Win32.
 std::wstring longPath(std::wstring_view path) {
     return L"\\\\?\\" + std::wstring(path);
+}
+
+} // namespace
+
+bool isNamedOnVolume(std::wstring_view nameOnVolume, unsigned long handleSerial,
+                     unsigned long driveSerial, std::wstring_view target) {
+    return target.size() > 6 && handleSerial == driveSerial &&
+           equalIgnoringCase(nameOnVolume, target.substr(6));
+}
+
+namespace {
+// Whether the object a handle holds is the one at `target` ("\\?\X:\…"): by its final path;
+// where that cannot be had (Wine gives none beyond MAX_PATH), by its name on its volume and that
+// volume being the drive's (the same serial number).
+bool isObjectAt(HANDLE handle, const std::wstring& target) {
+    std::wstring opened(32768, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(handle, opened.data(), DWORD(opened.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length > 0 && length < opened.size())
+        return equalIgnoringCase(std::wstring_view(opened.data(), length), target);
+    std::vector<char> buffer(sizeof(FILE_NAME_INFO) + 65536);
+    if (!GetFileInformationByHandleEx(handle, FileNameInfo, buffer.data(), DWORD(buffer.size())))
+        return false;
+    const auto* info = reinterpret_cast<const FILE_NAME_INFO*>(buffer.data());
+    const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(wchar_t));
+    const std::wstring root = target.substr(4, 2) + L"\\";
+    DWORD handleSerial = 0, driveSerial = 0;
+    return GetVolumeInformationByHandleW(handle, nullptr, 0, &handleSerial, nullptr, nullptr,
+                                         nullptr, 0) &&
+           GetVolumeInformationW(root.c_str(), nullptr, 0, &driveSerial, nullptr, nullptr, nullptr,
+                                 0) &&
+           isNamedOnVolume(name, handleSerial, driveSerial, target);
 }
 
 // Opens the entry itself (a link is not followed) and checks that the object opened is the one
@@ -36,12 +82,9 @@ bool removeEntry(const std::wstring& path, bool clearReadOnly) {
                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
+    runRemovalOpenedHook(path);
     bool removed = false;
-    std::wstring opened(32768, L'\0');
-    const DWORD length = GetFinalPathNameByHandleW(handle, opened.data(), DWORD(opened.size()),
-                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (length > 0 && length < opened.size() &&
-        equalIgnoringCase(std::wstring_view(opened.data(), length), target)) {
+    if (isObjectAt(handle, target)) {
         FILE_BASIC_INFO basic{};
         if (clearReadOnly &&
             GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic) &&
@@ -136,6 +179,12 @@ bool isRecycleBinStoragePath(TextView text) {
     }
     return true;
 }
+
+#ifdef VELMORA_TEST_HOOKS
+void setRemovalOpenedHook(std::function<void(const std::wstring& path)> hook) {
+    removalOpenedHook() = std::move(hook);
+}
+#endif
 
 bool DeleteFolderTree(TextView path) {
     return deleteFolderTree(toWide(path));

@@ -1,6 +1,10 @@
 // Removal of a Recycle Bin item's stored file or folder with the Win32 file functions.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <string_view>
+
 #include "core/RemoveOutcome.h"
 #include "core/Text.h"
 
@@ -24,5 +28,17 @@ bool DeleteFolderTree(TextView path);
 // storage folder (isRecycleBinStoragePath) is refused and touched nowhere: Stayed. Removed only
 // when the object is gone afterwards; NotThere when there was nothing.
 RemoveOutcome KillItem(TextView pathName);
+
+// The identity check's fallback where a handle gives no final path: the name the handle gives on
+// its volume ("\$Recycle.Bin\…") is the rest of `target` ("\\?\X:\$Recycle.Bin\…") and
+// the handle's volume is the drive's (the same serial number).
+bool isNamedOnVolume(std::wstring_view nameOnVolume, unsigned long handleSerial,
+                     unsigned long driveSerial, std::wstring_view target);
+
+#ifdef VELMORA_TEST_HOOKS
+// Called with an entry's path once it is open for removal, before it is checked and removed: a
+// test acts there as another program would (swaps the entry). An empty function removes it.
+void setRemovalOpenedHook(std::function<void(const std::wstring& path)> hook);
+#endif
 
 } // namespace velmora::win32

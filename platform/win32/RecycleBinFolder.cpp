@@ -2,6 +2,7 @@
 #include "RecycleBinFolder.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -47,6 +48,7 @@ struct RecycleBinFolder::Item {
     PIDLIST_ABSOLUTE absolute = nullptr;
     bool folder = false;
     mutable bool detailsLoaded = false;
+    mutable int icon = -2;             // -2: not asked yet
     mutable std::vector<Text> details; // by list column - 1
     ~Item() {
         CoTaskMemFree(relative);
@@ -204,8 +206,28 @@ RenameOutcome RecycleBinFolder::rename(int index, TextView name, HWND owner) {
         entry.relative = renamed;
         entry.absolute = absolute;
         entry.detailsLoaded = false;
+        entry.icon = -2;
     }
     return outcome;
+}
+
+int RecycleBinFolder::iconIndex(int index) const {
+    const Item& entry = item(index);
+    if (entry.icon == -2) {
+        SHFILEINFOW info{};
+        entry.icon =
+            SHGetFileInfoW(reinterpret_cast<LPCWSTR>(entry.absolute), 0, &info, sizeof info,
+                           SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON) != 0
+                ? info.iIcon
+                : -1;
+    }
+    return entry.icon;
+}
+
+HIMAGELIST RecycleBinFolder::systemImageList(bool small) {
+    SHFILEINFOW info{};
+    return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(
+        L"", 0, &info, sizeof info, SHGFI_SYSICONINDEX | (small ? SHGFI_SMALLICON : 0)));
 }
 
 PCIDLIST_ABSOLUTE RecycleBinFolder::absoluteId(int index) const {

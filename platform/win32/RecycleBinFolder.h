@@ -56,6 +56,11 @@ public:
     // The item's text in list column `listColumn` (1 .. columns().size() - 1), read once from the
     // shell per enumeration; a failed request gives an empty text.
     Text detailText(int item, int listColumn) const;
+    // The item's small icon in the system's image list (SHGetFileInfoW on its absolute
+    // identifier), asked once per enumeration; -1 when the shell gives none.
+    int iconIndex(int item) const;
+    // The system's image list of small or large icons (shared: never destroyed by its users).
+    static HIMAGELIST systemImageList(bool small);
     // The item's absolute identifier (from the desktop), owned by this object.
     PCIDLIST_ABSOLUTE absoluteId(int item) const;
     // The item's identifier relative to the Recycle Bin, owned by this object.

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/win32/FolderTree.h"
 #include "platform/win32/ShellText.h"
@@ -162,6 +164,21 @@ TEST_F(FolderTreeTest, LinksAreNeverFollowed) {
     EXPECT_TRUE(exists(L"C:\\link-targets\\folder\\canary"));
     EXPECT_TRUE(exists(L"C:\\link-targets\\file-canary"));
 
+    // The same beyond MAX_PATH.
+    const std::wstring longItem = kStorage + L"\\$RLONGLINK";
+    const std::wstring deep = longItem + L"\\" + std::wstring(100, L'd') + L"\\" +
+                              std::wstring(100, L'd') + L"\\" + std::wstring(100, L'd');
+    ASSERT_GT(deep.size(), std::size_t(MAX_PATH));
+    const auto longExists = [](const std::wstring& path) {
+        return GetFileAttributesW((L"\\\\?\\" + path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    ASSERT_TRUE(longExists(deep + L"\\data"));
+    const RemoveOutcome longOutcome = KillItem(text(longItem));
+    EXPECT_EQ(longOutcome, longExists(longItem) ? RemoveOutcome::Stayed : RemoveOutcome::Removed);
+    EXPECT_FALSE(longExists(deep + L"\\data"));
+    EXPECT_TRUE(exists(L"C:\\link-targets\\folder\\canary"));
+    EXPECT_TRUE(exists(L"C:\\link-targets\\file-canary"));
+
     const std::wstring linkItem = kStorage + L"\\$RDLINK";
     const RemoveOutcome linkOutcome = KillItem(text(linkItem));
     EXPECT_EQ(linkOutcome, exists(linkItem) ? RemoveOutcome::Stayed : RemoveOutcome::Removed);
@@ -183,4 +200,140 @@ TEST_F(FolderTreeTest, EntriesWithHigherAttributesStay) {
     EXPECT_EQ(KillItem(text(item)), RemoveOutcome::Stayed);
     EXPECT_TRUE(exists(item + L"\\sub\\kept.txt"));
     EXPECT_FALSE(exists(item + L"\\gone.txt"));
+}
+
+// Paths longer than MAX_PATH: a folder item whose nested folders and files lie beyond 260 and
+// beyond 1,000 characters is removed whole, and so is an item whose own path is that long; the
+// canaries stay.
+TEST_F(FolderTreeTest, PathsLongerThanMaxPath) {
+    const std::wstring prefix = L"\\\\?\\";
+    auto makeLongFolder = [&](const std::wstring& path) {
+        ASSERT_TRUE(CreateDirectoryW((prefix + path).c_str(), nullptr) ||
+                    GetLastError() == ERROR_ALREADY_EXISTS)
+            << path.size();
+    };
+    auto makeLongFile = [&](const std::wstring& path, DWORD attributes) {
+        HANDLE h = CreateFileW((prefix + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE) << path.size() << " " << GetLastError();
+        CloseHandle(h);
+        ASSERT_TRUE(SetFileAttributesW((prefix + path).c_str(), attributes));
+    };
+    auto longExists = [&](const std::wstring& path) {
+        return GetFileAttributesW((prefix + path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    const std::wstring segment(100, L'd');
+
+    const std::wstring item = kStorage + L"\\$RLONG01";
+    makeLongFolder(item);
+    std::wstring folder = item;
+    std::vector<std::wstring> files;
+    for (int level = 0; level < 11; ++level) {
+        folder += L"\\" + segment + std::to_wstring(level);
+        makeLongFolder(folder);
+        files.push_back(folder + L"\\file.txt");
+        makeLongFile(files.back(), level % 2 ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+    }
+    ASSERT_GT(files.back().size(), 1000u);
+    ASSERT_TRUE(longExists(files.back()));
+    EXPECT_EQ(KillItem(text(item)), RemoveOutcome::Removed);
+    EXPECT_FALSE(longExists(item));
+
+    // The item's own path beyond MAX_PATH: a folder nested in a folder item that was left, and
+    // a file.
+    const std::wstring outer = kStorage + L"\\$RLONG02";
+    makeLongFolder(outer);
+    std::wstring deepItem = outer;
+    for (int level = 0; level < 3; ++level) {
+        deepItem += L"\\" + segment;
+        makeLongFolder(deepItem);
+    }
+    ASSERT_GT(deepItem.size(), std::size_t(MAX_PATH));
+    makeLongFile(deepItem + L"\\inside.txt", FILE_ATTRIBUTE_HIDDEN);
+    const std::wstring deepFile = deepItem + L"\\item.txt";
+    makeLongFile(deepFile, FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(KillItem(text(deepFile)), RemoveOutcome::Removed);
+    EXPECT_FALSE(longExists(deepFile));
+    EXPECT_EQ(KillItem(text(deepItem)), RemoveOutcome::Removed);
+    EXPECT_FALSE(longExists(deepItem));
+    EXPECT_TRUE(longExists(outer));
+    EXPECT_EQ(KillItem(text(outer)), RemoveOutcome::Removed);
+    EXPECT_EQ(KillItem(text(outer)), RemoveOutcome::NotThere);
+}
+
+// An entry beyond MAX_PATH (where Wine gives no final path and the identity check falls back to
+// the name on the volume) swapped for another between its opening and its removal: neither the
+// object opened nor the one now at the path is removed, and the item counts as stayed.
+TEST_F(FolderTreeTest, AnEntryBeyondMaxPathSwappedWhileOpenStays) {
+    const std::wstring prefix = L"\\\\?\\";
+    std::wstring folder = kStorage + L"\\$RSWAP01";
+    ASSERT_TRUE(CreateDirectoryW((prefix + folder).c_str(), nullptr));
+    for (int level = 0; level < 3; ++level) {
+        folder += L"\\" + std::wstring(100, L's');
+        ASSERT_TRUE(CreateDirectoryW((prefix + folder).c_str(), nullptr));
+    }
+    auto write = [&](const std::wstring& path, const char* content) {
+        HANDLE h = CreateFileW((prefix + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE) << GetLastError();
+        DWORD written = 0;
+        WriteFile(h, content, DWORD(strlen(content)), &written, nullptr);
+        CloseHandle(h);
+    };
+    auto read = [&](const std::wstring& path) {
+        HANDLE h = CreateFileW((prefix + path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return std::string("(none)");
+        char buffer[64] = {};
+        DWORD got = 0;
+        ReadFile(h, buffer, sizeof buffer - 1, &got, nullptr);
+        CloseHandle(h);
+        return std::string(buffer, got);
+    };
+    const std::wstring item = folder + L"\\item.txt", moved = folder + L"\\moved.txt";
+    ASSERT_GT(item.size(), std::size_t(MAX_PATH));
+    write(item, "listed");
+    int swaps = 0;
+    setRemovalOpenedHook([&](const std::wstring& path) {
+        if (path != item)
+            return;
+        ++swaps;
+        ASSERT_TRUE(MoveFileW((prefix + item).c_str(), (prefix + moved).c_str())) << GetLastError();
+        write(item, "another");
+    });
+    const RemoveOutcome outcome = KillItem(text(item));
+    setRemovalOpenedHook({});
+    EXPECT_EQ(swaps, 1);
+    EXPECT_EQ(outcome, RemoveOutcome::Stayed);
+    EXPECT_EQ(read(item), "another");
+    EXPECT_EQ(read(moved), "listed");
+    // Unhindered, the same entry goes.
+    EXPECT_EQ(KillItem(text(item)), RemoveOutcome::Removed);
+    EXPECT_EQ(read(item), "(none)");
+}
+
+// The identity check's fallback, where a handle gives no final path (Wine beyond MAX_PATH): the
+// name on the volume must be the target's, whatever the case, and the volume the drive's. A
+// handle on an entry swapped in under another name or on another volume is refused.
+TEST(IdentityFallbackTest, TheNameOnTheVolumeAndTheVolumeMustBeTheTargets) {
+    const std::wstring target = L"\\\\?\\C:\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt";
+    const struct {
+        const wchar_t* name;
+        unsigned long handleSerial, driveSerial;
+        bool same;
+    } cases[] = {
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt", 7, 7, true},
+        {L"\\$RECYCLE.BIN\\s-1-5-21-1-2-3-1001\\$r1\\ITEM.TXT", 7, 7, true},
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt", 7, 8, false},  // another volume
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\moved.txt", 7, 7, false}, // moved away
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1", 7, 7, false},            // the folder
+        {L"\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt\\x", 7, 7, false},
+        {L"\\elsewhere\\$Recycle.Bin\\S-1-5-21-1-2-3-1001\\$R1\\item.txt", 7, 7, false},
+        {L"", 7, 7, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isNamedOnVolume(c.name, c.handleSerial, c.driveSerial, target), c.same)
+            << "case " << (&c - cases);
+    EXPECT_FALSE(isNamedOnVolume(L"", 7, 7, L"\\\\?\\C:"));
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
-# The installer under Wine: a silent install puts the program, its Start-menu entry and the
-# uninstaller in place; the silent uninstaller removes every one of them. WINEPREFIX: the test's.
+# The installer under Wine: a silent install puts the program, its help page, its Start-menu entry
+# and the uninstaller in place; the silent uninstaller removes every one of them. WINEPREFIX: the
+# test's.
 set -eu
 setup=$1
 dir="$WINEPREFIX/drive_c/Velmora-test"
@@ -8,7 +9,7 @@ menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velm
 rm -rf "$dir"
 wine "$setup" /S '/D=C:\Velmora-test' >/dev/null 2>&1
 wineserver -w
-for f in "$dir/velmora.exe" "$dir/uninstall.exe" "$menu/Velmora.lnk"; do
+for f in "$dir/velmora.exe" "$dir/help.html" "$dir/uninstall.exe" "$menu/Velmora.lnk"; do
     [ -e "$f" ] || { echo "not installed: $f"; exit 1; }
 done
 wine "$dir/uninstall.exe" /S >/dev/null 2>&1

@@ -41,9 +41,11 @@ private:
 TShellListView::TShellListView(HWND parent, int id) : owner_(parent) {
     hwnd_ = makeControl(parent, WC_LISTVIEWW, L"",
                         LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                            LVS_EDITLABELS | WS_BORDER | WS_TABSTOP,
+                            LVS_EDITLABELS | LVS_SHAREIMAGELISTS | WS_BORDER | WS_TABSTOP,
                         id, 0, 0, 0, 0);
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT);
+    ListView_SetImageList(hwnd_, RecycleBinFolder::systemImageList(true), LVSIL_SMALL);
+    ListView_SetImageList(hwnd_, RecycleBinFolder::systemImageList(false), LVSIL_NORMAL);
     folder_ = std::make_unique<RecycleBinFolder>();
     folder_->enumerate(owner_);
     buildColumns();
@@ -224,6 +226,8 @@ bool TShellListView::handleNotify(NMHDR* header, LRESULT& result) {
             });
             lstrcpynW(info->item.pszText, textBuffer_.c_str(), info->item.cchTextMax);
         }
+        if ((info->item.mask & LVIF_IMAGE) && info->item.iSubItem == 0)
+            guarded([&] { info->item.iImage = folder_->iconIndex(info->item.iItem); });
         return true;
     }
     case LVN_BEGINLABELEDITW:
