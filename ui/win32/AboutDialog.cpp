@@ -60,14 +60,7 @@ std::wstring supportAddress() {
 TfrmAbout::TfrmAbout(HWND owner, const std::wstring& address)
     : openUrl(openWithShell), owner_(owner) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kClass;
-    RegisterClassExW(&wc);
+    registerWindowClass(kClass, windowProc, GetSysColorBrush(COLOR_BTNFACE));
     const DWORD style = WS_CAPTION | WS_SYSMENU, exStyle = WS_EX_DLGMODALFRAME;
     RECT r{0, 0, kClientWidth + 2 * Margin, kClientHeight + 2 * Margin};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);

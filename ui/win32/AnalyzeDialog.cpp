@@ -85,17 +85,8 @@ COLORREF TfrmAnalyze::RimColour(COLORREF face) {
 
 TfrmAnalyze::TfrmAnalyze(HWND owner) : owner_(owner) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kClass;
-    RegisterClassExW(&wc);
-    wc.lpfnWndProc = chartProc;
-    wc.lpszClassName = kChartClass;
-    RegisterClassExW(&wc);
+    registerWindowClass(kClass, windowProc, GetSysColorBrush(COLOR_BTNFACE));
+    registerWindowClass(kChartClass, chartProc, GetSysColorBrush(COLOR_BTNFACE));
 
     // The controls' places are in the client area proper, Margin in from the window's own.
     RECT r{0, 0, ClientWidth + 2 * Margin, ClientHeight + 2 * Margin};

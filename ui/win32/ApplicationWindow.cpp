@@ -14,14 +14,8 @@ constexpr wchar_t kClass[] = L"TApplication";
 
 ApplicationWindow::ApplicationWindow() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClass;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VELMORA_ICON_ID));
-    RegisterClassExW(&wc);
+    registerWindowClass(kClass, windowProc, nullptr,
+                        LoadIconW(instance, MAKEINTRESOURCEW(VELMORA_ICON_ID)));
     // No thick frame: nothing gives the window a size of its own. In the middle of the screen, so
     // that the main window, shown over it, opens on the same screen.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;

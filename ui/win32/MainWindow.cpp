@@ -60,18 +60,6 @@ LRESULT CALLBACK panelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     }
 }
 
-void registerClasses() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpfnWndProc = panelProc;
-    wc.hbrBackground = HBRUSH(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kPanelClass;
-    RegisterClassExW(&wc);
-}
-
 std::wstring windowText(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
@@ -94,17 +82,10 @@ RECT centredFrame(int width, int height, DWORD style) {
 } // namespace
 
 TForm1::TForm1(TodayFunction today, HWND owner) : today_(std::move(today)) {
-    registerClasses();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kClass;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VELMORA_ICON_ID));
-    RegisterClassExW(&wc);
+    registerWindowClass(kPanelClass, panelProc, HBRUSH(GetStockObject(WHITE_BRUSH)));
+    registerWindowClass(kClass, windowProc, GetSysColorBrush(COLOR_BTNFACE),
+                        LoadIconW(instance, MAKEINTRESOURCEW(VELMORA_ICON_ID)));
     const RECT frame = centredFrame(kWidth, kHeight, WS_OVERLAPPEDWINDOW);
     hwnd_ = CreateWindowExW(0, kClass, L"Form1", WS_OVERLAPPEDWINDOW, frame.left, frame.top,
                             frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,

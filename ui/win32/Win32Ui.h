@@ -37,6 +37,11 @@ void endModal(HWND dialog);
 // Places a dialog centred over its owner, neither edge beyond the desktop's left or top edge.
 void centreOver(HWND dialog, HWND owner);
 
+// Registers a window class of this module: arrow cursor, `background` (none: the window paints
+// all of it), `icon` (none: the system's).
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background,
+                         HICON icon = nullptr);
+
 // Makes a child control with the window font, at x, y, width, height in 96-DPI pixels.
 HWND makeControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
                  int x, int y, int width, int height);
