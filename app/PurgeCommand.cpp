@@ -162,13 +162,12 @@ void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
         return;
     }
     try {
-        // The analysis message first, then the purge's own plan: what the purge would remove.
-        SourceRows analysed(source);
-        const AgeAnalysis analysis = analyseAge(analysed, choice, columns.date, columns.size);
-        output.out = lines(analysis.message);
+        // The purge's own plan: what the purge would remove. The analysis message first, of the
+        // same rows, from the one walk.
         const PurgePlan plan = planPurge(rows, choice, columns.date, columns.size);
         if (plan.error)
             std::rethrow_exception(plan.error);
+        output.out = lines(analysisOfSizes(choice, plan.sizes).message);
         for (const int row : plan.rows)
             output.out += itemLine(source, rows, columns, row);
     } catch (...) {
@@ -370,8 +369,13 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
     std::map<int, std::uint64_t> shortfall = plan.budget.shortfall;
     if (settings.dryRun) {
         if (settings.hasCutOff && !plan.budgeted) {
-            SourceRows analysed(source);
-            human += lines(analyseAge(analysed, choice, columns.date, columns.size).message);
+            // A walk that stopped has no analysis: the dry run says so, as runPurge's does.
+            if (error) {
+                output.status = PurgeConvertError;
+                output.err = unreadableRowLine(error, false);
+                return output;
+            }
+            human += lines(analysisOfSizes(choice, plan.rows.sizes).message);
         } else {
             MegabyteSum sum;
             for (const double megabytes : plan.rows.sizes)

@@ -23,13 +23,18 @@ void forEachDeletedBefore(ListRows& rows, TDateTime cutOff, int dateColumn, int 
 AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn) {
     const TDateTime cutOff =
         AgeCutOff(choice.byDate, choice.pickerValue, choice.daysText, choice.today);
+    std::vector<double> sizes;
+    forEachDeletedBefore(rows, cutOff, dateColumn, sizeColumn,
+                         [&](int, double megabytes) { sizes.push_back(megabytes); });
+    return analysisOfSizes(choice, sizes);
+}
 
+AgeAnalysis analysisOfSizes(const CutOffChoice& choice, const std::vector<double>& megabytes) {
     AgeAnalysis result;
     MegabyteSum sum;
-    forEachDeletedBefore(rows, cutOff, dateColumn, sizeColumn, [&](int, double megabytes) {
-        sum.add(megabytes);
-        ++result.count;
-    });
+    for (const double size : megabytes)
+        sum.add(size);
+    result.count = static_cast<int>(megabytes.size());
     result.megabytes = sum.hundredths();
 
     const int count = result.count;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "DateTime.h"
 #include "ListRows.h"
@@ -35,5 +36,9 @@ void forEachDeletedBefore(ListRows& rows, TDateTime cutOff, int dateColumn, int 
 // added. Any text that cannot be read ends the analysis with its error, the selection left where
 // the walk put it.
 AgeAnalysis analyseAge(ListRows& rows, const CutOffChoice& choice, int dateColumn, int sizeColumn);
+
+// The analysis of the rows a walk with the same choice found, from their sizes in megabytes in
+// the order the walk found them: what analyseAge gives for those rows, without reading them again.
+AgeAnalysis analysisOfSizes(const CutOffChoice& choice, const std::vector<double>& megabytes);
 
 } // namespace velmora

@@ -257,8 +257,12 @@ TEST_F(PurgeTest, CancellingStartsNoNewItem) {
 }
 
 // The plan takes exactly the rows the analysis counts, and the sizes it adds up: both walk the
-// rows with the same loop.
+// rows with the same loop, so the analysis of the plan's sizes is the analysis of its rows.
 TEST_F(PurgeTest, ThePlanTakesTheRowsTheAnalysisCounts) {
+    CutOffChoice byDate;
+    byDate.pickerValue = test::date(2020, 10, 28);
+    byDate.today = test::date(2020, 11, 27);
+    const CutOffChoice choices[] = {byDays(u"30"), byDays(u"0"), byDate};
     const std::vector<std::vector<std::vector<Text>>> lists = {
         {},
         {row(Old, u"1 MB"), row(Boundary, u"2 MB"), row(Old, u"4 KB"),
@@ -267,13 +271,19 @@ TEST_F(PurgeTest, ThePlanTakesTheRowsTheAnalysisCounts) {
         {row(Old, u"1,234 KB"), row(Old, u"3.5 MB")},
     };
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        FakeRows analysed(lists[i]), planned(lists[i]);
-        const AgeAnalysis analysis = analyseAge(analysed, byDays(u"30"), 1, 2);
-        const PurgePlan plan = planPurge(planned, byDays(u"30"), 1, 2);
-        EXPECT_EQ(planned.selected, analysed.selected) << i;
-        EXPECT_EQ(plan.rows, analysed.selected) << i;
-        EXPECT_EQ(static_cast<int>(plan.rows.size()), analysis.count) << i;
-        EXPECT_FALSE(plan.error) << i;
+        for (const CutOffChoice& choice : choices) {
+            FakeRows analysed(lists[i]), planned(lists[i]);
+            const AgeAnalysis analysis = analyseAge(analysed, choice, 1, 2);
+            const PurgePlan plan = planPurge(planned, choice, 1, 2);
+            EXPECT_EQ(planned.selected, analysed.selected) << i;
+            EXPECT_EQ(plan.rows, analysed.selected) << i;
+            EXPECT_EQ(static_cast<int>(plan.rows.size()), analysis.count) << i;
+            EXPECT_FALSE(plan.error) << i;
+            const AgeAnalysis ofPlan = analysisOfSizes(choice, plan.sizes);
+            EXPECT_EQ(ofPlan.count, analysis.count) << i;
+            EXPECT_EQ(ofPlan.megabytes, analysis.megabytes) << i;
+            EXPECT_EQ(ofPlan.message, analysis.message) << i << " " << toUtf8(ofPlan.message);
+        }
     }
 }
 
