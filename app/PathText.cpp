@@ -1,6 +1,8 @@
 // Names and paths written for scripts without losing a byte.
 #include "app/PathText.h"
 
+#include <algorithm>
+
 #include "app/OneLine.h"
 #include "platform/FileNames.h"
 
@@ -43,6 +45,10 @@ QString jsonText(QByteArrayView bytes) {
 }
 
 QByteArray lineField(QByteArrayView bytes) {
+    // Printable ASCII without '%', most names, is its own field: nothing in it is escaped.
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char c) { return c >= ' ' && c <= '~' && c != '%'; }))
+        return bytes.toByteArray();
     // After percentEscaped every '%' starts an escape, so those of the control characters are
     // read back the same way.
     return withoutControlCharacters(percentEscaped(fileNameFromBytes(bytes))).toUtf8();

@@ -477,6 +477,9 @@ TEST(PathText, LineFieldsAndJsonTextsKeepEveryByte) {
         {QByteArray("nul\0x", 5), "nul%00x", nullptr},
         {"\x1b[2J\x7f", "%1B[2J%7F", "\x1b[2J\x7f"},
         {"next\xc2\x85line", "next%C2%85line", "next\xc2\x85line"}, // U+0085, a C1 control
+        {"/ !\"#$&'()*+,-.09:;<=>?@AZ[\\]^_`az{|}~", "/ !\"#$&'()*+,-.09:;<=>?@AZ[\\]^_`az{|}~",
+         "/ !\"#$&'()*+,-.09:;<=>?@AZ[\\]^_`az{|}~"},
+        {"\x1f \x7e\x7f", "%1F ~%7F", "\x1f ~\x7f"},
         {"100%", "100%25", "100%"},
         {"%41", "%2541", "%41"},
         {"bad\xff\xe9", "bad%FF%E9", "bad%FF%E9"},
