@@ -144,6 +144,7 @@ bool readCutOffDate(const QString& text, TDateTime today, TDateTime& date, QStri
 // items.
 void runPurgeWalk(ItemSource& source, const CutOffChoice& choice, bool dryRun,
                   PurgeOutput& output) {
+    source.loadEveryRow(); // the walk reads every row
     SourceRows rows(source);
     const DetailColumns columns = rows.detailColumns();
     if (!dryRun) {
@@ -343,6 +344,7 @@ PurgeOutput runTrashPurge(TrashSource& source, const CutOffChoice& choice,
     QByteArray warnings;
     TrashPlan plan;
     std::exception_ptr error;
+    source.loadEveryRow(); // the plan reads every row
     try {
         plan = planTrashPurge(source, rows, columns, volumes, volumes, choice, settings);
     } catch (...) {

@@ -59,6 +59,9 @@ public:
             return std::nullopt;
         return texts[subItem];
     }
+    // Said by a walk about to read every row: a source may write all their texts now, on
+    // several threads. What the texts are does not change.
+    virtual void loadEveryRow() {}
 
     // Gives the item a new name under which it will be restored. False when it is refused.
     virtual bool rename(int index, const QString& newName) = 0;

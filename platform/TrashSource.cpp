@@ -532,6 +532,23 @@ std::optional<QString> TrashSource::detailText(int index, int subItem) {
     return detail(index, TrashColumn(subItem + 1));
 }
 
+void TrashSource::loadEveryRow() {
+    loadSizes();
+    // Each item is settled by now: joinedTexts reads it and the settings, and writes nothing.
+    Item* const data = items_.data();
+    try {
+        runParallel(std::size_t(items_.size()), 512, [&] {
+            return [&, data](std::size_t k) {
+                Item& item = data[k];
+                if (item.texts.isNull())
+                    item.texts = joinedTexts(item);
+            };
+        });
+    } catch (...) {
+        // Out of memory: the rows left are written when they are read, as without this.
+    }
+}
+
 // The sizes and modification times of every item not known yet (those of the home trash; the
 // volumes' come with their listing). The texts wait until a row is read.
 void TrashSource::loadSizes() {

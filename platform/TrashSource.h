@@ -93,6 +93,8 @@ public:
     QString iconName(int index) const override;
     QStringList details(int index) override;
     std::optional<QString> detailText(int index, int subItem) override;
+    // Every row's texts, written on one thread per core once the sizes are known.
+    void loadEveryRow() override;
     bool rename(int index, const QString& newName) override;
     // Removes the item through the held descriptors when it is still the one listed (see
     // ItemRemoval::KillItem). The size cache loses a removed folder's line before the next

@@ -665,6 +665,24 @@ TEST_F(TrashSourceTest, EachColumnAloneIsTheTextOfTheWholeRow) {
     }
 }
 
+// Texts written ahead for every row, on several threads, are those each row gets when it is read.
+TEST_F(TrashSourceTest, TextsWrittenAheadAreTheRowsOwn) {
+    makeTrash(fileNameFromBytes(dataHome_),
+              {"--items", "1500", "--hard", "--files-per-dir", "1", "--content", "holes"});
+    TrashSource ahead(options());
+    ahead.enumerate();
+    ahead.loadEveryRow();
+    ahead.loadEveryRow(); // twice: the texts already written stay
+    TrashSource read(options());
+    read.enumerate();
+    ASSERT_EQ(ahead.count(), read.count());
+    ASSERT_GT(ahead.count(), 1500);
+    for (int i = 0; i < read.count(); ++i) {
+        ASSERT_EQ(ahead.displayName(i), read.displayName(i)) << i;
+        EXPECT_EQ(ahead.details(i), read.details(i)) << read.displayName(i).toStdString();
+    }
+}
+
 // The date and size texts read back through the conversions of the cleaning logic, in every
 // locale the program supports.
 TEST_F(TrashSourceTest, DatesAndSizesReadBackInEveryLocale) {
