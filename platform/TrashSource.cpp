@@ -537,7 +537,7 @@ void TrashSource::loadEveryRow() {
     // Each item is settled by now: joinedTexts reads it and the settings, and writes nothing.
     Item* const data = items_.data();
     try {
-        runParallel(std::size_t(items_.size()), 512, [&] {
+        runParallel(std::size_t(items_.size()), 128, [&] {
             return [&, data](std::size_t k) {
                 Item& item = data[k];
                 if (item.texts.isNull())

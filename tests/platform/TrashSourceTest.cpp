@@ -668,7 +668,7 @@ TEST_F(TrashSourceTest, EachColumnAloneIsTheTextOfTheWholeRow) {
 // Texts written ahead for every row, on several threads, are those each row gets when it is read.
 TEST_F(TrashSourceTest, TextsWrittenAheadAreTheRowsOwn) {
     makeTrash(fileNameFromBytes(dataHome_),
-              {"--items", "1500", "--hard", "--files-per-dir", "1", "--content", "holes"});
+              {"--items", "400", "--hard", "--files-per-dir", "1", "--content", "holes"});
     TrashSource ahead(options());
     ahead.enumerate();
     ahead.loadEveryRow();
@@ -676,7 +676,7 @@ TEST_F(TrashSourceTest, TextsWrittenAheadAreTheRowsOwn) {
     TrashSource read(options());
     read.enumerate();
     ASSERT_EQ(ahead.count(), read.count());
-    ASSERT_GT(ahead.count(), 1500);
+    ASSERT_GE(ahead.count(), 400); // enough rows for two threads
     for (int i = 0; i < read.count(); ++i) {
         ASSERT_EQ(ahead.displayName(i), read.displayName(i)) << i;
         EXPECT_EQ(ahead.details(i), read.details(i)) << read.displayName(i).toStdString();
